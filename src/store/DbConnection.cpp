@@ -1,0 +1,240 @@
+#include "store/DbConnection.h"
+
+#include "store/DatabaseStamp.h"
+#include "store/JetSql.h"
+#include "store/PinyinCollation.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+DbConnection::~DbConnection()
+{
+    close();
+}
+
+bool DbConnection::open(const QString& path, const QString& userName, const QString& password)
+{
+    close();
+    m_lastError.clear();
+    const QByteArray file = QFile::encodeName(path);
+    if (sqlite3_open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        fail(u"cannot open "_s + path);
+        return false;
+    }
+    if (!configure() || !DatabaseStamp::isOurs(m_db)) {
+        fail(path + u" is not a school database"_s);
+        return false;
+    }
+    if (!DatabaseStamp::matches(m_db, password)) {
+        fail(u"wrong password for "_s + path);
+        return false;
+    }
+    m_path = path;
+    m_userName = userName;
+    m_password = password;
+    return true;
+}
+
+bool DbConnection::createNew(const QString& path, const QString& password)
+{
+    close();
+    m_lastError.clear();
+    if (QFileInfo::exists(path)) {
+        m_lastError = path + u" exists"_s;
+        return false;
+    }
+    const QByteArray file = QFile::encodeName(path);
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    if (sqlite3_open_v2(file.constData(), &m_db, flags, nullptr) != SQLITE_OK
+        || sqlite3_exec(m_db, "PRAGMA page_size=4096", nullptr, nullptr, nullptr) != SQLITE_OK || !configure()
+        || !DatabaseStamp::stamp(m_db, password)) {
+        fail(u"cannot create "_s + path);
+        return false;
+    }
+    m_path = path;
+    m_password = password;
+    return true;
+}
+
+bool DbConnection::configure()
+{
+    // A locked file waits briefly instead of failing at once (another program may be reading it).
+    sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_extended_result_codes(m_db, 1);
+    return PinyinCollation::registerOn(m_db);
+}
+
+void DbConnection::fail(const QString& what)
+{
+    m_lastError = what;
+    if (m_db) {
+        const char* detail = sqlite3_errmsg(m_db);
+        if (detail && *detail)
+            m_lastError += u": "_s + QString::fromUtf8(detail);
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+void DbConnection::close()
+{
+    if (!m_db)
+        return;
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_path.clear();
+}
+
+QString DbConnection::connectionText() const
+{
+    if (!m_db)
+        return {};
+    const QString native = QDir::toNativeSeparators(m_path);
+    const QString dir = QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
+    QString text = u"ODBC;DBQ="_s + native + u";DefaultDir="_s + dir
+        + u";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access"_s;
+    if (!m_userName.isEmpty())
+        text += u";UID="_s + m_userName;
+    return text + u";PWD="_s + m_password + u";"_s;
+}
+
+bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, sqlite3_stmt** statement)
+{
+    *statement = nullptr;
+    if (!m_db) {
+        m_lastError = u"database is not open"_s;
+        return false;
+    }
+    const QByteArray utf8 = JetSql::toSqlite(sql).toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), statement, &tail) != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        return false;
+    }
+    if (!*statement) {
+        m_lastError = u"empty statement"_s;
+        return false;
+    }
+    // One statement per call: a second one hidden behind a semicolon is refused, not ignored.
+    for (const char* p = tail; p && *p; ++p) {
+        if (*p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' && *p != ';') {
+            m_lastError = u"more than one statement"_s;
+            sqlite3_finalize(*statement);
+            *statement = nullptr;
+            return false;
+        }
+    }
+    if (sqlite3_bind_parameter_count(*statement) != parameters.size()) {
+        m_lastError = u"statement has %1 markers, %2 values given"_s.arg(sqlite3_bind_parameter_count(*statement))
+                          .arg(parameters.size());
+        sqlite3_finalize(*statement);
+        *statement = nullptr;
+        return false;
+    }
+    for (int i = 0; i < parameters.size(); ++i) {
+        const QVariant& v = parameters[i];
+        int rc = SQLITE_OK;
+        if (v.isNull() && v.metaType().id() != QMetaType::QString && v.metaType().id() != QMetaType::QByteArray) {
+            rc = sqlite3_bind_null(*statement, i + 1);
+        } else {
+            switch (v.metaType().id()) {
+            case QMetaType::QByteArray: {
+                const QByteArray b = v.toByteArray();
+                // An empty byte string is stored as empty bytes, not NULL.
+                rc = sqlite3_bind_blob64(*statement, i + 1, b.isNull() ? "" : b.constData(),
+                    static_cast<sqlite3_uint64>(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Long:
+            case QMetaType::ULong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int64(*statement, i + 1, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(*statement, i + 1, v.toDouble());
+                break;
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text64(*statement, i + 1, t.constData(), static_cast<sqlite3_uint64>(t.size()),
+                    SQLITE_TRANSIENT, SQLITE_UTF8);
+                break;
+            }
+            }
+        }
+        if (rc != SQLITE_OK) {
+            m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+            sqlite3_finalize(*statement);
+            *statement = nullptr;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVariantList& parameters)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (!prepare(sql, parameters, &statement))
+        return nullptr;
+    std::unique_ptr<RecordSet> rows(new RecordSet(statement));
+    if (rows->failed()) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+        return nullptr;
+    }
+    m_lastError.clear();
+    return rows;
+}
+
+bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (!prepare(sql, parameters, &statement))
+        return false;
+    int rc = sqlite3_step(statement);
+    while (rc == SQLITE_ROW)
+        rc = sqlite3_step(statement);
+    if (rc != SQLITE_DONE)
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+    else
+        m_lastError.clear();
+    sqlite3_finalize(statement);
+    return rc == SQLITE_DONE;
+}
+
+int DbConnection::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+bool DbConnection::beginTransaction()
+{
+    return execute(u"BEGIN IMMEDIATE"_s);
+}
+
+bool DbConnection::commit()
+{
+    return execute(u"COMMIT"_s);
+}
+
+bool DbConnection::rollback()
+{
+    if (!inTransaction())
+        return true;
+    return execute(u"ROLLBACK"_s);
+}
+
+bool DbConnection::inTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "store/RecordSet.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+
+struct sqlite3;
+
+// One open school database. Statements keep the old engine's shapes; every value is passed as a
+// parameter bound to a "?" marker: QString as text, QByteArray as bytes, integers as numbers, an
+// invalid QVariant as NULL. Nothing here shows a message: callers decide what to tell the user.
+class DbConnection
+{
+public:
+    DbConnection() = default;
+    ~DbConnection();
+    DbConnection(const DbConnection&) = delete;
+    DbConnection& operator=(const DbConnection&) = delete;
+
+    // Opens an existing database file; a missing file, a file that is not one of our databases or
+    // another password fail, and nothing is created.
+    bool open(const QString& path, const QString& userName, const QString& password);
+    // Creates a new empty database file carrying the password and opens it; fails when the path exists.
+    bool createNew(const QString& path, const QString& password);
+    // Closing a closed connection does nothing.
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+
+    // The old connection text, kept for callers that show or pass it on.
+    QString connectionText() const;
+
+    // The rows of a statement, or null when it fails.
+    std::unique_ptr<RecordSet> query(const QString& sql, const QVariantList& parameters = {});
+    bool execute(const QString& sql, const QVariantList& parameters = {});
+    // Rows changed by the last successful execute.
+    int changes() const;
+    QString lastError() const { return m_lastError; }
+
+    bool beginTransaction();
+    bool commit();
+    bool rollback();
+    bool inTransaction() const;
+
+    // For the backup API and the benchmarks; null when closed.
+    sqlite3* handle() const { return m_db; }
+
+private:
+    bool prepare(const QString& sql, const QVariantList& parameters, struct sqlite3_stmt** statement);
+    bool configure();
+    void fail(const QString& what);
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+    QString m_userName;
+    QString m_password;
+    QString m_lastError;
+};

@@ -1,0 +1,52 @@
+#include "store/PinyinCollation.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QString>
+#include <QVarLengthArray>
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+namespace PinyinCollation {
+
+namespace {
+
+QCollator& collator()
+{
+    thread_local QCollator c = [] {
+        QCollator made(QLocale(QLocale::Chinese, QLocale::China));
+        made.setCaseSensitivity(Qt::CaseSensitive);
+        return made;
+    }();
+    return c;
+}
+
+int compare(void*, int n1, const void* v1, int n2, const void* v2)
+{
+    const auto* a = static_cast<const unsigned char*>(v1);
+    const auto* b = static_cast<const unsigned char*>(v2);
+    const int common = n1 < n2 ? n1 : n2;
+    const int bytes = std::memcmp(a, b, static_cast<size_t>(common));
+    const int byteOrder = bytes != 0 ? bytes : (n1 - n2);
+    if (byteOrder == 0)
+        return 0;
+    // No shortcut for ASCII texts: mixing byte order and collator order would break the total
+    // order an index relies on.
+    const QString sa = QString::fromUtf8(reinterpret_cast<const char*>(a), n1);
+    const QString sb = QString::fromUtf8(reinterpret_cast<const char*>(b), n2);
+    const int order = collator().compare(sa, sb);
+    if (order != 0)
+        return order;
+    return byteOrder;
+}
+
+} // namespace
+
+bool registerOn(sqlite3* db)
+{
+    return sqlite3_create_collation_v2(db, name, SQLITE_UTF8, nullptr, &compare, nullptr) == SQLITE_OK;
+}
+
+} // namespace PinyinCollation

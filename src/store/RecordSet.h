@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+struct sqlite3_stmt;
+
+// The rows of one query, read forward. Columns are found by name (as the statement names them,
+// ASCII case ignored) or by 1-based position. A NULL, or a column that is not there, reads as the
+// empty value of the type asked for. Texts are read as stored; long-binary columns hold GB18030
+// bytes when they carry text, so text() decodes them and bytes() of a text column encodes it.
+class RecordSet
+{
+public:
+    ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
+
+    void first();
+    bool pastLast() const { return m_pastLast; }
+    void next();
+
+    QString text(QStringView column) const { return text(position(column)); }
+    QString text(int position) const;
+    qint64 number(QStringView column) const { return number(position(column)); }
+    qint64 number(int position) const;
+    QByteArray bytes(QStringView column) const { return bytes(position(column)); }
+    QByteArray bytes(int position) const;
+    // The stored value as it is: QString, qint64, double, QByteArray, or an invalid QVariant for NULL.
+    QVariant value(QStringView column) const { return value(position(column)); }
+    QVariant value(int position) const;
+    bool isNull(QStringView column) const { return isNull(position(column)); }
+    bool isNull(int position) const;
+
+    int columnCount() const { return static_cast<int>(m_names.size()); }
+    QString columnName(int position) const;
+    // 1-based position of the column, 0 when the statement has no such column.
+    int position(QStringView column) const;
+
+    // True when stepping stopped on an error rather than at the end of the rows.
+    bool failed() const { return m_failed; }
+
+    void close();
+
+private:
+    friend class DbConnection;
+    explicit RecordSet(sqlite3_stmt* statement);
+    void step();
+    bool hasValue(int position) const;
+
+    sqlite3_stmt* m_statement = nullptr;
+    QList<QString> m_names;
+    QList<size_t> m_hashes;
+    bool m_pastLast = true;
+    bool m_failed = false;
+};

@@ -1,0 +1,214 @@
+#include "store/Schema.h"
+
+#include "store/PinyinCollation.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Schema {
+
+namespace {
+
+Column text(const QString& name, int width)
+{
+    return {name, ColumnKind::Text, width};
+}
+
+Column int32(const QString& name)
+{
+    return {name, ColumnKind::Int32, 0};
+}
+
+Column int16(const QString& name)
+{
+    return {name, ColumnKind::Int16, 0};
+}
+
+Column bytes(const QString& name)
+{
+    return {name, ColumnKind::Bytes, 0};
+}
+
+Table classTable()
+{
+    Table t {u"班级表"_s, {text(u"所在班级"_s, 20), text(u"班主任"_s, 10)}, u"所在班级"_s, {}};
+    for (int day = 1; day <= 5; ++day) {
+        for (int lesson = 1; lesson <= 8; ++lesson)
+            t.columns.append(text(u"星期"_s + QString::number(day) + QString::number(lesson), 10));
+    }
+    t.columns.append(text(u"班级分类"_s, 20));
+    for (int slot = 1; slot <= 10; ++slot)
+        t.columns.append(text(u"科目"_s + QString::number(slot), 20));
+    return t;
+}
+
+Table pupilTable(const QString& name)
+{
+    Table t {name,
+        {
+            int32(u"学号"_s),
+            text(u"姓名"_s, 20),
+            text(u"性别"_s, 10),
+            text(u"民族"_s, 10),
+            text(u"出生日期"_s, 20),
+            text(u"入学日期"_s, 20),
+            text(u"所在班级"_s, 20),
+            text(u"班内职务"_s, 20),
+            text(u"家庭住址"_s, 50),
+            text(u"联系电话"_s, 20),
+            text(u"户籍所在地"_s, 50),
+            text(u"籍贯"_s, 50),
+            text(u"家长A"_s, 10),
+            text(u"家长A姓名"_s, 10),
+            text(u"家长A单位"_s, 50),
+            text(u"家长A电话"_s, 50),
+            text(u"家长B"_s, 10),
+            text(u"家长B姓名"_s, 10),
+            text(u"家长B单位"_s, 50),
+            text(u"家长B电话"_s, 50),
+            bytes(u"照片"_s),
+            bytes(u"本学期评语"_s),
+            bytes(u"综合评语"_s),
+        },
+        u"学号"_s,
+        // SQLite index names are global to a file, so each sibling's 学号 index carries its table.
+        {{name + u"_学号"_s, u"学号"_s}}};
+    for (int slot = 1; slot <= 10; ++slot)
+        t.columns.append(int16(u"期中"_s + QString::number(slot)));
+    for (int slot = 1; slot <= 10; ++slot)
+        t.columns.append(int16(u"期末"_s + QString::number(slot)));
+    t.columns.append(text(u"离校时间"_s, 20));
+    t.columns.append(text(u"离校原因"_s, 200));
+    return t;
+}
+
+Table teacherTable(const QString& name)
+{
+    return {name,
+        {
+            int32(u"编号"_s),
+            text(u"姓名"_s, 10),
+            text(u"性别"_s, 4),
+            text(u"民族"_s, 14),
+            text(u"出生日期"_s, 20),
+            text(u"学历"_s, 20),
+            text(u"政治面貌"_s, 20),
+            text(u"参加工作时间"_s, 20),
+            text(u"调入本校时间"_s, 20),
+            text(u"职称"_s, 20),
+            text(u"职务或岗位"_s, 20),
+            text(u"身份证号"_s, 20),
+            text(u"手机号码"_s, 20),
+            text(u"家庭住址"_s, 50),
+            text(u"住宅电话"_s, 20),
+            text(u"籍贯"_s, 50),
+            text(u"户籍所在地"_s, 50),
+            bytes(u"照片"_s),
+            bytes(u"个人简历"_s),
+            bytes(u"其他资料"_s),
+            text(u"离校时间"_s, 20),
+            text(u"离校原因"_s, 200),
+        },
+        u"编号"_s,
+        {}};
+}
+
+QString quoted(const QString& identifier)
+{
+    return u'"' + identifier + u'"';
+}
+
+QString columnDefinition(const Column& column, bool primaryKey)
+{
+    const QString q = quoted(column.name);
+    QString def = q;
+    switch (column.kind) {
+    case ColumnKind::Text:
+        def += u" VARCHAR(%1) COLLATE "_s.arg(column.width) + QLatin1StringView(PinyinCollation::name);
+        if (primaryKey)
+            def += u" PRIMARY KEY"_s;
+        def += u" CHECK(length(%1)<=%2)"_s.arg(q).arg(column.width);
+        break;
+    case ColumnKind::Int32:
+        def += u" INTEGER"_s;
+        if (primaryKey)
+            def += u" PRIMARY KEY"_s;
+        def += u" CHECK(%1 IS NULL OR (typeof(%1)='integer' AND %1 BETWEEN -2147483648 AND 2147483647))"_s.arg(q);
+        break;
+    case ColumnKind::Int16:
+        def += u" SMALLINT CHECK(%1 IS NULL OR (typeof(%1)='integer' AND %1 BETWEEN -32768 AND 32767))"_s.arg(q);
+        break;
+    case ColumnKind::Bytes:
+        def += u" BLOB"_s;
+        break;
+    }
+    return def;
+}
+
+} // namespace
+
+int Table::columnIndex(QStringView column) const
+{
+    for (int i = 0; i < columns.size(); ++i) {
+        if (columns[i].name == column)
+            return i;
+    }
+    return -1;
+}
+
+QList<Table> tables(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Student:
+        return {
+            classTable(),
+            pupilTable(u"学籍表"_s),
+            pupilTable(u"毕业表"_s),
+            pupilTable(u"转退表"_s),
+            Table {u"毕业时间表"_s, {text(u"毕业时间"_s, 50)}, {}, {}},
+            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"学号"_s)}, {}, {{u"ID"_s, u"ID"_s}}},
+            Table {u"评语表"_s,
+                {int32(u"编号"_s), text(u"库别"_s, 20), text(u"类别"_s, 20), text(u"内容"_s, 120), bytes(u"范例"_s)},
+                u"编号"_s, {}},
+        };
+    case DatabaseKind::Teacher:
+        return {
+            teacherTable(u"教员表"_s),
+            teacherTable(u"退休表"_s),
+            teacherTable(u"调离表"_s),
+            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"教员编号"_s)}, {}, {{u"ID"_s, u"ID"_s}}},
+        };
+    case DatabaseKind::Admin:
+        return {
+            Table {u"用户表"_s, {text(u"用户名"_s, 20), text(u"密码"_s, 10), text(u"权限"_s, 20)}, {}, {}},
+        };
+    }
+    return {};
+}
+
+const Table* table(DatabaseKind kind, QStringView name)
+{
+    static const QList<Table> all[] = {tables(DatabaseKind::Student), tables(DatabaseKind::Teacher),
+        tables(DatabaseKind::Admin)};
+    for (const Table& t : all[static_cast<int>(kind)]) {
+        if (t.name == name)
+            return &t;
+    }
+    return nullptr;
+}
+
+QStringList createStatements(DatabaseKind kind)
+{
+    QStringList statements;
+    for (const Table& t : tables(kind)) {
+        QStringList defs;
+        for (const Column& c : t.columns)
+            defs.append(columnDefinition(c, c.name == t.primaryKey));
+        statements.append(u"CREATE TABLE "_s + quoted(t.name) + u" (\n    "_s + defs.join(u",\n    "_s) + u"\n)"_s);
+        for (const Index& i : t.indexes)
+            statements.append(u"CREATE INDEX "_s + quoted(i.name) + u" ON "_s + quoted(t.name) + u" ("_s
+                + quoted(i.column) + u")"_s);
+    }
+    return statements;
+}
+
+} // namespace Schema

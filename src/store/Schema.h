@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/DatabaseKind.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The tables of the three databases, column for column. The sibling tables (学籍表, 毕业表,
+// 转退表 and 教员表, 退休表, 调离表) share one column list so that a whole row moves between
+// them with insert-select.
+namespace Schema {
+
+enum class ColumnKind {
+    Text, // width in characters, enforced
+    Int16, // marks: NULL or -32768..32767
+    Int32,
+    Bytes, // photos and long texts
+};
+
+struct Column
+{
+    QString name;
+    ColumnKind kind;
+    int width = 0;
+};
+
+struct Index
+{
+    QString name;
+    QString column;
+};
+
+struct Table
+{
+    QString name;
+    QList<Column> columns;
+    QString primaryKey; // empty: none
+    QList<Index> indexes;
+
+    int columnIndex(QStringView column) const; // 0-based, -1 when absent
+};
+
+QList<Table> tables(DatabaseKind kind);
+const Table* table(DatabaseKind kind, QStringView name);
+
+// CREATE TABLE and CREATE INDEX statements of one database, in table order.
+QStringList createStatements(DatabaseKind kind);
+
+} // namespace Schema

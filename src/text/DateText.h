@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// Dates are kept as texts such as "2005年9月1日", never zero-padded.
+namespace DateText {
+
+QString format(QDate date);
+QString format(int year, int month, int day);
+
+// Reads a text written by format() (leading zeros and surrounding blanks tolerated); anything
+// else, or a day that does not exist, gives no date.
+std::optional<QDate> parse(QStringView text);
+
+} // namespace DateText
