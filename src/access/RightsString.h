@@ -11,8 +11,7 @@ public:
     RightsString() = default;
     explicit RightsString(const QString& text)
         : m_text(text)
-    {
-    }
+    { }
 
     QString text() const { return m_text; }
     bool grants(Requirement requirement) const;

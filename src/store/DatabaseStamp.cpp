@@ -33,8 +33,8 @@ std::int32_t passwordCheck(const QString& password)
 
 bool stamp(sqlite3* db, const QString& password)
 {
-    const QByteArray sql = "PRAGMA application_id=" + QByteArray::number(applicationId) + ";PRAGMA user_version="
-        + QByteArray::number(passwordCheck(password)) + ";";
+    const QByteArray sql = "PRAGMA application_id=" + QByteArray::number(applicationId)
+        + ";PRAGMA user_version=" + QByteArray::number(passwordCheck(password)) + ";";
     return sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 

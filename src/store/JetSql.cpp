@@ -6,8 +6,8 @@ namespace JetSql {
 
 QString toSqlite(const QString& statement)
 {
-    static const QRegularExpression deleteStar(QStringLiteral(u"^(\\s*delete)\\s*\\*\\s*(from\\b)"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression deleteStar(
+        QStringLiteral(u"^(\\s*delete)\\s*\\*\\s*(from\\b)"), QRegularExpression::CaseInsensitiveOption);
     QString sql = statement;
     sql.replace(deleteStar, QStringLiteral(u"\\1 \\2"));
     return sql;

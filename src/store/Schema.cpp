@@ -108,8 +108,7 @@ Table teacherTable(const QString& name)
             text(u"离校时间"_s, 20),
             text(u"离校原因"_s, 200),
         },
-        u"编号"_s,
-        {}};
+        u"编号"_s, {}};
 }
 
 QString quoted(const QString& identifier)
@@ -187,8 +186,8 @@ QList<Table> tables(DatabaseKind kind)
 
 const Table* table(DatabaseKind kind, QStringView name)
 {
-    static const QList<Table> all[] = {tables(DatabaseKind::Student), tables(DatabaseKind::Teacher),
-        tables(DatabaseKind::Admin)};
+    static const QList<Table> all[]
+        = {tables(DatabaseKind::Student), tables(DatabaseKind::Teacher), tables(DatabaseKind::Admin)};
     for (const Table& t : all[static_cast<int>(kind)]) {
         if (t.name == name)
             return &t;
@@ -205,8 +204,8 @@ QStringList createStatements(DatabaseKind kind)
             defs.append(columnDefinition(c, c.name == t.primaryKey));
         statements.append(u"CREATE TABLE "_s + quoted(t.name) + u" (\n    "_s + defs.join(u",\n    "_s) + u"\n)"_s);
         for (const Index& i : t.indexes)
-            statements.append(u"CREATE INDEX "_s + quoted(i.name) + u" ON "_s + quoted(t.name) + u" ("_s
-                + quoted(i.column) + u")"_s);
+            statements.append(
+                u"CREATE INDEX "_s + quoted(i.name) + u" ON "_s + quoted(t.name) + u" ("_s + quoted(i.column) + u")"_s);
     }
     return statements;
 }

@@ -5,8 +5,7 @@
 Transaction::Transaction(DbConnection& db)
     : m_db(db)
     , m_active(db.beginTransaction())
-{
-}
+{ }
 
 Transaction::~Transaction()
 {

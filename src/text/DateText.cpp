@@ -16,7 +16,8 @@ QString format(int year, int month, int day)
 
 std::optional<QDate> parse(QStringView text)
 {
-    static const QRegularExpression pattern(QStringLiteral(u"^[ \u3000]*(\\d{1,4})年(\\d{1,2})月(\\d{1,2})日[ \u3000]*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral(u"^[ \u3000]*(\\d{1,4})年(\\d{1,2})月(\\d{1,2})日[ \u3000]*$"));
     const auto match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;

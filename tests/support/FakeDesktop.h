@@ -37,8 +37,7 @@ class FixedClock : public Clock
 public:
     explicit FixedClock(QDateTime at = QDateTime(QDate(2026, 9, 1), QTime(8, 0)))
         : at(at)
-    {
-    }
+    { }
     QDate today() const override { return at.date(); }
     QDateTime now() const override { return at; }
 
@@ -50,8 +49,7 @@ class FixedScreen : public Screen
 public:
     explicit FixedScreen(QSize size = QSize(1024, 768))
         : fixed(size)
-    {
-    }
+    { }
     QSize size() const override { return fixed; }
 
     QSize fixed;

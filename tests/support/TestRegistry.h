@@ -13,4 +13,5 @@ int runAll(int argc, char** argv);
 
 } // namespace TestRegistry
 
-#define XIAOWU_TEST(Class) static const bool xiaowuRegistered##Class = TestRegistry::add(#Class, [] { return new Class; });
+#define XIAOWU_TEST(Class)                                                                                             \
+    static const bool xiaowuRegistered##Class = TestRegistry::add(#Class, [] { return new Class; });

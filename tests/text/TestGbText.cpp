@@ -14,8 +14,12 @@ private Q_SLOTS:
     void bytesAreGbkForGbkText()
     {
         // 中 is D6 D0 in GBK; GB18030 must give the same two bytes.
-        QCOMPARE(GbText::toBytes(u"中a"_s), QByteArray("\xD6\xD0" "a"));
-        QCOMPARE(GbText::fromBytes(QByteArray("\xD6\xD0" "a")), u"中a"_s);
+        QCOMPARE(GbText::toBytes(u"中a"_s),
+            QByteArray("\xD6\xD0"
+                       "a"));
+        QCOMPARE(GbText::fromBytes(QByteArray("\xD6\xD0"
+                                              "a")),
+            u"中a"_s);
     }
 
     void rareNameCharactersSurvive()
