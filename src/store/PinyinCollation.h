@@ -2,10 +2,9 @@
 
 struct sqlite3;
 
-// "order by 姓名" lists names in pinyin order (阿明, 李四, 王五, 张三). Every text column of our
-// schema is declared with this collation, so it must be registered on each connection before
-// the first statement. Texts that the Chinese collator finds equivalent are ordered by their
-// bytes, so equality stays exact and keys stay unique.
+// Pinyin order of Chinese texts (阿明, 李四, 王五, 张三), registered on every connection and used
+// by the ORDER BY terms of our statements. Texts that the Chinese collator finds equivalent are
+// ordered by their bytes, so the order is total and stable.
 namespace PinyinCollation {
 
 inline constexpr const char* name = "PINYIN";

@@ -1,7 +1,5 @@
 #include "store/Schema.h"
 
-#include "store/PinyinCollation.h"
-
 using namespace Qt::StringLiterals;
 
 namespace Schema {
@@ -122,7 +120,7 @@ QString columnDefinition(const Column& column, bool primaryKey)
     QString def = q;
     switch (column.kind) {
     case ColumnKind::Text:
-        def += u" VARCHAR(%1) COLLATE "_s.arg(column.width) + QLatin1StringView(PinyinCollation::name);
+        def += u" VARCHAR(%1)"_s.arg(column.width);
         if (primaryKey)
             def += u" PRIMARY KEY"_s;
         def += u" CHECK(length(%1)<=%2)"_s.arg(q).arg(column.width);

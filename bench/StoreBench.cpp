@@ -1,0 +1,211 @@
+// What DbConnection and RecordSet cost over SQLite itself, on the large test school:
+// reading a class and all graduates, and moving a whole grade to the graduates and back.
+#include "school/LargeSchool.h"
+#include "support/RatioReporter.h"
+
+#include "store/DatabaseKind.h"
+#include "store/DbConnection.h"
+#include "store/PinyinCollation.h"
+#include "store/Schema.h"
+#include "store/Transaction.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString studentsPath()
+{
+    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
+}
+
+DbConnection& ours()
+{
+    static DbConnection db;
+    if (!db.isOpen() && !db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
+        std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
+        std::exit(1);
+    }
+    return db;
+}
+
+sqlite3* raw()
+{
+    static sqlite3* db = [] {
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        PinyinCollation::registerOn(h); // the schema's text columns need it
+        return h;
+    }();
+    return db;
+}
+
+const QStringList& classes()
+{
+    static const QStringList names = LargeSchool::classNames();
+    return names;
+}
+
+// Reads every column of every row the way the program does: by name, as the column's type.
+qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
+{
+    qint64 sum = 0;
+    for (rows.first(); !rows.pastLast(); rows.next()) {
+        for (const Schema::Column& c : columns) {
+            switch (c.kind) {
+            case Schema::ColumnKind::Text:
+                sum += rows.text(c.name).size();
+                break;
+            case Schema::ColumnKind::Bytes:
+                sum += rows.bytes(c.name).size();
+                break;
+            default:
+                sum += rows.number(c.name);
+                break;
+            }
+        }
+    }
+    return sum;
+}
+
+// The same values straight from sqlite3_column_*, by position.
+qint64 readAllRaw(sqlite3_stmt* s)
+{
+    qint64 sum = 0;
+    const int n = sqlite3_column_count(s);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(s, i)) {
+            case SQLITE_INTEGER:
+                sum += sqlite3_column_int64(s, i);
+                break;
+            case SQLITE_TEXT:
+                sum += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
+                    sqlite3_column_bytes(s, i))
+                           .size();
+                break;
+            case SQLITE_BLOB:
+                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i)).size();
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    return sum;
+}
+
+const QList<Schema::Column>& pupilColumns()
+{
+    return Schema::table(DatabaseKind::Student, u"学籍表")->columns;
+}
+
+const QString classQuery = u"select * from 学籍表 where 所在班级=?"_s;
+
+void ClassRead_ours(benchmark::State& state)
+{
+    int i = 0;
+    for (auto _ : state) {
+        auto rows = ours().query(classQuery, {classes()[i++ % classes().size()]});
+        benchmark::DoNotOptimize(readAll(*rows, pupilColumns()));
+    }
+}
+
+void ClassRead_raw(benchmark::State& state)
+{
+    const QByteArray sql = classQuery.toUtf8();
+    int i = 0;
+    for (auto _ : state) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
+        const QByteArray klass = classes()[i++ % classes().size()].toUtf8();
+        sqlite3_bind_text(s, 1, klass.constData(), static_cast<int>(klass.size()), SQLITE_TRANSIENT);
+        benchmark::DoNotOptimize(readAllRaw(s));
+        sqlite3_finalize(s);
+    }
+}
+
+void Graduates_ours(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto rows = ours().query(u"select * from 毕业表"_s);
+        benchmark::DoNotOptimize(readAll(*rows, pupilColumns()));
+    }
+}
+
+void Graduates_raw(benchmark::State& state)
+{
+    for (auto _ : state) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(), "select * from 毕业表", -1, &s, nullptr);
+        benchmark::DoNotOptimize(readAllRaw(s));
+        sqlite3_finalize(s);
+    }
+}
+
+// One grade of 500 pupils to the graduates and back, each way one transaction.
+const QString moveOut = u"insert into 毕业表 select * from 学籍表 where 所在班级 like'初中2年级%'"_s;
+const QString deleteOut = u"delete * from 学籍表 where 所在班级 like'初中2年级%'"_s;
+const QString moveBack = u"insert into 学籍表 select * from 毕业表 where 所在班级 like'初中2年级%' and 离校时间='-'"_s;
+const QString deleteBack = u"delete from 毕业表 where 所在班级 like'初中2年级%' and 离校时间='-'"_s;
+
+void MoveGrade_ours(benchmark::State& state)
+{
+    DbConnection& db = ours();
+    for (auto _ : state) {
+        for (const auto& [copy, remove] : {std::pair {moveOut, deleteOut}, std::pair {moveBack, deleteBack}}) {
+            Transaction t(db);
+            if (!db.execute(copy) || !db.execute(remove) || !t.commit())
+                state.SkipWithError(qPrintable(db.lastError()));
+        }
+    }
+}
+
+void MoveGrade_raw(benchmark::State& state)
+{
+    auto run = [](const char* sql) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(), sql, -1, &s, nullptr);
+        const int rc = sqlite3_step(s);
+        sqlite3_finalize(s);
+        return rc == SQLITE_DONE;
+    };
+    const QByteArray out = moveOut.toUtf8();
+    const QByteArray del = u"delete from 学籍表 where 所在班级 like'初中2年级%'"_s.toUtf8();
+    const QByteArray back = moveBack.toUtf8();
+    const QByteArray delBack = deleteBack.toUtf8();
+    for (auto _ : state) {
+        for (const auto& [copy, remove] : {std::pair {out, del}, std::pair {back, delBack}}) {
+            if (!run("BEGIN IMMEDIATE") || !run(copy.constData()) || !run(remove.constData()) || !run("COMMIT"))
+                state.SkipWithError("raw move failed");
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(ClassRead_ours)->Name("ClassRead/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(ClassRead_raw)->Name("ClassRead/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(Graduates_ours)->Name("AllGraduates/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(Graduates_raw)->Name("AllGraduates/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(MoveGrade_ours)->Name("MoveGrade/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(MoveGrade_raw)->Name("MoveGrade/raw")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString error;
+    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return runWithRatios(argc, argv);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+// Prints the usual table, then for every pair of benchmarks named "<case>/ours" and "<case>/raw"
+// the ratio of their times per iteration: how much our layer costs over the engine underneath.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+// Runs every registered benchmark with this reporter; returns main()'s exit code.
+int runWithRatios(int argc, char** argv);
