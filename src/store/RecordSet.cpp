@@ -57,11 +57,16 @@ void RecordSet::step()
 
 int RecordSet::position(QStringView column) const
 {
-    // Loops read the same few names row after row: compare hashes first, texts only on a hit.
+    // Loops read the same names in the same order row after row: try the column after the last
+    // one found, then compare hashes, texts only on a hit.
+    if (m_guess < m_names.size() && m_names[m_guess] == column)
+        return static_cast<int>(++m_guess);
     const size_t h = qHash(column);
     for (qsizetype i = 0; i < m_hashes.size(); ++i) {
-        if (m_hashes[i] == h && m_names[i] == column)
+        if (m_hashes[i] == h && m_names[i] == column) {
+            m_guess = i + 1;
             return static_cast<int>(i + 1);
+        }
     }
     for (qsizetype i = 0; i < m_names.size(); ++i) {
         if (m_names[i].compare(column, Qt::CaseInsensitive) == 0)

@@ -53,6 +53,7 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     QList<QString> m_names;
     QList<size_t> m_hashes;
+    mutable qsizetype m_guess = 0; // where the next name is likely to be: loops read in column order
     bool m_pastLast = true;
     bool m_failed = false;
 };
