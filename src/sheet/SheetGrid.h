@@ -1,13 +1,13 @@
 #pragma once
 
 #include "sheet/SheetPrintJob.h"
+#include "sheet/SheetTable.h"
 
 #include <QAbstractScrollArea>
 #include <QList>
 #include <QPointer>
 
 class QLineEdit;
-class SheetTable;
 
 // A scrolling view of one SheetTable with a cell cursor and in-place editing.
 //
