@@ -3,6 +3,7 @@
 #include "sheet/SheetPainter.h"
 #include "sheet/SheetTable.h"
 
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -302,6 +303,11 @@ void SheetGrid::moveCursorBy(int rows, int columns)
 
 void SheetGrid::keyPressEvent(QKeyEvent* event)
 {
+    if (m_editing) {
+        // Keys sent to the grid itself while it edits belong to the edit.
+        QCoreApplication::sendEvent(m_editor, event);
+        return;
+    }
     if (!m_table || m_row == 0) {
         event->ignore();
         return;
