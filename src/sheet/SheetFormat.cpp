@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -18,28 +19,71 @@ constexpr qsizetype PageSetupSize = 4 * 4 + 4 * 2 + 3 * 4;
 // attributes, two colours, font height and extra, name length, data length
 constexpr qsizetype MinimalCellSize = 4 + 4 + 4 + 2 + 2 + 4 + 4;
 
+// Writes into a buffer grown ahead of need; appending field by field to a QByteArray costs more
+// than the fields themselves.
 class Writer
 {
 public:
-    explicit Writer(qsizetype expected) { m_out.reserve(expected); }
+    explicit Writer(qsizetype expected) { m_out.resize(std::max<qsizetype>(expected, 64)); }
 
     void int32(qint32 v)
     {
-        char b[4];
-        qToLittleEndian(v, b);
-        m_out.append(b, 4);
+        char* p = room(4);
+        qToLittleEndian(v, p);
     }
     void int16(qint16 v)
     {
-        char b[2];
-        qToLittleEndian(v, b);
-        m_out.append(b, 2);
+        char* p = room(2);
+        qToLittleEndian(v, p);
     }
-    void bytes(QByteArrayView b) { m_out.append(b.data(), b.size()); }
-    QByteArray take() { return std::move(m_out); }
+    void bytes(QByteArrayView b)
+    {
+        if (!b.isEmpty())
+            std::memcpy(room(b.size()), b.data(), size_t(b.size()));
+    }
+    // A text as GB18030 with its zero byte; ASCII is copied straight.
+    void text(const QString& t)
+    {
+        const qsizetype n = t.size();
+        bool ascii = true;
+        for (QChar c : t) {
+            if (c.unicode() >= 0x80) {
+                ascii = false;
+                break;
+            }
+        }
+        if (!ascii) {
+            const QByteArray encoded = GbText::toBytes(t);
+            int32(qint32(encoded.size() + 1));
+            bytes(encoded);
+            *room(1) = 0;
+            return;
+        }
+        int32(qint32(n + 1));
+        char* p = room(n + 1);
+        const QChar* s = t.constData();
+        for (qsizetype i = 0; i < n; ++i)
+            p[i] = char(s[i].unicode());
+        p[n] = 0;
+    }
+    QByteArray take()
+    {
+        m_out.truncate(m_pos);
+        return std::move(m_out);
+    }
 
 private:
+    char* room(qsizetype n)
+    {
+        if (m_pos + n > m_out.size())
+            m_out.resize(std::max(m_out.size() * 2, m_pos + n));
+        char* p = m_out.data() + m_pos;
+        m_pos += n;
+        return p;
+    }
+
     QByteArray m_out;
+    qsizetype m_pos = 0;
 };
 
 class Reader
@@ -83,6 +127,21 @@ private:
     qsizetype m_pos = 0;
 };
 
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Most cells hold digits and ASCII; they need no trip through the GB18030 decoder.
+QString decode(QByteArrayView bytes)
+{
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : GbText::fromBytes(bytes);
+}
+
 bool fail(QString* error, const QString& why)
 {
     if (error)
@@ -102,7 +161,7 @@ struct FontNameCache
 
 QByteArray write(const SheetData& data)
 {
-    Writer w(HeaderSize + 4 * (data.rows + data.columns) + data.cells.size() * (MinimalCellSize + 8) + PageSetupSize);
+    Writer w(HeaderSize + 4 * (data.rows + data.columns) + data.cells.size() * (MinimalCellSize + 16) + PageSetupSize);
     w.bytes(QByteArrayView(Magic, 4));
     w.int32(data.rows);
     w.int32(data.columns);
@@ -132,10 +191,7 @@ QByteArray write(const SheetData& data)
         } else if (cell.text.isEmpty()) {
             w.int32(0);
         } else {
-            const QByteArray text = GbText::toBytes(cell.text);
-            w.int32(qint32(text.size() + 1));
-            w.bytes(text);
-            w.bytes(QByteArrayView("\0", 1));
+            w.text(cell.text);
         }
     }
 
@@ -203,7 +259,7 @@ bool read(QByteArrayView bytes, SheetData& out, QString* error)
         } else {
             // The text ends at its zero byte; anything after it is not text.
             const qsizetype end = data.indexOf('\0');
-            cell.text = GbText::fromBytes(end < 0 ? data : data.first(end));
+            cell.text = decode(end < 0 ? data : data.first(end));
         }
     }
 
