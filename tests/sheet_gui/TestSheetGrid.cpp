@@ -223,6 +223,11 @@ private Q_SLOTS:
         QCOMPARE(shot.pixelColor(m_grid->cellRect(2, 4).center()), m_grid->palette().color(QPalette::Base));
         QCOMPARE(shot.pixelColor(m_grid->cellRect(1, 4).center()), m_grid->palette().color(QPalette::Button));
 
+        // For a look at the grid: XIAOWU_SHEET_SHOT=<file.png> keeps a picture of it.
+        const QString keep = qEnvironmentVariable("XIAOWU_SHEET_SHOT");
+        if (!keep.isEmpty())
+            QVERIFY(m_grid->grab().save(keep));
+
         const int width = m_grid->cellRect(2, 4).width();
         m_grid->setZoom(50);
         QVERIFY(qAbs(m_grid->cellRect(2, 4).width() * 2 - width) <= 2);
