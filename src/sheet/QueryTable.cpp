@@ -1,0 +1,159 @@
+#include "sheet/QueryTable.h"
+
+#include "store/DbConnection.h"
+#include "store/Schema.h"
+
+using namespace Qt::StringLiterals;
+
+QueryTable::QueryTable(DbConnection& db, const QString& table)
+    : m_db(db)
+    , m_table(table)
+{ }
+
+QString QueryTable::display(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (value.metaType().id() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
+}
+
+bool QueryTable::setQuery(const QString& sql, const QVariantList& parameters)
+{
+    m_columns.clear();
+    m_values.clear();
+    m_keys.clear();
+    m_pending.clear();
+    m_commitError = {};
+    m_sheet.reset(0, 0);
+
+    auto rows = m_db.query(sql, parameters);
+    if (!rows) {
+        m_commitError.message = m_db.lastError();
+        return false;
+    }
+    for (int c = 1; c <= rows->columnCount(); ++c)
+        m_columns.append(rows->columnName(c));
+    for (rows->first(); !rows->pastLast(); rows->next()) {
+        QVariantList values;
+        values.reserve(m_columns.size());
+        for (int c = 1; c <= m_columns.size(); ++c) {
+            // Long texts are stored as bytes; the sheet shows them as text.
+            QVariant v = rows->value(c);
+            if (v.metaType().id() == QMetaType::QByteArray)
+                v = rows->text(c);
+            values.append(v);
+        }
+        m_keys.append(values.value(0));
+        m_values.append(std::move(values));
+    }
+    if (rows->failed()) {
+        m_commitError.message = m_db.lastError();
+        m_columns.clear();
+        m_values.clear();
+        m_keys.clear();
+        return false;
+    }
+    m_sheet.reset(int(m_values.size()), int(m_columns.size()));
+    for (int r = 0; r < m_values.size(); ++r) {
+        for (int c = 0; c < m_columns.size(); ++c)
+            m_sheet.setText(r + 1, c + 1, display(m_values[r][c]));
+    }
+    return true;
+}
+
+QString QueryTable::columnName(int column) const
+{
+    return m_columns.value(column - 1);
+}
+
+QString QueryTable::text(int row, int column) const
+{
+    return m_sheet.text(row, column);
+}
+
+QVariant QueryTable::value(int row, int column) const
+{
+    for (qsizetype i = m_pending.size() - 1; i >= 0; --i) {
+        if (m_pending[i].row == row && m_pending[i].column == column)
+            return m_pending[i].value;
+    }
+    if (row < 1 || row > m_values.size() || column < 1 || column > m_columns.size())
+        return {};
+    return m_values[row - 1][column - 1];
+}
+
+void QueryTable::setValue(int row, int column, const QVariant& value)
+{
+    if (row < 1 || row > m_values.size() || column < 1 || column > m_columns.size())
+        return;
+    m_pending.append({row, column, value});
+    m_sheet.setText(row, column, display(value));
+}
+
+bool QueryTable::write(const Pending& change, QString& error)
+{
+    // Identifiers come from our own schema only; the query's column names are checked against it.
+    const Schema::Table* table = Schema::table(DatabaseKind::Student, m_table);
+    const QString column = m_columns.value(change.column - 1);
+    const QString key = m_columns.value(0);
+    if (!table || table->columnIndex(column) < 0 || table->columnIndex(key) < 0) {
+        error = u"column %1 cannot be written to %2"_s.arg(column, m_table);
+        return false;
+    }
+    const QString sql = u"update "_s + m_table + u" set "_s + column + u"=? where "_s + key + u"=?"_s;
+    if (!m_db.execute(sql, {change.value, m_keys[change.row - 1]})) {
+        error = m_db.lastError();
+        return false;
+    }
+    if (m_db.changes() != 1) {
+        error = u"the row of %1 %2 is no longer in %3"_s.arg(key, display(m_keys[change.row - 1]), m_table);
+        return false;
+    }
+    return true;
+}
+
+bool QueryTable::commit()
+{
+    m_commitError = {};
+    if (m_pending.isEmpty())
+        return true;
+    // Inside a caller's transaction the statements join it; otherwise they get one of their own.
+    const bool own = !m_db.inTransaction();
+    if (own && !m_db.beginTransaction()) {
+        m_commitError.message = m_db.lastError();
+        revert();
+        return false;
+    }
+    for (const Pending& change : std::as_const(m_pending)) {
+        QString error;
+        if (!write(change, error)) {
+            m_commitError = {change.row, change.column, error};
+            if (own)
+                m_db.rollback();
+            revert();
+            return false;
+        }
+    }
+    if (own && !m_db.commit()) {
+        m_commitError.message = m_db.lastError();
+        m_db.rollback();
+        revert();
+        return false;
+    }
+    for (const Pending& change : std::as_const(m_pending)) {
+        m_values[change.row - 1][change.column - 1] = change.value;
+        if (change.column == 1)
+            m_keys[change.row - 1] = change.value;
+    }
+    m_pending.clear();
+    return true;
+}
+
+void QueryTable::revert()
+{
+    for (const Pending& change : std::as_const(m_pending))
+        m_sheet.setText(change.row, change.column, display(m_values[change.row - 1][change.column - 1]));
+    m_pending.clear();
+}

@@ -1,0 +1,492 @@
+#include "sheet/SheetGrid.h"
+
+#include "sheet/SheetPainter.h"
+#include "sheet/SheetTable.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor GridLineColour(0xD0, 0xD0, 0xD0);
+
+} // namespace
+
+SheetGrid::SheetGrid(QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , m_pageNumberText(u"第 %d 页"_s)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    m_editor = new QLineEdit(viewport());
+    m_editor->setFrame(false);
+    m_editor->hide();
+    m_editor->installEventFilter(this);
+}
+
+SheetGrid::~SheetGrid() = default;
+
+void SheetGrid::attach(SheetTable* table)
+{
+    cancelEdit();
+    QObject::disconnect(m_commitConnection);
+    m_table = table;
+    if (table)
+        m_commitConnection = connect(table, &SheetTable::committed, this, &SheetGrid::refresh);
+    // Attaching is part of rebuilding a sheet; the page sets the cursor it wants afterwards.
+    placeCursor(m_row, m_column, false);
+    refresh();
+}
+
+void SheetGrid::detach()
+{
+    cancelEdit();
+    QObject::disconnect(m_commitConnection);
+    m_table = nullptr;
+}
+
+void SheetGrid::setZoom(int percent)
+{
+    m_zoom = std::clamp(percent, 10, 400);
+    cancelEdit();
+    refresh();
+}
+
+double SheetGrid::unit() const
+{
+    return logicalDpiY() / 254.0 * m_zoom / 100.0;
+}
+
+SheetGrid::Axis SheetGrid::rowAxis() const
+{
+    Axis a;
+    const int n = m_table ? m_table->rowCount() : 0;
+    a.edges.reserve(n + 1);
+    a.edges.append(0);
+    const double u = unit();
+    for (int r = 1; r <= n; ++r)
+        a.edges.append(a.edges.last() + std::max(0, m_table->rowHeight(r)) * u);
+    a.fixed = m_table ? std::min(m_table->fixedRows(), n) : 0;
+    return a;
+}
+
+SheetGrid::Axis SheetGrid::columnAxis() const
+{
+    Axis a;
+    const int n = m_table ? m_table->columnCount() : 0;
+    a.edges.reserve(n + 1);
+    a.edges.append(0);
+    const double u = unit();
+    for (int c = 1; c <= n; ++c)
+        a.edges.append(a.edges.last() + std::max(0, m_table->columnWidth(c)) * u);
+    a.fixed = m_table ? std::min(m_table->fixedColumns(), n) : 0;
+    return a;
+}
+
+double SheetGrid::viewStart(const Axis& axis, int line, int scroll)
+{
+    return line <= axis.fixed ? axis.edges[line - 1] : axis.edges[line - 1] - scroll;
+}
+
+int SheetGrid::hit(const Axis& axis, double at, int scroll)
+{
+    if (at < 0)
+        return 0;
+    const double content = at < axis.fixedExtent() ? at : at + scroll;
+    if (content >= axis.total())
+        return 0;
+    // edges is sorted; the line is the first whose far edge lies beyond the point.
+    const auto it = std::upper_bound(axis.edges.cbegin() + 1, axis.edges.cend(), content);
+    return int(it - axis.edges.cbegin());
+}
+
+QRect SheetGrid::cellRect(int row, int column) const
+{
+    if (!m_table || !m_table->isCell(row, column))
+        return {};
+    const SheetRange block = m_table->mergedRange(row, column);
+    const Axis rows = rowAxis(), columns = columnAxis();
+    const int vs = verticalScrollBar()->value(), hs = horizontalScrollBar()->value();
+    const double top = viewStart(rows, block.row, vs);
+    const double left = viewStart(columns, block.column, hs);
+    const double bottom = top + rows.edges[block.lastRow()] - rows.edges[block.row - 1];
+    const double right = left + columns.edges[block.lastColumn()] - columns.edges[block.column - 1];
+    QRect r(QPoint(int(std::floor(left)), int(std::floor(top))),
+        QPoint(int(std::ceil(right)) - 1, int(std::ceil(bottom)) - 1));
+    return r.intersected(viewport()->rect());
+}
+
+void SheetGrid::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    if (!m_table)
+        return;
+    updateScrollBars();
+    const Axis rows = rowAxis(), columns = columnAxis();
+    const int vs = verticalScrollBar()->value(), hs = horizontalScrollBar()->value();
+    const QRect view = viewport()->rect();
+    const double fixedH = rows.fixedExtent(), fixedW = columns.fixedExtent();
+
+    // Body lines in view: from the first reaching past the fixed part to the last starting before the edge.
+    auto visible = [](const Axis& axis, int scroll, double extent) {
+        const auto first
+            = std::upper_bound(axis.edges.cbegin() + axis.fixed + 1, axis.edges.cend(), axis.fixedExtent() + scroll);
+        const auto last = std::lower_bound(axis.edges.cbegin() + axis.fixed, axis.edges.cend() - 1, extent + scroll);
+        const int a = int(first - axis.edges.cbegin());
+        const int b = int(last - axis.edges.cbegin()) + 1;
+        return SheetBand {a, std::min(b, int(axis.edges.size()) - 1), axis.edges[a - 1] - scroll};
+    };
+    const SheetBand bodyRows = rows.edges.size() > 1 ? visible(rows, vs, view.height()) : SheetBand {1, 0, 0};
+    const SheetBand bodyColumns = columns.edges.size() > 1 ? visible(columns, hs, view.width()) : SheetBand {1, 0, 0};
+    const SheetBand fixedRows {1, rows.fixed, 0};
+    const SheetBand fixedColumns {1, columns.fixed, 0};
+
+    SheetPainter cells(*m_table, unit());
+    cells.setFixedFill(palette().color(QPalette::Button));
+    cells.setGridLines(GridLineColour);
+    const QRectF whole(view);
+    struct Quarter
+    {
+        SheetBand rows, columns;
+        QRectF clip;
+    };
+    const Quarter quarters[] = {
+        {bodyRows, bodyColumns, QRectF(QPointF(fixedW, fixedH), whole.bottomRight())},
+        {fixedRows, bodyColumns, QRectF(QPointF(fixedW, 0), QPointF(whole.right(), fixedH))},
+        {bodyRows, fixedColumns, QRectF(QPointF(0, fixedH), QPointF(fixedW, whole.bottom()))},
+        {fixedRows, fixedColumns, QRectF(QPointF(0, 0), QPointF(fixedW, fixedH))},
+    };
+    for (const Quarter& q : quarters) {
+        if (q.rows.last < q.rows.first || q.columns.last < q.columns.first || q.clip.isEmpty())
+            continue;
+        painter.save();
+        painter.setClipRect(q.clip);
+        cells.paint(painter, {q.rows}, {q.columns});
+        painter.restore();
+    }
+
+    if (m_row > 0 && m_column > 0) {
+        const QRect cursor = cellRect(m_row, m_column);
+        if (!cursor.isEmpty()) {
+            painter.setPen(QPen(hasFocus() || m_editing ? Qt::black : Qt::darkGray, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(cursor.adjusted(1, 1, -1, -1));
+        }
+    }
+}
+
+void SheetGrid::updateScrollBars()
+{
+    const Axis rows = rowAxis(), columns = columnAxis();
+    const QSize view = viewport()->size();
+    const int bodyH = int(std::max(0.0, view.height() - rows.fixedExtent()));
+    const int bodyW = int(std::max(0.0, view.width() - columns.fixedExtent()));
+    const int vmax = std::max(0, int(std::ceil(rows.total() - rows.fixedExtent())) - bodyH);
+    const int hmax = std::max(0, int(std::ceil(columns.total() - columns.fixedExtent())) - bodyW);
+    if (verticalScrollBar()->maximum() != vmax)
+        verticalScrollBar()->setRange(0, vmax);
+    if (horizontalScrollBar()->maximum() != hmax)
+        horizontalScrollBar()->setRange(0, hmax);
+    verticalScrollBar()->setPageStep(std::max(1, bodyH));
+    horizontalScrollBar()->setPageStep(std::max(1, bodyW));
+    const int step = std::max(1, int(SheetTable::DefaultRowHeight * unit()));
+    verticalScrollBar()->setSingleStep(step);
+    horizontalScrollBar()->setSingleStep(step);
+}
+
+void SheetGrid::refresh()
+{
+    if (!m_table)
+        return;
+    // Rows may have gone; the cursor follows onto a cell that is still there.
+    placeCursor(m_row, m_column, true);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void SheetGrid::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    cancelEdit();
+    updateScrollBars();
+}
+
+void SheetGrid::scrollContentsBy(int, int)
+{
+    // The editor would float away from its cell.
+    cancelEdit();
+    viewport()->update();
+}
+
+void SheetGrid::placeCursor(int row, int column, bool emitMove)
+{
+    int r = 0, c = 0;
+    if (m_table) {
+        const int rows = m_table->rowCount(), columns = m_table->columnCount();
+        const int fr = std::min(m_table->fixedRows(), rows), fc = std::min(m_table->fixedColumns(), columns);
+        if (rows > fr && columns > fc) {
+            r = std::clamp(row, fr + 1, rows);
+            c = std::clamp(column, fc + 1, columns);
+            const SheetRange block = m_table->mergedRange(r, c);
+            r = std::max(block.row, fr + 1);
+            c = std::max(block.column, fc + 1);
+        }
+    }
+    if (r == m_row && c == m_column)
+        return;
+    if (m_editing && (r != m_editRow || c != m_editColumn))
+        cancelEdit();
+    m_row = r;
+    m_column = c;
+    if (m_table && r > 0)
+        ensureVisible(r, c);
+    viewport()->update();
+    if (emitMove)
+        Q_EMIT cursorMoved(m_row, m_column);
+}
+
+void SheetGrid::setCursorCell(int row, int column)
+{
+    placeCursor(row, column, true);
+}
+
+void SheetGrid::ensureVisible(int row, int column)
+{
+    const Axis rows = rowAxis(), columns = columnAxis();
+    const SheetRange block = m_table->mergedRange(row, column);
+    auto scrollTo = [](QScrollBar* bar, const Axis& axis, int first, int last, int viewLength) {
+        if (first <= axis.fixed)
+            return;
+        const double start = axis.edges[first - 1] - axis.fixedExtent();
+        const double end = axis.edges[last] - axis.fixedExtent();
+        const double room = viewLength - axis.fixedExtent();
+        int value = bar->value();
+        if (end > value + room)
+            value = int(std::ceil(end - room));
+        if (start < value)
+            value = int(std::floor(start));
+        if (value > bar->maximum())
+            bar->setMaximum(value);
+        bar->setValue(value);
+    };
+    scrollTo(verticalScrollBar(), rows, block.row, block.lastRow(), viewport()->height());
+    scrollTo(horizontalScrollBar(), columns, block.column, block.lastColumn(), viewport()->width());
+}
+
+void SheetGrid::moveCursorBy(int rows, int columns)
+{
+    if (!m_table || m_row == 0)
+        return;
+    const SheetRange block = m_table->mergedRange(m_row, m_column);
+    int r = m_row, c = m_column;
+    if (rows > 0)
+        r = block.lastRow() + rows;
+    else if (rows < 0)
+        r = block.row + rows;
+    if (columns > 0)
+        c = block.lastColumn() + columns;
+    else if (columns < 0)
+        c = block.column + columns;
+    placeCursor(r, c, true);
+}
+
+void SheetGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (m_editing) {
+        // Keys sent to the grid itself while it edits belong to the edit.
+        QCoreApplication::sendEvent(m_editor, event);
+        return;
+    }
+    if (!m_table || m_row == 0) {
+        event->ignore();
+        return;
+    }
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const int pageRows
+        = std::max(1, int(viewport()->height() / std::max(1.0, SheetTable::DefaultRowHeight * unit())) - 1);
+    switch (event->key()) {
+    case Qt::Key_Up:
+        moveCursorBy(-1, 0);
+        return;
+    case Qt::Key_Down:
+        moveCursorBy(1, 0);
+        return;
+    case Qt::Key_Left:
+        moveCursorBy(0, -1);
+        return;
+    case Qt::Key_Right:
+        moveCursorBy(0, 1);
+        return;
+    case Qt::Key_PageUp:
+        placeCursor(m_row - pageRows, m_column, true);
+        return;
+    case Qt::Key_PageDown:
+        placeCursor(m_row + pageRows, m_column, true);
+        return;
+    case Qt::Key_Home:
+        placeCursor(ctrl ? 1 : m_row, 1, true);
+        return;
+    case Qt::Key_End:
+        placeCursor(ctrl ? m_table->rowCount() : m_row, m_table->columnCount(), true);
+        return;
+    case Qt::Key_F2:
+        editCell(m_table->text(m_row, m_column));
+        return;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (printable && editCell(typed))
+        return;
+    event->ignore();
+}
+
+void SheetGrid::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Chinese typed through an input method starts an edit as a key would.
+    if (!event->commitString().isEmpty() && editCell(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::inputMethodEvent(event);
+}
+
+void SheetGrid::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    if (m_table && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
+        const QPointF at = event->position();
+        const int r = hit(rowAxis(), at.y(), verticalScrollBar()->value());
+        const int c = hit(columnAxis(), at.x(), horizontalScrollBar()->value());
+        const bool fixed = r <= m_table->fixedRows() || c <= m_table->fixedColumns();
+        if (r > 0 && c > 0 && !fixed)
+            placeCursor(r, c, true);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void SheetGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (m_table && event->button() == Qt::LeftButton && m_row > 0
+        && cellRect(m_row, m_column).contains(event->position().toPoint())) {
+        editCell(m_table->text(m_row, m_column));
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+bool SheetGrid::editCell(const QString& text)
+{
+    if (!m_table || m_row == 0 || m_table->cell(m_row, m_column).isReadOnly()
+        || m_table->cell(m_row, m_column).isPicture())
+        return false;
+    beginEdit(text);
+    return true;
+}
+
+void SheetGrid::beginEdit(const QString& text)
+{
+    const SheetCell& cell = m_table->cell(m_row, m_column);
+    ensureVisible(m_row, m_column);
+    m_editRow = m_row;
+    m_editColumn = m_column;
+    QFont font(cell.fontName);
+    font.setPixelSize(std::max(1, qRound(cell.fontHeight * unit())));
+    font.setBold(cell.isBold());
+    font.setItalic(cell.isItalic());
+    m_editor->setFont(font);
+    const int a = (int(cell.alignment()) - 1) % 3;
+    m_editor->setAlignment((a == 0 ? Qt::AlignLeft : a == 1 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+    m_editor->setGeometry(cellRect(m_row, m_column).adjusted(2, 2, -2, -2));
+    m_editor->setText(text);
+    m_editor->deselect();
+    m_editor->end(false);
+    m_editing = true;
+    m_editor->show();
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+void SheetGrid::confirmEdit()
+{
+    if (!m_editing)
+        return;
+    const QString text = m_editor->text();
+    const int row = m_editRow, column = m_editColumn;
+    m_editing = false;
+    m_editor->hide();
+    setFocus(Qt::OtherFocusReason);
+    if (!m_table || m_table->cell(row, column).isReadOnly() || m_table->text(row, column) == text)
+        return;
+    m_table->setText(row, column, text);
+    viewport()->update();
+    Q_EMIT cellChanged(row, column);
+}
+
+void SheetGrid::cancelEdit()
+{
+    if (!m_editing)
+        return;
+    m_editing = false;
+    const bool hadFocus = m_editor->hasFocus();
+    m_editor->hide();
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
+    viewport()->update();
+}
+
+bool SheetGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_editor && m_editing) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                confirmEdit();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                cancelEdit();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Only Enter stores an edit; going elsewhere drops it.
+            m_editing = false;
+            m_editor->hide();
+            viewport()->update();
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void SheetGrid::printPreview()
+{
+    if (!m_table)
+        return;
+    SheetPrintJob job(*m_table);
+    job.setPageNumberText(m_pageNumberText);
+    job.preview(this);
+}
+
+SheetPrintJob::Outcome SheetGrid::print(const QString& jobName)
+{
+    m_printError.clear();
+    if (!m_table)
+        return SheetPrintJob::Outcome::Cancelled;
+    SheetPrintJob job(*m_table);
+    job.setPageNumberText(m_pageNumberText);
+    const SheetPrintJob::Outcome outcome = job.print(jobName, this);
+    m_printError = job.errorString();
+    return outcome;
+}

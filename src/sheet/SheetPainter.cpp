@@ -1,0 +1,195 @@
+#include "sheet/SheetPainter.h"
+
+#include "sheet/SheetTable.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// Space between a cell's lines and its text, in tenths of a millimetre.
+constexpr double TextPadding = 8;
+
+Qt::Alignment qtAlignment(SheetAlignment a)
+{
+    const int n = int(a) - 1;
+    const Qt::Alignment vertical = n / 3 == 0 ? Qt::AlignTop : n / 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom;
+    const Qt::Alignment horizontal = n % 3 == 0 ? Qt::AlignLeft : n % 3 == 1 ? Qt::AlignHCenter : Qt::AlignRight;
+    return vertical | horizontal;
+}
+
+} // namespace
+
+SheetPainter::SheetPainter(const SheetTable& table, double unit)
+    : m_table(table)
+    , m_unit(unit)
+{ }
+
+double SheetPainter::lineWidth() const
+{
+    // About 0.15 mm on paper, never thinner than one dot on screen.
+    return std::max(1.0, 1.5 * m_unit);
+}
+
+QList<double> SheetPainter::rowEdges(const SheetBand& band) const
+{
+    QList<double> edges;
+    edges.reserve(std::max(0, band.last - band.first + 2));
+    double y = band.position;
+    edges.append(y);
+    for (int r = band.first; r <= band.last; ++r) {
+        y += std::max(0, m_table.rowHeight(r)) * m_unit;
+        edges.append(y);
+    }
+    return edges;
+}
+
+QList<double> SheetPainter::columnEdges(const SheetBand& band) const
+{
+    QList<double> edges;
+    edges.reserve(std::max(0, band.last - band.first + 2));
+    double x = band.position;
+    edges.append(x);
+    for (int c = band.first; c <= band.last; ++c) {
+        x += std::max(0, m_table.columnWidth(c)) * m_unit;
+        edges.append(x);
+    }
+    return edges;
+}
+
+void SheetPainter::paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const
+{
+    QList<Part> parts;
+    for (const SheetBand& rb : rows) {
+        const int r0 = std::max(1, rb.first), r1 = std::min(rb.last, m_table.rowCount());
+        if (r1 < r0)
+            continue;
+        const QList<double> ys = rowEdges({r0, r1, rb.position + (rowEdges({rb.first, r0 - 1, 0}).last())});
+        for (const SheetBand& cb : columns) {
+            const int c0 = std::max(1, cb.first), c1 = std::min(cb.last, m_table.columnCount());
+            if (c1 < c0)
+                continue;
+            const QList<double> xs = columnEdges({c0, c1, cb.position + (columnEdges({cb.first, c0 - 1, 0}).last())});
+            for (int r = r0; r <= r1; ++r) {
+                for (int c = c0; c <= c1; ++c) {
+                    const SheetRange block = m_table.mergedRange(r, c);
+                    // The block is drawn once per band pair, from its top-left cell inside the pair.
+                    const int top = std::max(block.row, r0), left = std::max(block.column, c0);
+                    if (r != top || c != left)
+                        continue;
+                    const int bottom = std::min(block.lastRow(), r1), right = std::min(block.lastColumn(), c1);
+                    parts.append(
+                        {QRectF(QPointF(xs[left - c0], ys[top - r0]), QPointF(xs[right - c0 + 1], ys[bottom - r0 + 1])),
+                            block});
+                }
+            }
+        }
+    }
+    painter.save();
+    for (const Part& part : parts)
+        paintContent(painter, part);
+    for (const Part& part : parts)
+        paintBorders(painter, part);
+    painter.restore();
+}
+
+void SheetPainter::paintContent(QPainter& painter, const Part& part) const
+{
+    const SheetCell& cell = m_table.cell(part.block.row, part.block.column);
+    const bool fixed = part.block.row <= m_table.fixedRows() || part.block.column <= m_table.fixedColumns();
+    if (cell.background != SheetColour::None)
+        painter.fillRect(part.rect, SheetColour::toQColor(cell.background));
+    else if (fixed && m_fixedFill.isValid())
+        painter.fillRect(part.rect, m_fixedFill);
+
+    if (m_gridLines.isValid()) {
+        painter.setPen(QPen(m_gridLines, 1));
+        painter.drawLine(part.rect.topRight(), part.rect.bottomRight());
+        painter.drawLine(part.rect.bottomLeft(), part.rect.bottomRight());
+    }
+
+    const double pad = TextPadding * m_unit;
+    const QRectF inner = part.rect.adjusted(pad, pad / 2, -pad, -pad / 2);
+    if (inner.width() <= 0 || inner.height() <= 0)
+        return;
+    if (cell.isPicture()) {
+        const QImage image = QImage::fromData(cell.picture);
+        if (image.isNull())
+            return;
+        QSizeF size = image.size();
+        size.scale(inner.size(), Qt::KeepAspectRatio);
+        QRectF target(QPointF(), size);
+        target.moveCenter(inner.center());
+        painter.drawImage(target, image);
+        return;
+    }
+    if (cell.text.isEmpty())
+        return;
+    QFont font(cell.fontName);
+    font.setPixelSize(std::max(1, qRound(cell.fontHeight * m_unit)));
+    font.setBold(cell.isBold());
+    font.setItalic(cell.isItalic());
+    font.setUnderline(cell.isUnderline());
+    font.setStrikeOut(cell.isStrikeOut());
+    painter.setFont(font);
+    painter.setPen(SheetColour::toQColor(cell.textColour));
+    painter.drawText(inner, int(qtAlignment(cell.alignment())) | Qt::TextWordWrap, cell.text);
+}
+
+void SheetPainter::paintBorders(QPainter& painter, const Part& part) const
+{
+    const SheetRange& b = part.block;
+    const quint8 lines = m_table.cell(b.row, b.column).borders();
+    const bool left = lines & LeftBorder, top = lines & TopBorder;
+    const bool right = m_table.cell(b.row, b.lastColumn()).borders() & RightBorder;
+    const bool bottom = m_table.cell(b.lastRow(), b.column).borders() & BottomBorder;
+    if (!(left || top || right || bottom))
+        return;
+    painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
+    const QRectF& r = part.rect;
+    if (left)
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+    if (top)
+        painter.drawLine(r.topLeft(), r.topRight());
+    if (right)
+        painter.drawLine(r.topRight(), r.bottomRight());
+    if (bottom)
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+}
+
+void SheetPainter::paintRuledRows(
+    QPainter& painter, int modelRow, double top, double height, int count, const SheetBand& columns) const
+{
+    if (count <= 0 || height <= 0 || !m_table.isCell(modelRow, 1))
+        return;
+    const int c0 = std::max(1, columns.first), c1 = std::min(columns.last, m_table.columnCount());
+    const QList<double> xs = columnEdges({c0, c1, columns.position});
+    painter.save();
+    for (int i = 0; i < count; ++i) {
+        const double y = top + i * height;
+        for (int c = c0; c <= c1; ++c) {
+            const SheetCell& model = m_table.cell(modelRow, c);
+            const QRectF rect(QPointF(xs[c - c0], y), QPointF(xs[c - c0 + 1], y + height));
+            if (model.background != SheetColour::None)
+                painter.fillRect(rect, SheetColour::toQColor(model.background));
+        }
+        for (int c = c0; c <= c1; ++c) {
+            // Each ruled cell takes the lines of its own column, merges ignored.
+            const quint8 lines = m_table.cell(modelRow, c).borders();
+            const QRectF rect(QPointF(xs[c - c0], y), QPointF(xs[c - c0 + 1], y + height));
+            painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
+            if (lines & LeftBorder)
+                painter.drawLine(rect.topLeft(), rect.bottomLeft());
+            if (lines & TopBorder)
+                painter.drawLine(rect.topLeft(), rect.topRight());
+            if (lines & RightBorder)
+                painter.drawLine(rect.topRight(), rect.bottomRight());
+            if (lines & BottomBorder)
+                painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+        }
+    }
+    painter.restore();
+}

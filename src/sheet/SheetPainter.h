@@ -1,0 +1,63 @@
+#pragma once
+
+#include "sheet/SheetRange.h"
+
+#include <QColor>
+#include <QList>
+#include <QRectF>
+
+class QPainter;
+class SheetTable;
+
+// A run of rows (or columns) first..last drawn one after another from `position`, in device units.
+struct SheetBand
+{
+    int first = 1;
+    int last = 0;
+    double position = 0;
+};
+
+// Paints cells of a SheetTable: backgrounds, texts with their fonts, colours and alignment,
+// pictures, merged blocks and border lines. The grid on screen and every printed page use this one
+// painter, so what the user sees is what is printed.
+//
+// `unit` is device units per tenth of a millimetre of the table (zoom included). A merged block cut
+// by a band (a page break, the edge of the fixed rows) is drawn in each band it reaches.
+class SheetPainter
+{
+public:
+    SheetPainter(const SheetTable& table, double unit);
+
+    // Fill of fixed-row and fixed-column cells that have no background of their own (the screen's
+    // button face); invalid: none, as on paper.
+    void setFixedFill(const QColor& colour) { m_fixedFill = colour; }
+    // Thin lines between all cells, under the border lines (the screen grid); invalid: none.
+    void setGridLines(const QColor& colour) { m_gridLines = colour; }
+
+    void paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const;
+    // `count` empty rows of `height` device units from `top`, ruled and filled like `modelRow`
+    // without its texts (the ruled rest of a last page).
+    void paintRuledRows(
+        QPainter& painter, int modelRow, double top, double height, int count, const SheetBand& columns) const;
+
+    // Device edges of rows first..last of a band: edges[i] is the top of row first + i, the last
+    // entry the bottom of `last`.
+    QList<double> rowEdges(const SheetBand& band) const;
+    QList<double> columnEdges(const SheetBand& band) const;
+    double lineWidth() const;
+
+private:
+    struct Part
+    {
+        QRectF rect;
+        SheetRange block;
+    };
+
+    void paintContent(QPainter& painter, const Part& part) const;
+    void paintBorders(QPainter& painter, const Part& part) const;
+
+    const SheetTable& m_table;
+    double m_unit;
+    QColor m_fixedFill;
+    QColor m_gridLines;
+};

@@ -1,0 +1,73 @@
+#include "sheet/SheetPrintJob.h"
+
+#include "sheet/PrintLayout.h"
+#include "sheet/SheetPageRenderer.h"
+#include "sheet/SheetTable.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+using namespace Qt::StringLiterals;
+
+SheetPrintJob::SheetPrintJob(const SheetTable& table)
+    : m_table(table)
+    , m_pageNumberText(u"第 %d 页"_s)
+{ }
+
+namespace {
+
+void prepare(QPrinter& printer, const SheetTable& table)
+{
+    // The margins are the page setup's, measured from the paper's edge.
+    printer.setFullPage(true);
+    SheetPageRenderer::preparePaper(printer, table.pageSetup());
+}
+
+} // namespace
+
+void SheetPrintJob::paint(QPrinter& printer)
+{
+    m_error.clear();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_error = u"打印机无法开始打印。"_s;
+        return;
+    }
+    SheetPageRenderer renderer(m_table, PrintLayout::of(m_table));
+    renderer.setPageNumberText(m_pageNumberText);
+    const bool whole = renderer.paintAll(painter, printer);
+    if (!painter.end() || !whole || printer.printerState() == QPrinter::Error)
+        m_error = u"打印机出错，打印没有完成。"_s;
+}
+
+void SheetPrintJob::preview(QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, m_table);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* p) { paint(*p); });
+    dialog.exec();
+}
+
+SheetPrintJob::Outcome SheetPrintJob::print(const QString& jobName, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobName);
+    prepare(printer, m_table);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    // The pages follow the table's page setup whatever paper the dialog last showed.
+    prepare(printer, m_table);
+    paint(printer);
+    return m_error.isEmpty() ? Outcome::Printed : Outcome::Failed;
+}
+
+bool SheetPrintJob::printTo(QPrinter& printer)
+{
+    prepare(printer, m_table);
+    paint(printer);
+    return m_error.isEmpty();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+class SheetTable;
+
+// Preview and printing of one SheetTable through Qt's printer, following the table's page setup.
+// Where no printer is installed the print dialog still offers printing to a PDF file.
+class SheetPrintJob
+{
+public:
+    enum class Outcome { Printed, Cancelled, Failed };
+
+    explicit SheetPrintJob(const SheetTable& table);
+
+    // "%d" stands for the page number; default "第 %d 页".
+    void setPageNumberText(const QString& pattern) { m_pageNumberText = pattern; }
+
+    // Qt's print preview of the pages; returns when the user closes it (it can print from there).
+    void preview(QWidget* parent);
+    // The print dialog, then the pages as a print job named `jobName` ("打印报表", "打印课程表").
+    Outcome print(const QString& jobName, QWidget* parent);
+    // Without a dialog, on a printer set up by the caller (a PDF file in tests and tools). Paper and
+    // orientation are taken from the page setup.
+    bool printTo(QPrinter& printer);
+
+    // Why the last print failed, for the window to show.
+    QString errorString() const { return m_error; }
+
+private:
+    void paint(QPrinter& printer);
+
+    const SheetTable& m_table;
+    QString m_pageNumberText;
+    QString m_error;
+};
