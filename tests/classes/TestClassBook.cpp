@@ -108,8 +108,10 @@ private Q_SLOTS:
         const QStringList names {u"2年级1班"_s, u"1年级1班"_s, u"初中1年级3班"_s};
         for (const QString& name : names)
             QCOMPARE(classes.add(name, name + u"老师"_s, u"通用"_s), ClassBook::AddResult::Added);
+        const auto list = classes.list();
+        QVERIFY(list);
         QStringList listed;
-        for (const ClassEntry& c : *classes.list())
+        for (const ClassEntry& c : *list)
             listed.append(c.name);
         QCOMPARE(listed, names);
     }
