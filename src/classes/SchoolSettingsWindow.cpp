@@ -39,6 +39,7 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    b->setMinimumWidth(b->sizeHint().width() + 16);
     return b;
 }
 

@@ -66,9 +66,7 @@ SubjectsWindow::SubjectsWindow(ClassesHost& host, QWidget* parent)
         {u"如果您是首次使用本系统："_s,
             u"    1、请先勾选“所有班级使用统一的课程科目”然后输入本校大部分班级使用的课程科目，按“保存”钮保存数据。"_s,
             u"    2、取消勾选“所有班级使用统一的课程科目”然后根据需要选择修改的班级修改课程数据并按“保存”钮保存数据。"_s}) {
-        auto* line = new QLabel(text, this);
-        line->setWordWrap(true);
-        help->addWidget(line);
+        help->addWidget(new QLabel(text, this));
     }
 
     auto* classRow = new QHBoxLayout;
@@ -87,7 +85,8 @@ SubjectsWindow::SubjectsWindow(ClassesHost& host, QWidget* parent)
     layout->addLayout(boxes);
     layout->addLayout(buttons);
     layout->addLayout(help);
-    resize(620, 235);
+    // The help lines are long; the window is as wide as they are rather than wrapping them.
+    resize(qMax(620, sizeHint().width()), 235);
 
     connect(保存按钮, &QPushButton::clicked, this, &SubjectsWindow::save);
     connect(退出按钮, &QPushButton::clicked, this, &QDialog::close);
