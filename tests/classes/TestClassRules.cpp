@@ -1,6 +1,5 @@
 #include "classes/ClassDraft.h"
 #include "classes/GbByteValidator.h"
-#include "classes/HeadTeacherList.h"
 #include "support/TestRegistry.h"
 #include "text/GbText.h"
 
@@ -56,19 +55,6 @@ private Q_SLOTS:
         }
     }
 
-    void gradesAndNumbers()
-    {
-        const QStringList grades = ClassDraft::grades();
-        QCOMPARE(grades.size(), 12);
-        QCOMPARE(grades.first(), u"1年级"_s);
-        QCOMPARE(grades.at(6), u"初中1年级"_s);
-        QCOMPARE(grades.last(), u"高中3年级"_s);
-        const QStringList numbers = ClassDraft::classNumbers();
-        QCOMPARE(numbers.size(), 15);
-        QCOMPARE(numbers.first(), u"1班"_s);
-        QCOMPARE(numbers.last(), u"15班"_s);
-    }
-
     void byteLimit_data()
     {
         QTest::addColumn<int>("limit");
@@ -98,22 +84,6 @@ private Q_SLOTS:
         QCOMPARE(input, expected);
         QCOMPARE(pos, expectedPos);
         QVERIFY(GbText::byteLength(input) <= limit);
-    }
-
-    void headTeacherListFollowsItsItems()
-    {
-        HeadTeacherList list;
-        QCOMPARE(list.currentIndex(), -1);
-        list.setItems({u"甲"_s, u"乙"_s});
-        QCOMPARE(list.currentText(), u"甲"_s);
-        list.setCurrentIndex(1);
-        QCOMPARE(list.currentText(), u"乙"_s);
-        list.setCurrentIndex(2);
-        QCOMPARE(list.currentText(), QString());
-        list.setItems({u"丙"_s});
-        QCOMPARE(list.currentIndex(), 0);
-        list.clear();
-        QCOMPARE(list.currentIndex(), -1);
     }
 };
 
