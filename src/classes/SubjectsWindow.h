@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class ClassesHost;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// 设置修改本校的课程科目: the ten subject names of one class, or of every class at once.
+class SubjectsWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SubjectsWindow(ClassesHost& host, QWidget* parent);
+
+    // Loads the classes; without any it says so and the window is not to be shown. Also refreshes
+    // the main window's hidden head-teacher list.
+    bool load();
+
+    void done(int result) override;
+
+    QLabel* 标签1;
+    QComboBox* 科目班级名组合框;
+    QCheckBox* 选择框1;
+    std::array<QLineEdit*, 10> 科目编辑框 {};
+    QPushButton* 保存按钮;
+    QPushButton* 退出按钮;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showClass();
+    void loadSubjects();
+    void allClassesToggled(bool all);
+    void save();
+    QString heading() const;
+
+    ClassesHost& m_host;
+};
