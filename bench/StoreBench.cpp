@@ -87,12 +87,13 @@ qint64 readAllRaw(sqlite3_stmt* s)
                 sum += sqlite3_column_int64(s, i);
                 break;
             case SQLITE_TEXT:
-                sum += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, i)),
-                    sqlite3_column_bytes(s, i))
+                sum += QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(s, i)), sqlite3_column_bytes(s, i))
                            .size();
                 break;
             case SQLITE_BLOB:
-                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i)).size();
+                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i))
+                           .size();
                 break;
             default:
                 break;

@@ -20,8 +20,10 @@ namespace LargeSchool {
 
 namespace {
 
-const QString surnames = u"王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖贾夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武戴莫孔向汤"_s;
-const QString given = u"伟芳娜秀敏静丽强磊军洋勇艳杰娟涛明超兰霞平刚桂英华玉萍红鹏飞鑫宇浩然子轩梓涵欣怡思雨佳琪俊杰一诺晨阳雅婷嘉怡志豪文博宇航梦瑶诗琪天佑皓轩雨萱可馨若曦博文睿泽"_s;
+const QString surnames
+    = u"王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖贾夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武戴莫孔向汤"_s;
+const QString given
+    = u"伟芳娜秀敏静丽强磊军洋勇艳杰娟涛明超兰霞平刚桂英华玉萍红鹏飞鑫宇浩然子轩梓涵欣怡思雨佳琪俊杰一诺晨阳雅婷嘉怡志豪文博宇航梦瑶诗琪天佑皓轩雨萱可馨若曦博文睿泽"_s;
 
 struct Random
 {
@@ -61,8 +63,9 @@ QList<QByteArray> photos(int count, QSize size, int quality, Random& r)
 QByteArray comment(Random& r)
 {
     static const QStringList sentences {u"你尊敬老师，团结同学，热爱集体。"_s, u"上课专心听讲，积极举手发言。"_s,
-        u"作业认真，字迹工整，成绩稳步提高。"_s, u"劳动积极，乐于为班级做事。"_s, u"希望你今后更加细心，争取更大的进步。"_s,
-        u"你爱好广泛，在运动会上为班级争得了荣誉。"_s, u"与同学相处融洽，乐于助人。"_s};
+        u"作业认真，字迹工整，成绩稳步提高。"_s, u"劳动积极，乐于为班级做事。"_s,
+        u"希望你今后更加细心，争取更大的进步。"_s, u"你爱好广泛，在运动会上为班级争得了荣誉。"_s,
+        u"与同学相处融洽，乐于助人。"_s};
     QString text = u"    "_s;
     const int count = 5 + r.below(6);
     for (int i = 0; i < count; ++i)
@@ -84,11 +87,12 @@ QString markers(int n)
     return m.join(u',');
 }
 
-QVariantList pupil(qint64 number, const QString& klass, const QByteArray& photo, Random& r, const QString& left,
-    const QString& reason)
+QVariantList pupil(
+    qint64 number, const QString& klass, const QByteArray& photo, Random& r, const QString& left, const QString& reason)
 {
     QVariantList v {number, name(r), r.below(2) ? u"男"_s : u"女"_s, u"汉族"_s, date(2008 + r.below(10), r),
-        date(2018 + r.below(6), r), klass, r.below(10) == 0 ? u"班长"_s : u""_s, u"人民路"_s + QString::number(r.below(900)) + u"号"_s,
+        date(2018 + r.below(6), r), klass, r.below(10) == 0 ? u"班长"_s : u""_s,
+        u"人民路"_s + QString::number(r.below(900)) + u"号"_s,
         u"0571-"_s + QString::number(80000000 + r.below(9999999)), u"杭州市"_s, u"浙江"_s, u"父亲"_s, name(r),
         u"某某公司"_s, u"139"_s + QString::number(10000000 + r.below(89999999)), u"母亲"_s, name(r), u"某某医院"_s,
         u"138"_s + QString::number(10000000 + r.below(89999999)), photo, comment(r), comment(r)};
@@ -190,11 +194,13 @@ bool ensure(const QString& programDir, const Size& size, QString* error)
                 return fail(error, students.lastError());
         }
         for (int i = 0; i < size.graduates; ++i) {
-            const QString klass = (i % 3 == 0 ? u"6年级"_s : i % 3 == 1 ? u"初中3年级"_s : u"高中3年级"_s)
+            const QString klass = (i % 3 == 0          ? u"6年级"_s
+                                          : i % 3 == 1 ? u"初中3年级"_s
+                                                       : u"高中3年级"_s)
                 + QString::number(1 + r.below(size.classesPerGrade)) + u"班"_s;
             if (!students.execute(pupilInsert.arg(u"毕业表"_s),
-                    pupil(++number, klass, small[r.below(static_cast<int>(small.size()))], r,
-                        dates[i % dates.size()], u"毕业"_s)))
+                    pupil(++number, klass, small[r.below(static_cast<int>(small.size()))], r, dates[i % dates.size()],
+                        u"毕业"_s)))
                 return fail(error, students.lastError());
         }
         for (int i = 0; i < size.leavers; ++i) {

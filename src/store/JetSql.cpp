@@ -13,7 +13,8 @@ namespace {
 
 QString withPinyinOrder(const QString& terms)
 {
-    static const QRegularExpression direction(u"^(.*?)\\s+(asc|desc)\\s*$"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression direction(
+        u"^(.*?)\\s+(asc|desc)\\s*$"_s, QRegularExpression::CaseInsensitiveOption);
     const QString collate = u" COLLATE "_s + QLatin1StringView(PinyinCollation::name);
     QStringList out;
     for (const QString& term : terms.split(u',')) {
@@ -34,8 +35,8 @@ QString withPinyinOrder(const QString& terms)
 
 QString toSqlite(const QString& statement)
 {
-    static const QRegularExpression deleteStar(u"^(\\s*delete)\\s*\\*\\s*(from\\b)"_s,
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression deleteStar(
+        u"^(\\s*delete)\\s*\\*\\s*(from\\b)"_s, QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression orderBy(u"\\border\\s+by\\s"_s, QRegularExpression::CaseInsensitiveOption);
     QString sql = statement;
     sql.replace(deleteStar, u"\\1 \\2"_s);

@@ -15,20 +15,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("jet");
         QTest::addColumn<QString>("sqlite");
         QTest::newRow("delete star") << u"delete * from 学籍表 where 学号=5"_s << u"delete from 学籍表 where 学号=5"_s;
-        QTest::newRow("delete star, upper case") << u"DELETE *FROM 评语表 where 编号=1"_s
-                                                 << u"DELETE FROM 评语表 where 编号=1"_s;
-        QTest::newRow("plain delete") << u"delete from 班级表 where 所在班级=?"_s << u"delete from 班级表 where 所在班级=?"_s;
+        QTest::newRow("delete star, upper case")
+            << u"DELETE *FROM 评语表 where 编号=1"_s << u"DELETE FROM 评语表 where 编号=1"_s;
+        QTest::newRow("plain delete") << u"delete from 班级表 where 所在班级=?"_s
+                                      << u"delete from 班级表 where 所在班级=?"_s;
         QTest::newRow("star in select stays") << u"select * from 学籍表"_s << u"select * from 学籍表"_s;
         QTest::newRow("order by name") << u"select 姓名 from 学籍表 where 所在班级=?order by 姓名"_s
                                        << u"select 姓名 from 学籍表 where 所在班级=?order by 姓名 COLLATE PINYIN"_s;
         QTest::newRow("order by desc") << u"select * from 学籍表 order by 期中3 desc"_s
                                        << u"select * from 学籍表 order by 期中3 COLLATE PINYIN desc"_s;
-        QTest::newRow("bracketed, two terms") << u"select * from [学籍表] order by [姓名], 学号 ASC "_s
-                                              << u"select * from [学籍表] order by [姓名] COLLATE PINYIN, 学号 COLLATE PINYIN ASC"_s;
-        QTest::newRow("own collation kept") << u"select * from t order by a collate binary"_s
-                                            << u"select * from t order by a collate binary"_s;
-        QTest::newRow("a name ending in desc") << u"select * from t order by 描述desc"_s
-                                               << u"select * from t order by 描述desc COLLATE PINYIN"_s;
+        QTest::newRow("bracketed, two terms")
+            << u"select * from [学籍表] order by [姓名], 学号 ASC "_s
+            << u"select * from [学籍表] order by [姓名] COLLATE PINYIN, 学号 COLLATE PINYIN ASC"_s;
+        QTest::newRow("own collation kept")
+            << u"select * from t order by a collate binary"_s << u"select * from t order by a collate binary"_s;
+        QTest::newRow("a name ending in desc")
+            << u"select * from t order by 描述desc"_s << u"select * from t order by 描述desc COLLATE PINYIN"_s;
     }
 
     void rewrites()
