@@ -306,15 +306,15 @@ QWidget* StudentEditorWindow::buildForm()
         relation->setFixedWidth(qMax(80, width / 12));
         g->addWidget(relation, row, 0);
         g->addWidget(name, row, 1);
-        g->addWidget(caption(u"工作单位"_s), row, 2);
+        g->addWidget(new QLabel(u"工作单位"_s), row, 2);
         g->addWidget(unit, row, 3);
-        g->addWidget(caption(u"电  话"_s), row, 4);
+        g->addWidget(new QLabel(u"电  话"_s), row, 4);
         g->addWidget(phone, row, 5);
         ++row;
     }
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(3, 4);
-    g->setColumnStretch(5, 2);
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 5);
+    g->setColumnStretch(5, 3);
 
     auto* comments = new QGroupBox(u"评语"_s);
     auto* c = new QVBoxLayout(comments);
