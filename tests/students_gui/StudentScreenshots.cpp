@@ -105,11 +105,12 @@ class StudentScreenshots : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        // A skip here would end the other test classes of this executable as well.
         m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
-        QDir().mkpath(m_dir);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        if (!m_dir.isEmpty()) {
+            QDir().mkpath(m_dir);
+            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        }
     }
 
     void shots_data()
@@ -121,6 +122,8 @@ private Q_SLOTS:
 
     void shots()
     {
+        if (m_dir.isEmpty())
+            QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
         FakeStudentsHost host;
