@@ -6,6 +6,9 @@
 
 using namespace Qt::StringLiterals;
 
+// A fresh record set already stands on its first row, and first() would run the statement (and
+// its sort) a second time, so the loops here start where query() left them.
+
 namespace {
 
 StudentRecord readRecord(const RecordSet& rows)
@@ -64,7 +67,7 @@ std::optional<QList<StudentRecords::ClassEntry>> StudentRecords::classes()
     if (!rows)
         return std::nullopt;
     QList<ClassEntry> out;
-    for (rows->first(); !rows->pastLast(); rows->next())
+    for (; !rows->pastLast(); rows->next())
         out.append({rows->text(u"所在班级"), rows->text(u"班主任")});
     return out;
 }
@@ -76,7 +79,6 @@ std::optional<QStringList> StudentRecords::subjects(const QString& className)
         {className});
     if (!rows)
         return std::nullopt;
-    rows->first();
     if (rows->pastLast())
         return std::nullopt;
     QStringList out;
@@ -91,7 +93,7 @@ QStringList StudentRecords::graduationDates()
     auto rows = m_db.query(u"select * from 毕业时间表 "_s);
     if (!rows)
         return out;
-    for (rows->first(); !rows->pastLast(); rows->next())
+    for (; !rows->pastLast(); rows->next())
         out << rows->text(u"毕业时间");
     return out;
 }
@@ -122,7 +124,7 @@ std::optional<StudentRecords::NameList> StudentRecords::names(StudentViewKind ki
     if (!rows)
         return std::nullopt;
     NameList out;
-    for (rows->first(); !rows->pastLast(); rows->next()) {
+    for (; !rows->pastLast(); rows->next()) {
         NameEntry e {rows->number(u"学号"), rows->text(u"姓名"), rows->text(u"性别")};
         if (isMale(e.性别))
             ++out.male;
@@ -138,7 +140,6 @@ std::optional<StudentRecord> StudentRecords::record(StudentViewKind kind, qint64
     auto rows = m_db.query(u"select * from "_s + StudentViewKinds::table(kind) + u" where 学号=?"_s, {number});
     if (!rows)
         return std::nullopt;
-    rows->first();
     if (rows->pastLast())
         return std::nullopt;
     return readRecord(*rows);
@@ -149,7 +150,6 @@ std::optional<double> StudentRecords::counter()
     auto rows = m_db.query(u"select 学号 from 记号表 where ID=1"_s);
     if (!rows)
         return std::nullopt;
-    rows->first();
     if (rows->pastLast())
         return std::nullopt;
     return rows->value(u"学号").toDouble();
