@@ -92,6 +92,9 @@ public:
     std::optional<StudentPick> pickedPupil() const override { return {}; }
     QMenu* studentAffairsMenu() override { return nullptr; }
     void runCommand(const QString&) override { }
+    void startProgress() override { }
+    void advanceProgress() override { }
+    void endProgress() override { }
     void openPhotoZoom(const QByteArray&) override { }
     void openLeaveNote(const QString&) override { }
 

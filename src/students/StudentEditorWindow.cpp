@@ -121,7 +121,24 @@ StudentEditorWindow::StudentEditorWindow(StudentsHost& host, Mode mode, QWidget*
     buildControls();
     linkFocusChain();
     connectControls();
-    resize(parent ? parent->size() : QSize(1024, 768));
+    if (parent)
+        setGeometry(parent->geometry());
+    else
+        resize(1024, 768);
+    limitLengths();
+}
+
+void StudentEditorWindow::limitLengths()
+{
+    // The widths of the 学籍表 columns, so that a long entry is stopped while typing instead of
+    // failing the save.
+    const QList<std::pair<QLineEdit*, int>> widths {{学号编辑框, 10}, {姓名编辑框, 20}, {住址编辑框, 50},
+        {住宅电话编辑框, 20}, {籍贯编辑框, 50}, {户籍编辑框, 50}, {父亲编辑框, 10}, {父亲单位编辑框, 50},
+        {父电话编辑框, 50}, {母亲编辑框, 10}, {母亲单位编辑框, 50}, {母电话编辑框, 50}, {性别组合框->lineEdit(), 10},
+        {民族组合框->lineEdit(), 10}, {班内职务组合框->lineEdit(), 20}, {家长组合框1->lineEdit(), 10},
+        {家长组合框2->lineEdit(), 10}};
+    for (const auto& [edit, width] : widths)
+        edit->setMaxLength(width);
 }
 
 void StudentEditorWindow::openAdd(StudentsHost& host, QWidget* parent)

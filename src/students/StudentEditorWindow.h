@@ -88,6 +88,7 @@ private:
     void buildControls();
     QWidget* buildForm();
     void linkFocusChain();
+    void limitLengths();
     void connectControls();
 
     void loadNames();

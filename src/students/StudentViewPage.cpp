@@ -325,6 +325,7 @@ void StudentViewPage::loadNames()
     const StudentViewKind k = kind();
     m_male = 0;
     m_female = 0;
+    m_host.startProgress();
     {
         const QSignalBlocker blocker(查看学生列表框);
         查看学生列表框->clear();
@@ -333,11 +334,13 @@ void StudentViewPage::loadNames()
             for (const auto& pupil : list->names) {
                 auto* item = new QListWidgetItem(icon, pupil.姓名, 查看学生列表框);
                 item->setData(PupilNumberRole, pupil.学号);
+                m_host.advanceProgress();
             }
             m_male = list->male;
             m_female = list->female;
         }
     }
+    m_host.endProgress();
     m_host.setStatusState(stateText(k));
     查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
     QApplication::restoreOverrideCursor();

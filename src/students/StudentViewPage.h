@@ -40,7 +40,7 @@ public:
     void openOnEnrolled(const QString& className, qint64 number);
     void openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate = {});
 
-    // Also for the editor: fills a class combo box and the host's head-teacher list.
+    // Fills 查看班级名组合框 and the host's head-teacher list; false when there is no class.
     bool loadClassSelector();
     void loadSubjectCaptions();
     void setGenericCaptions();

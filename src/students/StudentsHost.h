@@ -63,6 +63,11 @@ public:
     // rights check included.
     virtual void runCommand(const QString& command) = 0;
 
+    // 进度条1 while a names list loads: shown at 0, one step per pupil (back to 0 at its end), hidden.
+    virtual void startProgress() = 0;
+    virtual void advanceProgress() = 0;
+    virtual void endProgress() = 0;
+
     virtual void openPhotoZoom(const QByteArray& photo) = 0;
     virtual void openLeaveNote(const QString& text) = 0;
 };

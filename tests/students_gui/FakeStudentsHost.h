@@ -62,6 +62,9 @@ public:
     QList<QByteArray> zoomed;
     QStringList leaveNotes;
     QMenu* affairsMenu = nullptr;
+    int progress = -1;
+    int progressRuns = 0;
+    bool progressShown = true;
 
     PlatformServices& services() override { return platform; }
     DbConnection& studentDb() override { return data.db; }
@@ -94,6 +97,13 @@ public:
     std::optional<StudentPick> pickedPupil() const override { return pick; }
     QMenu* studentAffairsMenu() override { return affairsMenu; }
     void runCommand(const QString& command) override { commands << command; }
+    void startProgress() override
+    {
+        progress = 0;
+        ++progressRuns;
+    }
+    void advanceProgress() override { ++progress; }
+    void endProgress() override { progressShown = false; }
     void openPhotoZoom(const QByteArray& photo) override { zoomed << photo; }
     void openLeaveNote(const QString& text) override { leaveNotes << text; }
 };

@@ -455,6 +455,10 @@ private Q_SLOTS:
         QCOMPARE(e->家长组合框1->count(), 14);
         QCOMPARE(e->家长组合框2->itemText(13), u"姐夫"_s);
         QCOMPARE(e->性别组合框->count(), 2);
+        // Typing stops at the column widths of 学籍表.
+        QCOMPARE(e->父亲编辑框->maxLength(), 10);
+        QCOMPARE(e->住址编辑框->maxLength(), 50);
+        QCOMPARE(e->民族组合框->lineEdit()->maxLength(), 10);
     }
 };
 

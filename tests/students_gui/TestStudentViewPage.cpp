@@ -95,6 +95,8 @@ private Q_SLOTS:
         QCOMPARE(p.host.headIndex, 1);
         QCOMPARE(p.names(), (QStringList {u"林小雨"_s, u"王五"_s}));
         QCOMPARE(p.page->查看学生统计标签->text(), u"本班共有2人 其中男1人 女1人"_s);
+        QCOMPARE(p.host.progress, 2);
+        QVERIFY(!p.host.progressShown);
         QCOMPARE(p.page->查看学生列表框->currentRow(), 0);
 
         QCOMPARE(p.page->查看页标题标签->text(), u"实验小学1年级1班林小雨同学的资料"_s);
