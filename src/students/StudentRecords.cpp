@@ -79,11 +79,10 @@ std::optional<QStringList> StudentRecords::subjects(const QString& className)
         {className});
     if (!rows)
         return std::nullopt;
-    if (rows->pastLast())
-        return std::nullopt;
+    // A class that is not there reads as ten empty names, as an empty record set always has.
     QStringList out;
     for (int i = 1; i <= 10; ++i)
-        out << rows->text(i);
+        out << (rows->pastLast() ? QString() : rows->text(i));
     return out;
 }
 

@@ -49,7 +49,7 @@ public:
 
     // 班级表 in table order; nothing when the query fails.
     std::optional<QList<ClassEntry>> classes();
-    // 科目1..科目10 of the class; nothing when the query fails or the class is not there.
+    // 科目1..科目10 of the class (empty names for a class that is not there); nothing when the query fails.
     std::optional<QStringList> subjects(const QString& className);
     // 毕业时间表, the last stored date first.
     QStringList graduationDatesNewestFirst();

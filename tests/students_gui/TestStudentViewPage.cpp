@@ -264,6 +264,21 @@ private Q_SLOTS:
         QCOMPARE(p.host.page, 1);
     }
 
+    void failedSubjectQueryIsReported()
+    {
+        Page p;
+        QVERIFY(p.host.data.addClass(Class1, u"周老师"_s, {u"语文"_s}));
+        QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s, {u"数学"_s}));
+        QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"王五"_s, u"1年级2班"_s)));
+        p.page->showEnrolled();
+        QVERIFY(p.host.data.db.execute(u"alter table 班级表 rename to 旧班级表"_s));
+        p.page->查看班级名组合框->setCurrentIndex(1);
+        QCOMPARE(p.host.prompt.lastText(), u"    读取课程科目失败！   "_s);
+        QCOMPARE(p.host.prompt.boxes().last().title, u"错误"_s);
+        QCOMPARE(p.host.prompt.boxes().last().icon, Prompt::Icon::Error);
+        QCOMPARE(p.page->学生姓名->text(), u"王五"_s);
+    }
+
     void noClassSendsToTheSchoolSettings()
     {
         Page p;
