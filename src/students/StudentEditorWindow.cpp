@@ -11,6 +11,7 @@
 #include "students/StudentEntryLists.h"
 #include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
+#include "students/TermCommentLimit.h"
 #include "text/DateText.h"
 #include "text/GbText.h"
 
@@ -30,14 +31,12 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTextLayout>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int TermCommentLines = 14;
 constexpr int PupilNumberRole = Qt::UserRole;
 
 template<typename W>
@@ -86,27 +85,6 @@ QPushButton* linkButton(const QString& name, const QString& caption)
     b->setCursor(Qt::PointingHandCursor);
     b->setStyleSheet(u"QPushButton { color: #1a5fb4; border: none; padding: 2px 4px; text-decoration: underline; }"_s);
     return b;
-}
-
-// Lines the box shows for this text, wrapped lines included.
-int shownLines(const QPlainTextEdit* box, const QString& text)
-{
-    const qreal width = box->viewport()->width() - 2 * box->document()->documentMargin();
-    int lines = 0;
-    for (const QString& paragraph : text.split(u'\n')) {
-        if (paragraph.isEmpty() || width < 20) {
-            ++lines;
-            continue;
-        }
-        QTextLayout layout(paragraph, box->font());
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            ++lines;
-        }
-        layout.endLayout();
-    }
-    return lines;
 }
 
 } // namespace
@@ -761,16 +739,12 @@ void StudentEditorWindow::limitTermComment()
 {
     if (m_limiting)
         return;
-    QString text = 本学期评语编辑框->toPlainText();
-    if (shownLines(本学期评语编辑框, text) <= TermCommentLines)
+    const QString text = 本学期评语编辑框->toPlainText();
+    if (TermCommentLimit::shownLines(*本学期评语编辑框, text) <= TermCommentLimit::MaxLines)
         return;
     m_limiting = true;
     本学期评语编辑框->setReadOnly(true);
-    // Cut as stored, where a line break is the two bytes "\r\n".
-    text = StudentCardTexts::forStorage(text);
-    while (!text.isEmpty() && shownLines(本学期评语编辑框, StudentCardTexts::forDisplay(text)) > TermCommentLines)
-        text = GbText::chopBytes(text, 2);
-    本学期评语编辑框->setPlainText(StudentCardTexts::forDisplay(text));
+    本学期评语编辑框->setPlainText(TermCommentLimit::cut(*本学期评语编辑框, text));
     m_host.services().prompt.show(u"本学期评价最多输入14行内容！"_s);
     本学期评语编辑框->moveCursor(QTextCursor::End);
     本学期评语编辑框->setReadOnly(false);
