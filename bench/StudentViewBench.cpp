@@ -1,0 +1,241 @@
+// What switching the student view to another class costs on the large test school: the subject
+// captions, the names list and the first pupil's record with its photo decoded, scaled and the
+// page repainted, against the bare SQLite queries underneath. "SwitchClassQueries" measures the
+// pupils' SQL layer alone against the same queries.
+#include "school/LargeSchool.h"
+#include "support/RatioReporter.h"
+
+#include "platform/Clock.h"
+#include "platform/FileChooser.h"
+#include "platform/FileOps.h"
+#include "platform/Launcher.h"
+#include "platform/MusicPlayer.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "platform/Screen.h"
+#include "store/DatabaseKind.h"
+#include "store/DbConnection.h"
+#include "store/PinyinCollation.h"
+#include "students/StudentRecords.h"
+#include "students/StudentViewPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString studentsPath()
+{
+    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
+}
+
+// The desktop is not part of what is measured: every seam does nothing.
+struct QuietDesktop : Prompt, FileChooser, Clock, Screen, MusicPlayer, Launcher, FileOps
+{
+    Answer show(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
+    std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> saveFile(const QString&, const QString&, const QString&) override { return {}; }
+    QDate today() const override { return QDate(2026, 9, 1); }
+    QDateTime now() const override { return QDateTime(today(), QTime(8, 0)); }
+    QSize size() const override { return QSize(1920, 1080); }
+    bool play(const QString&) override { return false; }
+    void stop() override { }
+    bool isPlaying() const override { return false; }
+    QString findProgram(const QStringList&) const override { return {}; }
+    bool startDetached(const QString&, const QStringList&) override { return false; }
+    bool openDocument(const QString&) override { return false; }
+    bool exists(const QString&) const override { return false; }
+    std::optional<QByteArray> readFile(const QString&) const override { return {}; }
+    bool writeFile(const QString&, const QByteArray&) override { return false; }
+    bool copy(const QString&, const QString&) override { return false; }
+    bool rename(const QString&, const QString&) override { return false; }
+    bool remove(const QString&) override { return false; }
+    bool moveToTrash(const QString&) override { return false; }
+    bool makeWritable(const QString&) override { return false; }
+    bool makeDirectory(const QString&) override { return false; }
+};
+
+class BenchHost : public StudentsHost
+{
+public:
+    BenchHost()
+    {
+        if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
+            std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
+            std::exit(1);
+        }
+    }
+    PlatformServices& services() override { return platform; }
+    DbConnection& studentDb() override { return db; }
+    QString schoolName() const override { return u"阳光实验学校"_s; }
+    QString adminName() const override { return {}; }
+    QString currentViewKind() const override { return kind; }
+    void setCurrentViewKind(const QString& k) override { kind = k; }
+    void setStatusState(const QString&) override { }
+    void setStatusHint(const QString&) override { }
+    void setHeadTeachers(const QStringList& names) override { teachers = names; }
+    void setHeadTeacherIndex(int index) override { teacher = index; }
+    QString currentHeadTeacher() const override { return teachers.value(teacher); }
+    int currentPage() const override { return 1; }
+    void showStudentPage() override { }
+    void showHomePage() override { }
+    QString studentViewClass() const override { return {}; }
+    QString rosterClass() const override { return {}; }
+    std::optional<StudentPick> pickedPupil() const override { return {}; }
+    QMenu* studentAffairsMenu() override { return nullptr; }
+    void runCommand(const QString&) override { }
+    void startProgress() override { }
+    void advanceProgress() override { }
+    void endProgress() override { }
+    void openPhotoZoom(const QByteArray&) override { }
+    void openLeaveNote(const QString&) override { }
+
+    DbConnection db;
+    QuietDesktop desktop;
+    PlatformServices platform {desktop, desktop, desktop, desktop, desktop, desktop, desktop};
+    QString kind;
+    QStringList teachers;
+    int teacher = -1;
+};
+
+BenchHost& host()
+{
+    static BenchHost h;
+    return h;
+}
+
+StudentViewPage& page()
+{
+    static StudentViewPage* p = [] {
+        auto* view = new StudentViewPage(host());
+        view->resize(1024, 700);
+        view->show();
+        view->showEnrolled();
+        return view;
+    }();
+    return *p;
+}
+
+sqlite3* raw()
+{
+    static sqlite3* db = [] {
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        PinyinCollation::registerOn(h);
+        return h;
+    }();
+    return db;
+}
+
+const QStringList& classes()
+{
+    static const QStringList names = LargeSchool::classNames();
+    return names;
+}
+
+void SwitchClass_ours(benchmark::State& state)
+{
+    StudentViewPage& view = page();
+    int i = 0;
+    for (auto _ : state) {
+        view.查看班级名组合框->setCurrentIndex(++i % view.查看班级名组合框->count());
+        view.repaint();
+    }
+}
+
+void SwitchClassQueries_ours(benchmark::State& state)
+{
+    StudentRecords records(host().db);
+    int i = 0;
+    for (auto _ : state) {
+        const QString& klass = classes()[++i % classes().size()];
+        benchmark::DoNotOptimize(records.subjects(klass));
+        const auto names = records.names(StudentViewKind::Enrolled, klass);
+        if (names && !names->names.isEmpty())
+            benchmark::DoNotOptimize(records.record(StudentViewKind::Enrolled, names->names.first().学号));
+    }
+}
+
+// Steps a prepared statement through, touching every value as its type.
+qint64 drain(sqlite3_stmt* s, qint64* firstNumber = nullptr)
+{
+    qint64 sum = 0;
+    const int n = sqlite3_column_count(s);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        if (firstNumber && *firstNumber == 0)
+            *firstNumber = sqlite3_column_int64(s, 0);
+        for (int c = 0; c < n; ++c) {
+            switch (sqlite3_column_type(s, c)) {
+            case SQLITE_INTEGER:
+                sum += sqlite3_column_int64(s, c);
+                break;
+            case SQLITE_TEXT:
+                sum += QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c))
+                           .size();
+                break;
+            case SQLITE_BLOB:
+                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c))
+                           .size();
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    sqlite3_finalize(s);
+    return sum;
+}
+
+void SwitchClass_raw(benchmark::State& state)
+{
+    const QByteArray subjects
+        = "select 科目1,科目2,科目3,科目4,科目5,科目6,科目7,科目8,科目9,科目10 from 班级表 where 所在班级=?";
+    const QByteArray names
+        = "select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名] COLLATE PINYIN";
+    const QByteArray record = "select * from 学籍表 where 学号=?";
+    int i = 0;
+    for (auto _ : state) {
+        const QByteArray klass = classes()[++i % classes().size()].toUtf8();
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(), subjects.constData(), -1, &s, nullptr);
+        sqlite3_bind_text(s, 1, klass.constData(), static_cast<int>(klass.size()), SQLITE_TRANSIENT);
+        benchmark::DoNotOptimize(drain(s));
+        sqlite3_prepare_v2(raw(), names.constData(), -1, &s, nullptr);
+        sqlite3_bind_text(s, 1, klass.constData(), static_cast<int>(klass.size()), SQLITE_TRANSIENT);
+        qint64 first = 0;
+        benchmark::DoNotOptimize(drain(s, &first));
+        sqlite3_prepare_v2(raw(), record.constData(), -1, &s, nullptr);
+        sqlite3_bind_int64(s, 1, first);
+        benchmark::DoNotOptimize(drain(s));
+    }
+}
+
+} // namespace
+
+BENCHMARK(SwitchClass_ours)->Name("SwitchClass/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(SwitchClass_raw)->Name("SwitchClass/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(SwitchClassQueries_ours)->Name("SwitchClassQueries/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(SwitchClass_raw)->Name("SwitchClassQueries/raw")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString error;
+    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return runWithRatios(argc, argv);
+}

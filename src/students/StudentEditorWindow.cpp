@@ -1,0 +1,816 @@
+#include "students/StudentEditorWindow.h"
+
+#include "platform/Clock.h"
+#include "platform/FileChooser.h"
+#include "platform/FileOps.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "students/StudentCardTexts.h"
+#include "students/StudentClassLoader.h"
+#include "students/StudentEditorFocus.h"
+#include "students/StudentEntryLists.h"
+#include "students/StudentPhoto.h"
+#include "students/StudentRecords.h"
+#include "students/TermCommentLimit.h"
+#include "text/DateText.h"
+#include "text/GbText.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int PupilNumberRole = Qt::UserRole;
+
+template<typename W>
+W* named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QComboBox* comboWith(const QString& name, const QStringList& entries)
+{
+    auto* box = named(new QComboBox, name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(entries);
+    box->setMaxVisibleItems(16);
+    return box;
+}
+
+// The first entry that begins with the stored text; a text no entry begins with stays as it is.
+void selectStored(QComboBox* box, const QString& stored)
+{
+    if (!stored.isEmpty()) {
+        for (int i = 0; i < box->count(); ++i) {
+            if (box->itemText(i).startsWith(stored)) {
+                box->setCurrentIndex(i);
+                return;
+            }
+        }
+    }
+    box->setCurrentIndex(-1);
+    box->setEditText(stored);
+}
+
+void setStoredDate(QDateEdit* box, const QString& stored)
+{
+    if (const auto date = DateText::parse(stored))
+        box->setDate(*date);
+}
+
+QPushButton* linkButton(const QString& name, const QString& caption)
+{
+    auto* b = named(new QPushButton(caption), name);
+    b->setFlat(true);
+    b->setAutoDefault(false);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(u"QPushButton { color: #1a5fb4; border: none; padding: 2px 4px; text-decoration: underline; }"_s);
+    return b;
+}
+
+} // namespace
+
+StudentEditorWindow::StudentEditorWindow(StudentsHost& host, Mode mode, QWidget* parent)
+    : QDialog(parent)
+    , m_host(host)
+    , m_mode(mode)
+{
+    setObjectName(u"StudentEditorWindow"_s);
+    setWindowTitle(mode == Mode::Add ? u"添加学生资料"_s : u"修改学生资料"_s);
+    buildControls();
+    linkFocusChain();
+    connectControls();
+    if (parent)
+        setGeometry(parent->geometry());
+    else
+        resize(1024, 768);
+    limitLengths();
+}
+
+void StudentEditorWindow::limitLengths()
+{
+    // The widths of the 学籍表 columns, so that a long entry is stopped while typing instead of
+    // failing the save.
+    const QList<std::pair<QLineEdit*, int>> widths {{学号编辑框, 10}, {姓名编辑框, 20}, {住址编辑框, 50},
+        {住宅电话编辑框, 20}, {籍贯编辑框, 50}, {户籍编辑框, 50}, {父亲编辑框, 10}, {父亲单位编辑框, 50},
+        {父电话编辑框, 50}, {母亲编辑框, 10}, {母亲单位编辑框, 50}, {母电话编辑框, 50}, {性别组合框->lineEdit(), 10},
+        {民族组合框->lineEdit(), 10}, {班内职务组合框->lineEdit(), 20}, {家长组合框1->lineEdit(), 10},
+        {家长组合框2->lineEdit(), 10}};
+    for (const auto& [edit, width] : widths)
+        edit->setMaxLength(width);
+}
+
+void StudentEditorWindow::openAdd(StudentsHost& host, QWidget* parent)
+{
+    StudentEditorWindow editor(host, Mode::Add, parent);
+    if (editor.start())
+        editor.exec();
+}
+
+StudentEditorWindow* StudentEditorWindow::openModify(StudentsHost& host, QWidget* parent)
+{
+    auto* editor = new StudentEditorWindow(host, Mode::Modify, parent);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    if (!editor->start()) {
+        editor->deleteLater();
+        return nullptr;
+    }
+    editor->show();
+    return editor;
+}
+
+void StudentEditorWindow::buildControls()
+{
+    窗口标题标签 = named(new QLabel, u"窗口标题标签"_s);
+    窗口标题标签->setAlignment(Qt::AlignCenter);
+    QFont titleFont = 窗口标题标签->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    窗口标题标签->setFont(titleFont);
+    窗口标题标签->setStyleSheet(u"QLabel { color: #1c3d6e; padding: 8px; border-bottom: 2px solid #9bb3d1; }"_s);
+
+    学生班级组合框 = named(new QComboBox, u"学生班级组合框"_s);
+    学生班级组合框->setMinimumWidth(180);
+    操作提示标签 = named(new QLabel, u"操作提示标签"_s);
+    操作提示标签->setStyleSheet(u"QLabel { color: #a03c00; }"_s);
+    学生姓名列表框 = named(new QListWidget, u"学生姓名列表框"_s);
+
+    学号编辑框 = named(new QLineEdit, u"学号编辑框"_s);
+    学号编辑框->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]{0,10}"_s), 学号编辑框));
+    学号编辑框->installEventFilter(this);
+    姓名编辑框 = named(new QLineEdit, u"姓名编辑框"_s);
+    性别组合框 = comboWith(u"性别组合框"_s, {u"男"_s, u"女"_s});
+    民族组合框 = comboWith(u"民族组合框"_s, StudentEntryLists::nationalities());
+    民族组合框->setEditText(u"汉族"_s);
+    for (QDateEdit** box : {&出生日期框, &入学日期框}) {
+        *box = new QDateEdit(m_host.services().clock.today());
+        (*box)->setDisplayFormat(u"yyyy年M月d日"_s);
+        (*box)->setCalendarPopup(true);
+    }
+    出生日期框->setObjectName(u"出生日期框"_s);
+    入学日期框->setObjectName(u"入学日期框"_s);
+    所在班级 = named(new QLabel, u"所在班级"_s);
+    所在班级->setFrameShape(QFrame::StyledPanel);
+    所在班级->setStyleSheet(u"QLabel { background: #f4f6f9; padding: 3px 6px; }"_s);
+    班内职务组合框 = comboWith(u"班内职务组合框"_s, StudentEntryLists::classDuties());
+    住址编辑框 = named(new QLineEdit, u"住址编辑框"_s);
+    住宅电话编辑框 = named(new QLineEdit, u"住宅电话编辑框"_s);
+    籍贯编辑框 = named(new QLineEdit, u"籍贯编辑框"_s);
+    户籍编辑框 = named(new QLineEdit, u"户籍编辑框"_s);
+    家长组合框1 = comboWith(u"家长组合框1"_s, StudentEntryLists::guardianRelations());
+    家长组合框1->setEditText(u"父亲"_s);
+    父亲编辑框 = named(new QLineEdit, u"父亲编辑框"_s);
+    父亲单位编辑框 = named(new QLineEdit, u"父亲单位编辑框"_s);
+    父电话编辑框 = named(new QLineEdit, u"父电话编辑框"_s);
+    家长组合框2 = comboWith(u"家长组合框2"_s, StudentEntryLists::guardianRelations());
+    家长组合框2->setCurrentIndex(1);
+    母亲编辑框 = named(new QLineEdit, u"母亲编辑框"_s);
+    母亲单位编辑框 = named(new QLineEdit, u"母亲单位编辑框"_s);
+    母电话编辑框 = named(new QLineEdit, u"母电话编辑框"_s);
+
+    学生照片 = named(new QLabel, u"学生照片"_s);
+    学生照片->setAlignment(Qt::AlignCenter);
+    学生照片->setFrameShape(QFrame::Box);
+    学生照片->setStyleSheet(u"QLabel { background: white; border: 1px solid #9aa7b5; }"_s);
+    选择照片钮 = linkButton(u"选择照片钮"_s, u"选择照片"_s);
+    删除照片钮 = linkButton(u"删除照片钮"_s, u"删除照片"_s);
+
+    本学期评语钮 = linkButton(u"本学期评语钮"_s, u"● 本学期评语"_s);
+    综合评价钮 = linkButton(u"综合评价钮"_s, u"综合评价"_s);
+    清除评语钮 = linkButton(u"清除评语钮"_s, u"清除评语"_s);
+    评语标题标签 = named(new QLabel(u" 本学期评语："_s), u"评语标题标签"_s);
+    输入提示标签 = named(new QLabel(u"(最多可输入14行内容)"_s), u"输入提示标签"_s);
+    输入提示标签->setStyleSheet(u"QLabel { color: #707070; }"_s);
+    本学期评语编辑框 = named(new QPlainTextEdit, u"本学期评语编辑框"_s);
+    综合评价编辑框 = named(new QPlainTextEdit, u"综合评价编辑框"_s);
+    m_comments = new QStackedWidget;
+    m_comments->addWidget(本学期评语编辑框);
+    m_comments->addWidget(综合评价编辑框);
+
+    学生统计标签 = named(new QLabel, u"学生统计标签"_s);
+    保存数据钮 = named(new QPushButton(m_mode == Mode::Add ? u"保存数据"_s : u"保存修改"_s), u"保存数据钮"_s);
+    退出钮 = named(new QPushButton(u"退出"_s), u"退出钮"_s);
+    for (QPushButton* b : {保存数据钮, 退出钮}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(110);
+    }
+
+    auto* status = named(new QStatusBar, u"状态条1"_s);
+    status->setSizeGripEnabled(false);
+    for (int i = 1; i <= 3; ++i) {
+        m_status[i] = named(new QLabel, u"状态条1面板%1"_s.arg(i));
+        status->addWidget(m_status[i], i == 3 ? 1 : 0);
+    }
+
+    auto* classRow = new QHBoxLayout;
+    classRow->addWidget(new QLabel(u"班级："_s));
+    classRow->addWidget(学生班级组合框);
+    classRow->addWidget(操作提示标签, 1);
+
+    auto* names = new QVBoxLayout;
+    names->addWidget(new QLabel(u"本班学生："_s));
+    names->addWidget(学生姓名列表框, 1);
+
+    auto* photo = new QVBoxLayout;
+    photo->addWidget(new QLabel(u"学生照片："_s));
+    photo->addWidget(学生照片);
+    auto* photoLinks = new QHBoxLayout;
+    photoLinks->addWidget(选择照片钮);
+    photoLinks->addWidget(删除照片钮);
+    photo->addLayout(photoLinks);
+    photo->addStretch(1);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(14);
+    body->addLayout(names, 0);
+    body->addWidget(buildForm(), 1);
+    body->addLayout(photo, 0);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(学生统计标签, 1);
+    bottom->addWidget(保存数据钮);
+    bottom->addWidget(退出钮);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(12, 8, 12, 0);
+    root->addWidget(窗口标题标签);
+    root->addLayout(classRow);
+    root->addLayout(body, 1);
+    root->addLayout(bottom);
+    root->addWidget(status);
+}
+
+QWidget* StudentEditorWindow::buildForm()
+{
+    const int width = parentWidget() ? parentWidget()->width() : 1024;
+    const int captionWidth = width / 14;
+    学生姓名列表框->setFixedWidth(qMax(130, width / 7));
+    const int photoWidth = qMax(140, static_cast<int>(width / 5.71));
+    学生照片->setFixedSize(photoWidth, photoWidth * 188 / 140);
+
+    auto caption = [captionWidth](const QString& text) {
+        auto* l = new QLabel(text);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setMinimumWidth(captionWidth);
+        return l;
+    };
+
+    auto* personal = new QGroupBox(u"基本资料"_s);
+    auto* grid = new QGridLayout(personal);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    const QList<std::pair<QString, QWidget*>> fields {{u"学    号"_s, 学号编辑框}, {u"姓    名"_s, 姓名编辑框},
+        {u"性    别"_s, 性别组合框}, {u"民    族"_s, 民族组合框}, {u"出生日期"_s, 出生日期框},
+        {u"入学日期"_s, 入学日期框}, {u"所在班级"_s, 所在班级}, {u"班内职务"_s, 班内职务组合框},
+        {u"家庭住址"_s, 住址编辑框}, {u"住宅电话"_s, 住宅电话编辑框}, {u"籍    贯"_s, 籍贯编辑框},
+        {u"户籍所在地"_s, 户籍编辑框}};
+    for (int i = 0; i < fields.size(); ++i) {
+        grid->addWidget(caption(fields[i].first), i / 2, (i % 2) * 2);
+        grid->addWidget(fields[i].second, i / 2, (i % 2) * 2 + 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* guardians = new QGroupBox(u"家长资料"_s);
+    auto* g = new QGridLayout(guardians);
+    g->setHorizontalSpacing(10);
+    g->setVerticalSpacing(8);
+    int row = 0;
+    for (const auto& [relation, name, unit, phone] :
+        {std::tuple {家长组合框1, 父亲编辑框, 父亲单位编辑框, 父电话编辑框},
+            std::tuple {家长组合框2, 母亲编辑框, 母亲单位编辑框, 母电话编辑框}}) {
+        relation->setFixedWidth(qMax(80, width / 12));
+        g->addWidget(relation, row, 0);
+        g->addWidget(name, row, 1);
+        g->addWidget(new QLabel(u"工作单位"_s), row, 2);
+        g->addWidget(unit, row, 3);
+        g->addWidget(new QLabel(u"电  话"_s), row, 4);
+        g->addWidget(phone, row, 5);
+        ++row;
+    }
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 5);
+    g->setColumnStretch(5, 3);
+
+    auto* comments = new QGroupBox(u"评语"_s);
+    auto* c = new QVBoxLayout(comments);
+    auto* links = new QHBoxLayout;
+    links->addWidget(本学期评语钮);
+    links->addWidget(综合评价钮);
+    links->addSpacing(16);
+    links->addWidget(评语标题标签);
+    links->addWidget(输入提示标签);
+    links->addStretch(1);
+    links->addWidget(清除评语钮);
+    c->addLayout(links);
+    c->addWidget(m_comments, 1);
+
+    auto* form = new QWidget;
+    auto* v = new QVBoxLayout(form);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(personal);
+    v->addWidget(guardians);
+    v->addWidget(comments, 1);
+    return form;
+}
+
+void StudentEditorWindow::linkFocusChain()
+{
+    m_focus = new StudentEditorFocus(this);
+    const QList<QWidget*> chain {学号编辑框, 姓名编辑框, 性别组合框, 民族组合框, 出生日期框, 入学日期框, 班内职务组合框,
+        住址编辑框, 住宅电话编辑框, 籍贯编辑框, 户籍编辑框, 家长组合框1, 父亲编辑框, 父亲单位编辑框, 父电话编辑框,
+        家长组合框2, 母亲编辑框, 母亲单位编辑框, 母电话编辑框};
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        m_focus->link(chain[i], [next = chain[i + 1]] { return next; });
+    m_focus->link(母电话编辑框, [this] { return m_comments->currentWidget(); });
+    for (QWidget* comment : {static_cast<QWidget*>(本学期评语编辑框), static_cast<QWidget*>(综合评价编辑框)})
+        m_focus->link(
+            comment, [this] { return 保存数据钮; }, false);
+    m_focus->link(保存数据钮, [this] { return 退出钮; });
+    m_focus->link(退出钮, [this] { return 学生班级组合框; });
+    m_focus->link(学生班级组合框,
+        [this] { return 学生姓名列表框->isEnabled() ? static_cast<QWidget*>(学生姓名列表框) : 学号编辑框; });
+    m_focus->link(学生姓名列表框, [this] { return 学号编辑框; });
+}
+
+void StudentEditorWindow::connectControls()
+{
+    connect(学生班级组合框, &QComboBox::currentIndexChanged, this, &StudentEditorWindow::classChanged);
+    connect(学生姓名列表框, &QListWidget::currentRowChanged, this, [this] {
+        if (m_mode == Mode::Modify)
+            loadSelectedPupil();
+    });
+    connect(学号编辑框, &QLineEdit::textChanged, this, &StudentEditorWindow::numberEdited);
+    connect(本学期评语钮, &QPushButton::pressed, this, &StudentEditorWindow::showTermComment);
+    connect(综合评价钮, &QPushButton::pressed, this, &StudentEditorWindow::showOverallComment);
+    connect(清除评语钮, &QPushButton::clicked, this, &StudentEditorWindow::clearComment);
+    connect(本学期评语编辑框, &QPlainTextEdit::textChanged, this, &StudentEditorWindow::limitTermComment);
+    connect(选择照片钮, &QPushButton::clicked, this, &StudentEditorWindow::choosePhoto);
+    connect(删除照片钮, &QPushButton::clicked, this, &StudentEditorWindow::deletePhoto);
+    connect(保存数据钮, &QPushButton::clicked, this, &StudentEditorWindow::save);
+    connect(退出钮, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString StudentEditorWindow::statusPanel(int panel) const
+{
+    return panel >= 1 && panel <= 3 ? m_status[panel]->text() : QString();
+}
+
+bool StudentEditorWindow::start()
+{
+    m_status[1]->setText(m_host.adminName());
+    if (!StudentClassLoader::load(*学生班级组合框, m_host)) {
+        m_host.services().prompt.show(u"目前没有班级数据！请先进行校务设置！"_s);
+        m_host.runCommand(u"校务设置"_s);
+        return false;
+    }
+    const std::optional<StudentPick> pick = m_mode == Mode::Modify ? m_host.pickedPupil() : std::nullopt;
+    if (pick) {
+        const int index = 学生班级组合框->findText(pick->className);
+        if (index > 0) {
+            const QSignalBlocker blocker(学生班级组合框);
+            学生班级组合框->setCurrentIndex(index);
+            m_host.setHeadTeacherIndex(index);
+        }
+    }
+    loadNames();
+    const QString klass = 学生班级组合框->currentText();
+
+    if (m_mode == Mode::Modify) {
+        setNumberLocked(true);
+        m_status[3]->setText(u"  提示：请先选择要修改资料的学生姓名，修改完成后按[保存修改]。"_s);
+        学生姓名列表框->setEnabled(true);
+        // The pupil is found by number: two pupils of one name in a class are both reachable.
+        int row = 0;
+        if (pick) {
+            int byName = -1;
+            for (int i = 0; i < 学生姓名列表框->count(); ++i) {
+                const QListWidgetItem* item = 学生姓名列表框->item(i);
+                if (item->data(PupilNumberRole).toLongLong() == pick->学号) {
+                    byName = i;
+                    break;
+                }
+                if (byName < 0 && item->text() == pick->姓名)
+                    byName = i;
+            }
+            row = qMax(0, byName);
+        }
+        {
+            const QSignalBlocker blocker(学生姓名列表框);
+            学生姓名列表框->setCurrentRow(学生姓名列表框->count() > 0 ? row : -1);
+        }
+        if (auto* item = 学生姓名列表框->currentItem())
+            学生姓名列表框->scrollToItem(item);
+        loadSelectedPupil();
+        操作提示标签->setText(u"请选择要修改学生资料的班级和学生姓名"_s);
+        StudentEditorFocus::focusAndSelect(姓名编辑框);
+    } else {
+        m_status[3]->setText(u"  提示：请先选择要添加学生资料的班级，输入资料后按[保存数据]。"_s);
+        窗口标题标签->setText(u"您现在要添加的是"_s + klass + u"的学生资料"_s);
+        操作提示标签->setText(u"  <<  请选择要添加学生资料的班级"_s);
+        学生姓名列表框->setEnabled(false);
+        emptyFields();
+        班内职务组合框->setCurrentIndex(-1);
+        班内职务组合框->setEditText({});
+        show();
+        const StudentRecords::NumberOffer offer
+            = StudentRecords::offerFor(StudentRecords(m_host.studentDb()).counter().value_or(0));
+        if (offer.typedFreely) {
+            setNumberLocked(false);
+            学号编辑框->setText(u"1"_s);
+            m_host.services().prompt.show(
+                u"为保证学号的连续性与唯一性，第一次添加学生资料可以任意输入学号，保存资料后学号栏将会按"_s
+                u"第一次的学号自动递增，而且不能再编辑或修改！"_s,
+                u"提示"_s, Prompt::Icon::Warning);
+            StudentEditorFocus::focusAndSelect(学号编辑框);
+        } else {
+            setNumberLocked(true);
+            学号编辑框->setText(QString::number(offer.number));
+            StudentEditorFocus::focusAndSelect(姓名编辑框);
+        }
+    }
+    所在班级->setText(klass);
+    m_saved = false;
+    return true;
+}
+
+void StudentEditorWindow::setNumberLocked(bool locked)
+{
+    学号编辑框->setReadOnly(locked);
+    学号编辑框->setStyleSheet(
+        locked ? u"QLineEdit { background: rgb(236,236,236); }"_s : u"QLineEdit { background: white; }"_s);
+}
+
+void StudentEditorWindow::loadNames()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_male = 0;
+    m_female = 0;
+    const auto list = StudentRecords(m_host.studentDb()).classNames(学生班级组合框->currentText());
+    if (!list) {
+        m_host.services().prompt.show(u"载入学生姓名数据失败！"_s);
+    } else {
+        const QSignalBlocker blocker(学生姓名列表框);
+        学生姓名列表框->clear();
+        const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+        for (const auto& pupil : list->names) {
+            auto* item = new QListWidgetItem(icon, pupil.姓名, 学生姓名列表框);
+            item->setData(PupilNumberRole, pupil.学号);
+            m_status[2]->setText(u"   数据载入中请稍侯....  "_s + QString::number(学生姓名列表框->count()));
+        }
+        m_male = list->male;
+        m_female = list->female;
+    }
+    m_status[2]->setText(u"    当前状态：录入修改学生资料"_s);
+    updateCounts();
+    QApplication::restoreOverrideCursor();
+}
+
+void StudentEditorWindow::updateCounts()
+{
+    学生统计标签->setText(
+        StudentRecords::editorCountsLine(学生班级组合框->currentText(), 学生姓名列表框->count(), m_male, m_female));
+}
+
+void StudentEditorWindow::loadSelectedPupil()
+{
+    const QString klass = 学生班级组合框->currentText();
+    QListWidgetItem* item = 学生姓名列表框->currentItem();
+    if (学生姓名列表框->count() == 0 || !item) {
+        const QString text = u"目前"_s + klass + u"没有学生资料！请选择其他班级修改资料！"_s;
+        窗口标题标签->setText(text);
+        emptyFields();
+        m_host.services().prompt.show(text);
+        return;
+    }
+    const auto pupil = StudentRecords(m_host.studentDb())
+                           .record(StudentViewKind::Enrolled, item->data(PupilNumberRole).toLongLong());
+    if (!pupil) {
+        m_host.services().prompt.show(u"载入学生资料数据失败！"_s);
+        return;
+    }
+    const QSignalBlocker numberBlocker(学号编辑框);
+    const QSignalBlocker commentBlocker(本学期评语编辑框);
+    学号编辑框->setText(QString::number(pupil->学号));
+    姓名编辑框->setText(pupil->姓名);
+    selectStored(性别组合框, pupil->性别);
+    selectStored(民族组合框, pupil->民族);
+    setStoredDate(出生日期框, pupil->出生日期);
+    setStoredDate(入学日期框, pupil->入学日期);
+    所在班级->setText(pupil->所在班级);
+    班内职务组合框->setEditText(pupil->班内职务);
+    住址编辑框->setText(pupil->家庭住址);
+    住宅电话编辑框->setText(pupil->联系电话);
+    户籍编辑框->setText(pupil->户籍所在地);
+    籍贯编辑框->setText(pupil->籍贯);
+    selectStored(家长组合框1, pupil->家长A);
+    父亲编辑框->setText(pupil->家长A姓名);
+    父亲单位编辑框->setText(pupil->家长A单位);
+    父电话编辑框->setText(pupil->家长A电话);
+    selectStored(家长组合框2, pupil->家长B);
+    母亲编辑框->setText(pupil->家长B姓名);
+    母亲单位编辑框->setText(pupil->家长B单位);
+    母电话编辑框->setText(pupil->家长B电话);
+    setPhoto(pupil->照片);
+    本学期评语编辑框->setPlainText(StudentCardTexts::forDisplay(pupil->本学期评语));
+    综合评价编辑框->setPlainText(StudentCardTexts::forDisplay(pupil->综合评语));
+    m_loadedSex = pupil->性别;
+    窗口标题标签->setText(u"您现在修改的是"_s + klass + pupil->姓名 + u"同学的资料"_s);
+}
+
+void StudentEditorWindow::classChanged()
+{
+    const QString klass = 学生班级组合框->currentText();
+    学生姓名列表框->setFocus();
+    loadNames();
+    if (m_mode == Mode::Modify) {
+        {
+            const QSignalBlocker blocker(学生姓名列表框);
+            学生姓名列表框->setCurrentRow(学生姓名列表框->count() > 0 ? 0 : -1);
+        }
+        loadSelectedPupil();
+    } else {
+        窗口标题标签->setText(u"您现在要添加的是"_s + klass + u"的学生资料"_s);
+        姓名编辑框->setFocus();
+    }
+    所在班级->setText(klass);
+}
+
+void StudentEditorWindow::emptyFields()
+{
+    for (QLineEdit* e : {姓名编辑框, 住址编辑框, 住宅电话编辑框, 籍贯编辑框, 户籍编辑框, 父亲编辑框, 父亲单位编辑框,
+             父电话编辑框, 母亲编辑框, 母亲单位编辑框, 母电话编辑框})
+        e->clear();
+    if (m_mode == Mode::Modify) {
+        const QSignalBlocker blocker(学号编辑框);
+        学号编辑框->clear();
+    }
+    const QSignalBlocker commentBlocker(本学期评语编辑框);
+    本学期评语编辑框->clear();
+    综合评价编辑框->clear();
+    setPhoto({});
+}
+
+void StudentEditorWindow::clearAfterAdd()
+{
+    // 性别, 民族, 班内职务, the dates and the relations stay for the next pupil of the class.
+    emptyFields();
+}
+
+StudentRecord StudentEditorWindow::fromControls() const
+{
+    StudentRecord r;
+    r.学号 = 学号编辑框->text().trimmed().toLongLong();
+    r.姓名 = 姓名编辑框->text();
+    r.性别 = 性别组合框->currentText();
+    r.民族 = 民族组合框->currentText();
+    r.出生日期 = DateText::format(出生日期框->date());
+    r.入学日期 = DateText::format(入学日期框->date());
+    r.所在班级 = 所在班级->text();
+    r.班内职务 = 班内职务组合框->currentText();
+    r.家庭住址 = 住址编辑框->text();
+    r.联系电话 = 住宅电话编辑框->text();
+    r.户籍所在地 = 户籍编辑框->text();
+    r.籍贯 = 籍贯编辑框->text();
+    r.家长A = 家长组合框1->currentText();
+    r.家长A姓名 = 父亲编辑框->text();
+    r.家长A单位 = 父亲单位编辑框->text();
+    r.家长A电话 = 父电话编辑框->text();
+    r.家长B = 家长组合框2->currentText();
+    r.家长B姓名 = 母亲编辑框->text();
+    r.家长B单位 = 母亲单位编辑框->text();
+    r.家长B电话 = 母电话编辑框->text();
+    r.照片 = m_photo;
+    r.本学期评语 = StudentCardTexts::forStorage(本学期评语编辑框->toPlainText());
+    r.综合评语 = StudentCardTexts::forStorage(综合评价编辑框->toPlainText());
+    return r;
+}
+
+void StudentEditorWindow::save()
+{
+    if (m_mode == Mode::Add)
+        saveNew();
+    else
+        saveChanges();
+}
+
+void StudentEditorWindow::saveNew()
+{
+    Prompt& prompt = m_host.services().prompt;
+    if (GbText::isBlank(学号编辑框->text())) {
+        prompt.show(u"    请输入学生的学号！    "_s, u"提示"_s);
+        学号编辑框->setFocus();
+        return;
+    }
+    if (GbText::isBlank(姓名编辑框->text())) {
+        prompt.show(u"    请输入学生的姓名！    "_s, u"提示"_s);
+        姓名编辑框->setFocus();
+        return;
+    }
+    bool isNumber = false;
+    学号编辑框->text().trimmed().toLongLong(&isNumber);
+    const StudentRecord pupil = fromControls();
+    if (!isNumber || !StudentRecords(m_host.studentDb()).insert(pupil)) {
+        prompt.show(u"保存数据失败！"_s);
+        return;
+    }
+    {
+        const QSignalBlocker blocker(学号编辑框);
+        学号编辑框->setText(QString::number(pupil.学号 + 1));
+    }
+    setNumberLocked(true);
+    auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileIcon), pupil.姓名, 学生姓名列表框);
+    item->setData(PupilNumberRole, pupil.学号);
+    {
+        const QSignalBlocker blocker(学生姓名列表框);
+        学生姓名列表框->setCurrentItem(item);
+    }
+    学生姓名列表框->scrollToItem(item);
+    clearAfterAdd();
+    if (StudentRecords::isMale(pupil.性别))
+        ++m_male;
+    else
+        ++m_female;
+    updateCounts();
+    姓名编辑框->setFocus();
+    m_saved = true;
+}
+
+void StudentEditorWindow::saveChanges()
+{
+    Prompt& prompt = m_host.services().prompt;
+    QListWidgetItem* item = 学生姓名列表框->currentItem();
+    if (学生姓名列表框->count() == 0 || !item) {
+        prompt.show(u"目前"_s + 学生班级组合框->currentText() + u"没有学生资料！请选择其他班级修改资料！"_s);
+        emptyFields();
+        return;
+    }
+    if (GbText::isBlank(姓名编辑框->text())) {
+        prompt.show(u"    请输入学生的姓名！    "_s, u"提示"_s);
+        姓名编辑框->setFocus();
+        return;
+    }
+    StudentRecord pupil = fromControls();
+    pupil.学号 = item->data(PupilNumberRole).toLongLong();
+    if (!StudentRecords(m_host.studentDb()).update(pupil)) {
+        prompt.show(u"保存数据失败！"_s);
+        return;
+    }
+    item->setText(pupil.姓名);
+    姓名编辑框->setFocus();
+    const bool wasMale = StudentRecords::isMale(m_loadedSex);
+    if (StudentRecords::isMale(pupil.性别) != wasMale) {
+        m_male += wasMale ? -1 : 1;
+        m_female += wasMale ? 1 : -1;
+    }
+    m_loadedSex = pupil.性别;
+    updateCounts();
+    m_saved = true;
+    prompt.show(u"修改数据已保存！"_s);
+}
+
+void StudentEditorWindow::numberEdited(const QString& text)
+{
+    if (StudentRecords::numberStartsWithZero(text))
+        m_host.services().prompt.show(u"学号的第一位数字不能为 0 ！  "_s);
+}
+
+bool StudentEditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == 学号编辑框 && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Minus)
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void StudentEditorWindow::showTermComment()
+{
+    本学期评语钮->setText(u"● 本学期评语"_s);
+    综合评价钮->setText(u"综合评价"_s);
+    评语标题标签->setText(u" 本学期评语："_s);
+    输入提示标签->setVisible(true);
+    m_comments->setCurrentWidget(本学期评语编辑框);
+    本学期评语编辑框->setFocus();
+}
+
+void StudentEditorWindow::showOverallComment()
+{
+    综合评价钮->setText(u"● 综合评价"_s);
+    本学期评语钮->setText(u"本学期评语"_s);
+    评语标题标签->setText(u" 综合评价："_s);
+    输入提示标签->setVisible(false);
+    m_comments->setCurrentWidget(综合评价编辑框);
+    综合评价编辑框->setFocus();
+    综合评价编辑框->moveCursor(QTextCursor::End);
+}
+
+void StudentEditorWindow::clearComment()
+{
+    const bool term = m_comments->currentWidget() == 本学期评语编辑框;
+    QPlainTextEdit* box = term ? 本学期评语编辑框 : 综合评价编辑框;
+    if (box->toPlainText().isEmpty())
+        return;
+    const QString question = term ? u"您确定要清除本学期评价的内容吗？"_s : u"您确定要清除综合评价的内容吗？"_s;
+    if (m_host.services().prompt.show(question, u"询问"_s, Prompt::Icon::None, Prompt::Buttons::OkCancel)
+        == Prompt::Answer::Ok)
+        box->clear();
+}
+
+void StudentEditorWindow::limitTermComment()
+{
+    if (m_limiting)
+        return;
+    const QString text = 本学期评语编辑框->toPlainText();
+    if (TermCommentLimit::shownLines(*本学期评语编辑框, text) <= TermCommentLimit::MaxLines)
+        return;
+    m_limiting = true;
+    本学期评语编辑框->setReadOnly(true);
+    本学期评语编辑框->setPlainText(TermCommentLimit::cut(*本学期评语编辑框, text));
+    m_host.services().prompt.show(u"本学期评价最多输入14行内容！"_s);
+    本学期评语编辑框->moveCursor(QTextCursor::End);
+    本学期评语编辑框->setReadOnly(false);
+    m_limiting = false;
+}
+
+void StudentEditorWindow::choosePhoto()
+{
+    PlatformServices& s = m_host.services();
+    const auto path = s.fileChooser.openFile(
+        u"选择学生照片"_s, u"图象文件(*.jpg *.bmp *.gif);;JPG文件(*.jpg);;BMP文件(*.bmp);;GIF文件(*.gif)"_s);
+    if (!path)
+        return;
+    const auto bytes = s.fileOps.readFile(*path);
+    if (!bytes || bytes->isEmpty()) {
+        s.prompt.show(u"不能读取所选的照片文件！\r\n请检查文件后重新选择。"_s, u"提示"_s, Prompt::Icon::Warning);
+        return;
+    }
+    // Stored bytes are shown again on every card: only what we can decode is taken.
+    if (!StudentPhoto::isPicture(*bytes)) {
+        s.prompt.show(u"所选的文件不是JPG、BMP或GIF图片，不能作为学生照片！"_s, u"提示"_s, Prompt::Icon::Warning);
+        return;
+    }
+    setPhoto(*bytes);
+}
+
+void StudentEditorWindow::deletePhoto()
+{
+    if (StudentPhoto::isNoPhoto(m_photo))
+        return;
+    if (m_host.services().prompt.show(u"您确定要删除"_s + 姓名编辑框->text() + u"同学的照片吗？"_s, u"询问"_s,
+            Prompt::Icon::Question, Prompt::Buttons::OkCancel)
+        == Prompt::Answer::Ok)
+        setPhoto({});
+}
+
+void StudentEditorWindow::setPhoto(const QByteArray& bytes)
+{
+    m_photo = StudentPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
+    QImage image = StudentPhoto::decode(m_photo.isEmpty() ? StudentPhoto::placeholder() : m_photo);
+    if (!m_photo.isEmpty() && !image.isNull())
+        image = image.scaled(学生照片->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    学生照片->setPixmap(QPixmap::fromImage(image));
+}
+
+void StudentEditorWindow::done(int result)
+{
+    closeAfterSaves();
+    QDialog::done(result);
+}
+
+void StudentEditorWindow::closeEvent(QCloseEvent* event)
+{
+    closeAfterSaves();
+    QDialog::closeEvent(event);
+}
+
+void StudentEditorWindow::closeAfterSaves()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    // A list the editor has changed must not stay on screen looking current.
+    const QString klass = 学生班级组合框->currentText();
+    if (m_saved
+        && ((m_host.currentPage() == 1 && m_host.studentViewClass() == klass)
+            || (m_host.currentPage() == 3 && m_host.rosterClass() == klass)))
+        m_host.showHomePage();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "students/StudentRecord.h"
+#include "students/StudentsHost.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class StudentEditorFocus;
+
+// Enters new pupils into a class (add mode, modal) and corrects enrolled pupils (modify mode,
+// modeless). Writes only 学籍表 and the student-number counter.
+class StudentEditorWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Mode { Add, Modify };
+
+    StudentEditorWindow(StudentsHost& host, Mode mode, QWidget* parent = nullptr);
+
+    // The two commands' bodies after the rights check. Add runs modally and returns when the
+    // editor is closed; modify shows the window and returns it (it deletes itself on close).
+    static void openAdd(StudentsHost& host, QWidget* parent);
+    static StudentEditorWindow* openModify(StudentsHost& host, QWidget* parent);
+
+    // Loads the classes and fills the window for its mode. False (after the message, with the
+    // school settings opened) when there is no class yet: the editor must not be shown.
+    bool start();
+
+    Mode mode() const { return m_mode; }
+    bool savedOnce() const { return m_saved; }
+    QString statusPanel(int panel) const;
+    // The picture 学生照片 holds: empty for none.
+    QByteArray photo() const { return m_photo; }
+
+    QLabel* 窗口标题标签;
+    QComboBox* 学生班级组合框;
+    QLabel* 操作提示标签;
+    QListWidget* 学生姓名列表框;
+    QLineEdit* 学号编辑框;
+    QLineEdit* 姓名编辑框;
+    QComboBox* 性别组合框;
+    QComboBox* 民族组合框;
+    QDateEdit* 出生日期框;
+    QDateEdit* 入学日期框;
+    QLabel* 所在班级;
+    QComboBox* 班内职务组合框;
+    QLineEdit* 住址编辑框;
+    QLineEdit* 住宅电话编辑框;
+    QLineEdit* 籍贯编辑框;
+    QLineEdit* 户籍编辑框;
+    QComboBox* 家长组合框1;
+    QLineEdit* 父亲编辑框;
+    QLineEdit* 父亲单位编辑框;
+    QLineEdit* 父电话编辑框;
+    QComboBox* 家长组合框2;
+    QLineEdit* 母亲编辑框;
+    QLineEdit* 母亲单位编辑框;
+    QLineEdit* 母电话编辑框;
+    QLabel* 学生照片;
+    QPushButton* 选择照片钮;
+    QPushButton* 删除照片钮;
+    QPushButton* 本学期评语钮;
+    QPushButton* 综合评价钮;
+    QPushButton* 清除评语钮;
+    QLabel* 评语标题标签;
+    QLabel* 输入提示标签;
+    QPlainTextEdit* 本学期评语编辑框;
+    QPlainTextEdit* 综合评价编辑框;
+    QLabel* 学生统计标签;
+    QPushButton* 保存数据钮;
+    QPushButton* 退出钮;
+
+protected:
+    void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    QWidget* buildForm();
+    void linkFocusChain();
+    void limitLengths();
+    void connectControls();
+
+    void loadNames();
+    void loadSelectedPupil();
+    void classChanged();
+    void emptyFields();
+    void clearAfterAdd();
+    void setNumberLocked(bool locked);
+    void updateCounts();
+
+    void save();
+    void saveNew();
+    void saveChanges();
+    StudentRecord fromControls() const;
+
+    void numberEdited(const QString& text);
+    void showTermComment();
+    void showOverallComment();
+    void clearComment();
+    void limitTermComment();
+    void choosePhoto();
+    void deletePhoto();
+    void setPhoto(const QByteArray& bytes);
+    void closeAfterSaves();
+
+    StudentsHost& m_host;
+    Mode m_mode;
+    StudentEditorFocus* m_focus = nullptr;
+    QStackedWidget* m_comments = nullptr;
+    QLabel* m_status[4] = {};
+    QByteArray m_photo;
+    int m_male = 0;
+    int m_female = 0;
+    QString m_loadedSex;
+    bool m_saved = false;
+    bool m_limiting = false;
+    bool m_closed = false;
+};

@@ -1,0 +1,221 @@
+#include "students/StudentRecords.h"
+
+#include "store/DbConnection.h"
+#include "store/Transaction.h"
+#include "text/GbText.h"
+
+using namespace Qt::StringLiterals;
+
+// A fresh record set already stands on its first row, and first() would run the statement (and
+// its sort) a second time, so the loops here start where query() left them.
+
+namespace {
+
+StudentRecord readRecord(const RecordSet& rows)
+{
+    StudentRecord r;
+    r.学号 = rows.number(u"学号");
+    r.姓名 = rows.text(u"姓名");
+    r.性别 = rows.text(u"性别");
+    r.民族 = rows.text(u"民族");
+    r.出生日期 = rows.text(u"出生日期");
+    r.入学日期 = rows.text(u"入学日期");
+    r.所在班级 = rows.text(u"所在班级");
+    r.班内职务 = rows.text(u"班内职务");
+    r.家庭住址 = rows.text(u"家庭住址");
+    r.联系电话 = rows.text(u"联系电话");
+    r.户籍所在地 = rows.text(u"户籍所在地");
+    r.籍贯 = rows.text(u"籍贯");
+    r.家长A = rows.text(u"家长A");
+    r.家长A姓名 = rows.text(u"家长A姓名");
+    r.家长A单位 = rows.text(u"家长A单位");
+    r.家长A电话 = rows.text(u"家长A电话");
+    r.家长B = rows.text(u"家长B");
+    r.家长B姓名 = rows.text(u"家长B姓名");
+    r.家长B单位 = rows.text(u"家长B单位");
+    r.家长B电话 = rows.text(u"家长B电话");
+    r.照片 = rows.bytes(u"照片");
+    r.本学期评语 = GbText::fromBytes(rows.bytes(u"本学期评语"));
+    r.综合评语 = GbText::fromBytes(rows.bytes(u"综合评语"));
+    for (int i = 0; i < 10; ++i) {
+        const QString n = QString::number(i + 1);
+        const QString mid = u"期中"_s + n;
+        const QString fin = u"期末"_s + n;
+        if (!rows.isNull(mid))
+            r.期中[i] = static_cast<int>(rows.number(mid));
+        if (!rows.isNull(fin))
+            r.期末[i] = static_cast<int>(rows.number(fin));
+    }
+    r.离校时间 = rows.text(u"离校时间");
+    r.离校原因 = rows.text(u"离校原因");
+    return r;
+}
+
+// The twenty personal and guardian texts in column order, then photo and both comments as bytes.
+QVariantList personalValues(const StudentRecord& p)
+{
+    return {p.姓名, p.性别, p.民族, p.出生日期, p.入学日期, p.所在班级, p.班内职务, p.家庭住址, p.联系电话,
+        p.户籍所在地, p.籍贯, p.家长A, p.家长A姓名, p.家长A单位, p.家长A电话, p.家长B, p.家长B姓名, p.家长B单位,
+        p.家长B电话, p.照片, GbText::toBytes(p.本学期评语), GbText::toBytes(p.综合评语)};
+}
+
+} // namespace
+
+std::optional<QList<StudentRecords::ClassEntry>> StudentRecords::classes()
+{
+    auto rows = m_db.query(u"select 所在班级,班主任 from 班级表"_s);
+    if (!rows)
+        return std::nullopt;
+    QList<ClassEntry> out;
+    for (; !rows->pastLast(); rows->next())
+        out.append({rows->text(u"所在班级"), rows->text(u"班主任")});
+    return out;
+}
+
+std::optional<QStringList> StudentRecords::subjects(const QString& className)
+{
+    auto rows = m_db.query(
+        u"select 科目1,科目2,科目3,科目4,科目5,科目6,科目7,科目8,科目9,科目10 from 班级表 where 所在班级=?"_s,
+        {className});
+    if (!rows)
+        return std::nullopt;
+    // A class that is not there reads as ten empty names, as an empty record set always has.
+    QStringList out;
+    for (int i = 1; i <= 10; ++i)
+        out << (rows->pastLast() ? QString() : rows->text(i));
+    return out;
+}
+
+QStringList StudentRecords::graduationDates()
+{
+    QStringList out;
+    auto rows = m_db.query(u"select * from 毕业时间表 "_s);
+    if (!rows)
+        return out;
+    for (; !rows->pastLast(); rows->next())
+        out << rows->text(u"毕业时间");
+    return out;
+}
+
+QStringList StudentRecords::graduationDatesNewestFirst()
+{
+    QStringList out;
+    for (const QString& date : graduationDates())
+        out.prepend(date);
+    return out;
+}
+
+std::optional<StudentRecords::NameList> StudentRecords::names(StudentViewKind kind, const QString& selector)
+{
+    std::unique_ptr<RecordSet> rows;
+    switch (kind) {
+    case StudentViewKind::Enrolled:
+        rows
+            = m_db.query(u"select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名]"_s, {selector});
+        break;
+    case StudentViewKind::Graduate:
+        rows = m_db.query(u"select 学号,姓名,性别 from 毕业表 where 离校时间=? order by 姓名"_s, {selector});
+        break;
+    case StudentViewKind::Leaver:
+        rows = m_db.query(u"select 学号,姓名,性别 from 转退表 order by 姓名"_s);
+        break;
+    }
+    if (!rows)
+        return std::nullopt;
+    NameList out;
+    for (; !rows->pastLast(); rows->next()) {
+        NameEntry e {rows->number(u"学号"), rows->text(u"姓名"), rows->text(u"性别")};
+        if (isMale(e.性别))
+            ++out.male;
+        else
+            ++out.female;
+        out.names.append(std::move(e));
+    }
+    return out;
+}
+
+std::optional<StudentRecord> StudentRecords::record(StudentViewKind kind, qint64 number)
+{
+    auto rows = m_db.query(u"select * from "_s + StudentViewKinds::table(kind) + u" where 学号=?"_s, {number});
+    if (!rows)
+        return std::nullopt;
+    if (rows->pastLast())
+        return std::nullopt;
+    return readRecord(*rows);
+}
+
+std::optional<double> StudentRecords::counter()
+{
+    auto rows = m_db.query(u"select 学号 from 记号表 where ID=1"_s);
+    if (!rows)
+        return std::nullopt;
+    if (rows->pastLast())
+        return std::nullopt;
+    return rows->value(u"学号").toDouble();
+}
+
+StudentRecords::NumberOffer StudentRecords::offerFor(double counter)
+{
+    if (counter > 0.0000001)
+        return {false, static_cast<qint64>(counter) + 1};
+    return {true, 1};
+}
+
+bool StudentRecords::insert(const StudentRecord& pupil)
+{
+    QVariantList values {pupil.学号};
+    values += personalValues(pupil);
+    // No marks yet, and "-" marks a pupil who has not left.
+    const QString sql = u"insert into 学籍表 values ( ?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"_s
+                        u"null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,"_s
+                        u"null,null,'-','-')"_s;
+    Transaction t(m_db);
+    if (!m_db.execute(sql, values) || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号})
+        || !t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool StudentRecords::update(const StudentRecord& pupil)
+{
+    QVariantList values {pupil.学号};
+    values += personalValues(pupil);
+    values << pupil.学号;
+    const QString sql = u"update 学籍表 set 学号=?,姓名=?,性别=?,民族=?,出生日期=?,入学日期=?,所在班级=?,班内职务=?,"_s
+                        u"家庭住址=?,联系电话=?,户籍所在地=?,籍贯=?,家长A=?,家长A姓名=?,家长A单位=?,家长A电话=?,"_s
+                        u"家长B=?,家长B姓名=?,家长B单位=?,家长B电话=?,照片=?,本学期评语=?,综合评语=? where 学号=?"_s;
+    if (!m_db.execute(sql, values)) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    if (m_db.changes() == 0) {
+        // The pupil was moved or deleted meanwhile: saving nothing must not look like success.
+        m_lastError = u"no pupil with this number"_s;
+        return false;
+    }
+    return true;
+}
+
+QString StudentRecords::countsLine(StudentViewKind kind, int total, int male, int female)
+{
+    const QString counts = u"人 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female) + u"人"_s;
+    switch (kind) {
+    case StudentViewKind::Enrolled:
+        return u"本班共有"_s + QString::number(total) + counts;
+    case StudentViewKind::Graduate:
+        return u"共有"_s + QString::number(total) + u"人毕业 其中男"_s + QString::number(male) + u"人 女"_s
+            + QString::number(female) + u"人"_s;
+    case StudentViewKind::Leaver:
+        break;
+    }
+    return u"共有"_s + QString::number(total) + u"人离校 其中男"_s + QString::number(male) + u"人 女"_s
+        + QString::number(female) + u"人"_s;
+}
+
+QString StudentRecords::editorCountsLine(const QString& className, int total, int male, int female)
+{
+    return u"目前"_s + className + u"共有"_s + QString::number(total) + u"名学生  其中男生"_s + QString::number(male)
+        + u"人  女生"_s + QString::number(female) + u"人"_s;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "students/StudentRecord.h"
+#include "students/StudentViewKind.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class DbConnection;
+
+// The pupils' SQL and the rules around it, for the student view and the student editor.
+class StudentRecords
+{
+public:
+    struct ClassEntry
+    {
+        QString 所在班级;
+        QString 班主任;
+    };
+
+    struct NameEntry
+    {
+        qint64 学号 = 0;
+        QString 姓名;
+        QString 性别;
+    };
+
+    struct NameList
+    {
+        QList<NameEntry> names;
+        int male = 0;
+        int female = 0;
+    };
+
+    // What the number box offers: the first pupil ever may take any number, afterwards the
+    // counter + 1 is offered and cannot be changed.
+    struct NumberOffer
+    {
+        bool typedFreely = false;
+        qint64 number = 1;
+    };
+
+    explicit StudentRecords(DbConnection& db)
+        : m_db(db)
+    { }
+
+    // 班级表 in table order; nothing when the query fails.
+    std::optional<QList<ClassEntry>> classes();
+    // 科目1..科目10 of the class (empty names for a class that is not there); nothing when the query fails.
+    std::optional<QStringList> subjects(const QString& className);
+    // 毕业时间表, the last stored date first.
+    QStringList graduationDatesNewestFirst();
+    // 毕业时间表 in table order.
+    QStringList graduationDates();
+
+    // The names of one file ordered by 姓名: a class (enrolled), a graduation date (graduates),
+    // or all leavers (the selector is ignored). Nothing when the query fails.
+    std::optional<NameList> names(StudentViewKind kind, const QString& selector);
+    // The enrolled pupils of a class, as the editor lists them.
+    std::optional<NameList> classNames(const QString& className) { return names(StudentViewKind::Enrolled, className); }
+
+    std::optional<StudentRecord> record(StudentViewKind kind, qint64 number);
+
+    // The last number issued, from 记号表; nothing when it cannot be read.
+    std::optional<double> counter();
+    static NumberOffer offerFor(double counter);
+
+    // Inserts an enrolled pupil (no marks, not left) and advances the counter to its number, both
+    // or neither. False leaves the database as it was; lastError() says why.
+    bool insert(const StudentRecord& pupil);
+    // Rewrites the personal fields, photo and comments of the pupil with this number; marks and
+    // the leaving columns stay.
+    bool update(const StudentRecord& pupil);
+    QString lastError() const { return m_lastError; }
+
+    // Only exactly "男" is male; anything else, empty included, counts as female.
+    static bool isMale(const QString& sex) { return sex == u"男"; }
+    // The counts line of the student view.
+    static QString countsLine(StudentViewKind kind, int total, int male, int female);
+    // The counts line of the editor.
+    static QString editorCountsLine(const QString& className, int total, int male, int female);
+    // Numbers never begin with 0: true when the typed text should be warned about.
+    static bool numberStartsWithZero(const QString& text) { return text.size() >= 2 && text.startsWith(u'0'); }
+
+private:
+    DbConnection& m_db;
+    QString m_lastError;
+};

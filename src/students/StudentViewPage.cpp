@@ -1,0 +1,641 @@
+#include "students/StudentViewPage.h"
+
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "students/StudentCardTexts.h"
+#include "students/StudentClassLoader.h"
+#include "students/StudentPhoto.h"
+#include "students/StudentRecords.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int PupilNumberRole = Qt::UserRole;
+const QSize PhotoSize(140, 188);
+
+QString enrolledHint()
+{
+    return u"    提示： 右击姓名列表可弹出操作菜单，双击照片查看可放大的照片。"_s;
+}
+
+QString graduateHint()
+{
+    return u"    提示： 双击照片查看可放大的照片。毕业学生的资料不能被修改。"_s;
+}
+
+QString stateText(StudentViewKind kind)
+{
+    switch (kind) {
+    case StudentViewKind::Enrolled:
+        return u"    当前状态：查看在校学生资料"_s;
+    case StudentViewKind::Graduate:
+        return u"    当前状态：查看毕业学生资料"_s;
+    case StudentViewKind::Leaver:
+        break;
+    }
+    return u"    当前状态：查看离校学生资料"_s;
+}
+
+QLabel* label(const QString& name, const char* role, const QString& text = {})
+{
+    auto* l = new QLabel(text);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    l->setProperty("role", role);
+    return l;
+}
+
+QLabel* caption(const QString& text)
+{
+    auto* l = label({}, "caption", text);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+QLabel* value(const QString& name)
+{
+    auto* l = label(name, "value");
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setMinimumHeight(26);
+    return l;
+}
+
+const char* PageStyle = R"(
+QLabel[role="caption"] { color: #2e4057; padding-right: 4px; }
+QLabel[role="value"] { background: white; border: 1px solid #c3ccd7; border-radius: 2px; padding: 2px 8px; }
+QFrame#查看卡片框 { background: #f6f8fb; border: 1px solid #b7c3d1; border-radius: 4px; }
+QLabel[role="markHead"] { background: #e4ebf3; border: 1px solid #b7c3d1; padding: 3px; font-weight: bold; }
+QLabel[role="mark"] { background: white; border: 1px solid #c3ccd7; padding: 3px; }
+QLabel#学生照片框 { background: white; border: 1px solid #9aa7b5; color: #9aa7b5; }
+QPushButton#变动标签 { color: #c0392b; border: none; text-decoration: underline; text-align: left; padding: 0 6px; }
+)";
+
+} // namespace
+
+StudentViewPage::StudentViewPage(StudentsHost& host, QWidget* parent)
+    : QWidget(parent)
+    , m_host(host)
+{
+    setObjectName(u"查看页底座"_s);
+    buildControls();
+    clearRecord();
+}
+
+void StudentViewPage::buildControls()
+{
+    setStyleSheet(QString::fromUtf8(PageStyle));
+
+    查看页外形框 = new QFrame;
+    查看页外形框->setObjectName(u"查看页外形框"_s);
+    查看页外形框->setFrameShape(QFrame::StyledPanel);
+    查看页外形框->setStyleSheet(u"QFrame#查看页外形框 { background: #2f5d8a; border-radius: 4px; }"_s);
+    查看页标题标签 = label(u"查看页标题标签"_s, "title");
+    查看页标题标签->setAlignment(Qt::AlignCenter);
+    查看页标题标签->setStyleSheet(u"QLabel { color: white; padding: 6px; }"_s);
+    QFont titleFont = 查看页标题标签->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.45);
+    titleFont.setBold(true);
+    查看页标题标签->setFont(titleFont);
+    (new QVBoxLayout(查看页外形框))->addWidget(查看页标题标签);
+
+    班主任标签 = label(u"班主任标签"_s, "head");
+    班主任 = label(u"班主任"_s, "head");
+    QFont headFont = 班主任->font();
+    headFont.setBold(true);
+    班主任->setFont(headFont);
+
+    查看班级名组合框 = new QComboBox;
+    查看班级名组合框->setObjectName(u"查看班级名组合框"_s);
+    查看学生统计标签 = label(u"查看学生统计标签"_s, "counts");
+    查看学生统计标签->setWordWrap(true);
+    查看学生列表框 = new QListWidget;
+    查看学生列表框->setObjectName(u"查看学生列表框"_s);
+    查看学生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    综合评价编辑框 = new QPlainTextEdit;
+    综合评价编辑框->setObjectName(u"综合评价编辑框"_s);
+    综合评价编辑框->setReadOnly(true);
+    变动标签 = new QPushButton;
+    变动标签->setObjectName(u"变动标签"_s);
+    变动标签->setFlat(true);
+    变动标签->setCursor(Qt::PointingHandCursor);
+
+    离校学生菜单 = new QMenu(this);
+    离校学生菜单->setObjectName(u"离校学生菜单"_s);
+    for (const QString& command : {u"删除学生"_s, u"离校学生复学"_s}) {
+        离校学生菜单->addAction(command, this, [this, command] { m_host.runCommand(command); });
+    }
+
+    auto* namesColumn = new QVBoxLayout;
+    namesColumn->addWidget(查看班级名组合框);
+    namesColumn->addWidget(查看学生统计标签);
+    namesColumn->addWidget(查看学生列表框, 1);
+
+    auto* commentHead = new QHBoxLayout;
+    commentHead->addWidget(label({}, "caption", u"评    语"_s));
+    commentHead->addWidget(变动标签);
+    commentHead->addStretch(1);
+    auto* commentColumn = new QVBoxLayout;
+    commentColumn->addLayout(commentHead);
+    commentColumn->addWidget(综合评价编辑框, 1);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(commentColumn, 3);
+    lower->addLayout(namesColumn, 1);
+
+    auto* headRow = new QHBoxLayout;
+    headRow->addWidget(班主任标签);
+    headRow->addWidget(班主任);
+    headRow->addStretch(1);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(10, 8, 10, 8);
+    root->setSpacing(8);
+    root->addWidget(查看页外形框);
+    root->addLayout(headRow);
+    root->addWidget(buildCard());
+    root->addLayout(lower, 1);
+
+    connect(查看班级名组合框, &QComboBox::currentIndexChanged, this, &StudentViewPage::selectorChanged);
+    connect(查看学生列表框, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(查看学生列表框, &QWidget::customContextMenuRequested, this, &StudentViewPage::popUpMenu);
+    connect(变动标签, &QPushButton::clicked, this, [this] { m_host.openLeaveNote(m_leaveNote); });
+}
+
+QWidget* StudentViewPage::buildCard()
+{
+    auto* card = new QFrame;
+    card->setObjectName(u"查看卡片框"_s);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(7);
+
+    学生学号 = value(u"学生学号"_s);
+    学生姓名 = value(u"学生姓名"_s);
+    学生性别 = value(u"学生性别"_s);
+    学生民族 = value(u"学生民族"_s);
+    学生出生日期 = value(u"学生出生日期"_s);
+    学生入学日期 = value(u"学生入学日期"_s);
+    学生所在班级 = value(u"学生所在班级"_s);
+    学生班内职务 = value(u"学生班内职务"_s);
+    学生家庭住址 = value(u"学生家庭住址"_s);
+    学生住宅电话 = value(u"学生住宅电话"_s);
+    学生籍贯 = value(u"学生籍贯"_s);
+    学生户籍 = value(u"学生户籍"_s);
+    const QList<std::pair<QString, QLabel*>> fields {{u"学    号"_s, 学生学号}, {u"姓    名"_s, 学生姓名},
+        {u"性    别"_s, 学生性别}, {u"民    族"_s, 学生民族}, {u"出生日期"_s, 学生出生日期},
+        {u"入学日期"_s, 学生入学日期}, {u"所在班级"_s, 学生所在班级}, {u"班内职务"_s, 学生班内职务},
+        {u"家庭住址"_s, 学生家庭住址}, {u"住宅电话"_s, 学生住宅电话}, {u"籍    贯"_s, 学生籍贯},
+        {u"户籍所在地"_s, 学生户籍}};
+    // Two field pairs per row over six columns: caption, value spanning two, caption, value spanning two.
+    for (int i = 0; i < fields.size(); ++i) {
+        const int row = i / 2;
+        const int col = (i % 2) * 3;
+        grid->addWidget(caption(fields[i].first), row, col);
+        grid->addWidget(fields[i].second, row, col + 1, 1, 2);
+    }
+    家长1标签 = label(u"家长1标签"_s, "caption");
+    家长2标签 = label(u"家长2标签"_s, "caption");
+    父亲姓名 = value(u"父亲姓名"_s);
+    父亲单位 = value(u"父亲单位"_s);
+    父亲电话 = value(u"父亲电话"_s);
+    母亲姓名 = value(u"母亲姓名"_s);
+    母亲单位 = value(u"母亲单位"_s);
+    母亲电话 = value(u"母亲电话"_s);
+    int row = 6;
+    for (const auto& [head, name, unit, phone] :
+        {std::tuple {家长1标签, 父亲姓名, 父亲单位, 父亲电话}, std::tuple {家长2标签, 母亲姓名, 母亲单位, 母亲电话}}) {
+        head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(head, row, 0);
+        grid->addWidget(name, row, 1);
+        grid->addWidget(caption(u"工作单位"_s), row, 2);
+        grid->addWidget(unit, row, 3, 1, 2);
+        auto* phoneRow = new QHBoxLayout;
+        phoneRow->addWidget(caption(u"电  话"_s));
+        phoneRow->addWidget(phone, 1);
+        grid->addLayout(phoneRow, row, 5);
+        ++row;
+    }
+    for (int c : {1, 2, 4, 5})
+        grid->setColumnStretch(c, 1);
+    grid->setColumnStretch(3, 0);
+
+    学生照片框 = label(u"学生照片框"_s, "photo");
+    学生照片框->setFixedSize(PhotoSize);
+    学生照片框->setAlignment(Qt::AlignCenter);
+    学生照片框->installEventFilter(this);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addLayout(grid, 1);
+    auto* photoColumn = new QVBoxLayout;
+    photoColumn->addWidget(学生照片框);
+    photoColumn->addStretch(1);
+    top->addLayout(photoColumn);
+
+    auto* layout = new QVBoxLayout(card);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addWidget(buildMarks());
+    return card;
+}
+
+QWidget* StudentViewPage::buildMarks()
+{
+    auto* box = new QWidget;
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+    考试成绩表标签 = label(u"考试成绩表标签"_s, "caption", u"考试成绩"_s);
+    考试成绩表标签->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    v->addWidget(考试成绩表标签);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(0);
+    for (int i = 0; i <= 10; ++i) {
+        科目标签[i] = label(u"科目标签%1"_s.arg(i), "markHead");
+        期中标签[i] = label(u"期中标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
+        期末标签[i] = label(u"期末标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
+        for (QLabel* cell : {科目标签[i], 期中标签[i], 期末标签[i]})
+            cell->setAlignment(Qt::AlignCenter);
+        grid->addWidget(科目标签[i], 0, i);
+        grid->addWidget(期中标签[i], 1, i);
+        grid->addWidget(期末标签[i], 2, i);
+        grid->setColumnStretch(i, i == 0 ? 0 : 1);
+    }
+    科目标签[0]->setText(u"考试科目"_s);
+    期中标签[0]->setText(u"期中考试"_s);
+    期末标签[0]->setText(u"期末考试"_s);
+    for (QLabel* head : {科目标签[0], 期中标签[0], 期末标签[0]})
+        head->setMinimumWidth(90);
+    v->addLayout(grid);
+    return box;
+}
+
+StudentViewKind StudentViewPage::kind() const
+{
+    return StudentViewKinds::fromText(m_host.currentViewKind()).value_or(StudentViewKind::Enrolled);
+}
+
+QString StudentViewPage::selectorText() const
+{
+    return 查看班级名组合框->currentText();
+}
+
+bool StudentViewPage::loadClassSelector()
+{
+    return StudentClassLoader::load(*查看班级名组合框, m_host);
+}
+
+void StudentViewPage::loadSubjectCaptions()
+{
+    const auto subjects = StudentRecords(m_host.studentDb()).subjects(查看班级名组合框->currentText());
+    if (!subjects) {
+        m_host.services().prompt.show(u"    读取课程科目失败！   "_s, u"错误"_s, Prompt::Icon::Error);
+        return;
+    }
+    for (int i = 1; i <= 10; ++i)
+        科目标签[i]->setText(subjects->at(i - 1));
+}
+
+void StudentViewPage::setGenericCaptions()
+{
+    const QStringList generic = StudentCardTexts::genericSubjects();
+    for (int i = 1; i <= 10; ++i)
+        科目标签[i]->setText(generic[i - 1]);
+}
+
+void StudentViewPage::loadNames()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const StudentViewKind k = kind();
+    m_male = 0;
+    m_female = 0;
+    m_host.startProgress();
+    {
+        const QSignalBlocker blocker(查看学生列表框);
+        查看学生列表框->clear();
+        if (const auto list = StudentRecords(m_host.studentDb()).names(k, 查看班级名组合框->currentText())) {
+            const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+            for (const auto& pupil : list->names) {
+                auto* item = new QListWidgetItem(icon, pupil.姓名, 查看学生列表框);
+                item->setData(PupilNumberRole, pupil.学号);
+                m_host.advanceProgress();
+            }
+            m_male = list->male;
+            m_female = list->female;
+        }
+    }
+    m_host.endProgress();
+    m_host.setStatusState(stateText(k));
+    查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
+    QApplication::restoreOverrideCursor();
+}
+
+void StudentViewPage::clearRecord()
+{
+    for (QLabel* l : {学生学号, 学生姓名, 学生性别, 学生民族, 学生出生日期, 学生入学日期, 学生所在班级, 学生班内职务,
+             学生家庭住址, 学生住宅电话, 学生籍贯, 学生户籍, 父亲姓名, 父亲单位, 父亲电话, 母亲姓名, 母亲单位, 母亲电话,
+             班主任标签, 班主任})
+        l->clear();
+    for (int i = 1; i <= 10; ++i) {
+        科目标签[i]->clear();
+        期中标签[i]->clear();
+        期末标签[i]->clear();
+    }
+    综合评价编辑框->clear();
+    变动标签->setText({});
+    变动标签->hide();
+    m_leaveNote.clear();
+    m_termComment.clear();
+    家长1标签->setText(u"家长姓名"_s);
+    家长2标签->setText(u"家长姓名"_s);
+    setPhoto({});
+}
+
+void StudentViewPage::setPhoto(const QByteArray& bytes)
+{
+    m_photo = StudentPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
+    const QImage image = StudentPhoto::decode(m_photo);
+    if (image.isNull()) {
+        学生照片框->setPixmap({});
+        学生照片框->setText(m_photo.isEmpty() ? u"暂无照片"_s : u"照片无法显示"_s);
+        return;
+    }
+    学生照片框->setPixmap(
+        QPixmap::fromImage(image.scaled(PhotoSize - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void StudentViewPage::showSelected()
+{
+    const StudentViewKind k = kind();
+    const QString school = m_host.schoolName();
+    const QString selector = 查看班级名组合框->currentText();
+    if (查看学生列表框->count() == 0) {
+        clearRecord();
+        查看页标题标签->setText(StudentCardTexts::emptyTitle(k, school, selector));
+        return;
+    }
+    const QListWidgetItem* item = 查看学生列表框->currentItem();
+    if (!item)
+        return;
+    const auto pupil = StudentRecords(m_host.studentDb()).record(k, item->data(PupilNumberRole).toLongLong());
+    if (!pupil) {
+        clearRecord();
+        return;
+    }
+    学生学号->setText(QString::number(pupil->学号));
+    学生姓名->setText(pupil->姓名);
+    学生性别->setText(pupil->性别);
+    学生民族->setText(pupil->民族);
+    学生出生日期->setText(pupil->出生日期);
+    学生入学日期->setText(pupil->入学日期);
+    学生所在班级->setText(pupil->所在班级);
+    学生班内职务->setText(pupil->班内职务);
+    学生家庭住址->setText(pupil->家庭住址);
+    学生住宅电话->setText(pupil->联系电话);
+    学生籍贯->setText(pupil->籍贯);
+    学生户籍->setText(pupil->户籍所在地);
+    家长1标签->setText(pupil->家长A + u"姓名"_s);
+    父亲姓名->setText(pupil->家长A姓名);
+    父亲单位->setText(pupil->家长A单位);
+    父亲电话->setText(pupil->家长A电话);
+    家长2标签->setText(pupil->家长B + u"姓名"_s);
+    母亲姓名->setText(pupil->家长B姓名);
+    母亲单位->setText(pupil->家长B单位);
+    母亲电话->setText(pupil->家长B电话);
+    setPhoto(pupil->照片);
+    m_termComment = pupil->本学期评语;
+    综合评价编辑框->setPlainText(
+        StudentCardTexts::forDisplay(StudentCardTexts::combinedComment(pupil->本学期评语, pupil->综合评语)));
+    for (int i = 1; i <= 10; ++i) {
+        期中标签[i]->setText(StudentCardTexts::mark(pupil->期中[i - 1]));
+        期末标签[i]->setText(StudentCardTexts::mark(pupil->期末[i - 1]));
+    }
+    查看页标题标签->setText(StudentCardTexts::recordTitle(k, school, selector, pupil->所在班级, item->text()));
+    if (k == StudentViewKind::Enrolled) {
+        班主任标签->setText(u"本班班主任："_s);
+        班主任->setText(m_host.currentHeadTeacher());
+    } else {
+        班主任标签->setText(u"个人详细资料"_s);
+        班主任->clear();
+    }
+    if (k == StudentViewKind::Leaver) {
+        变动标签->setText(StudentCardTexts::leaveLink(pupil->姓名));
+        变动标签->show();
+        m_leaveNote = StudentCardTexts::leaveNote(pupil->姓名, pupil->离校时间, pupil->离校原因);
+    } else {
+        变动标签->setText({});
+        变动标签->hide();
+        m_leaveNote.clear();
+    }
+}
+
+void StudentViewPage::selectRow(int row)
+{
+    {
+        const QSignalBlocker blocker(查看学生列表框);
+        查看学生列表框->setCurrentRow(row >= 0 && row < 查看学生列表框->count() ? row : -1);
+    }
+    if (auto* item = 查看学生列表框->currentItem())
+        查看学生列表框->scrollToItem(item);
+    showSelected();
+}
+
+void StudentViewPage::selectorChanged(int index)
+{
+    m_host.setHeadTeacherIndex(index);
+    if (kind() == StudentViewKind::Enrolled)
+        loadSubjectCaptions();
+    else
+        setGenericCaptions();
+    查看学生列表框->setFocus();
+    loadNames();
+    selectRow(0);
+}
+
+void StudentViewPage::enterPage(const QString& hint)
+{
+    m_host.setStatusHint(hint);
+    m_host.showStudentPage();
+}
+
+void StudentViewPage::showEnrolled()
+{
+    if (!loadClassSelector()) {
+        m_host.services().prompt.show(u"目前没有班级数据，请先进行校务设置!"_s, u"提示"_s);
+        m_host.runCommand(u"校务设置"_s);
+        return;
+    }
+    loadSubjectCaptions();
+    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
+    loadNames();
+    selectRow(0);
+    enterPage(enrolledHint());
+}
+
+void StudentViewPage::showGraduates()
+{
+    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Graduate));
+    {
+        const QSignalBlocker blocker(查看班级名组合框);
+        查看班级名组合框->clear();
+        查看班级名组合框->addItems(StudentRecords(m_host.studentDb()).graduationDatesNewestFirst());
+        if (查看班级名组合框->count() > 0)
+            查看班级名组合框->setCurrentIndex(0);
+    }
+    if (查看班级名组合框->count() == 0) {
+        clearRecord();
+        查看页标题标签->setText(u"本校目前没有毕业学生数据"_s);
+        查看学生统计标签->clear();
+        查看学生列表框->clear();
+        m_host.services().prompt.show(u"目前没有毕业学生数据！"_s);
+        return;
+    }
+    setGenericCaptions();
+    loadNames();
+    selectRow(0);
+    enterPage(graduateHint());
+    if (查看学生列表框->count() == 0) {
+        m_host.services().prompt.show(
+            u"没有"_s + StudentCardTexts::graduationYear(查看班级名组合框->currentText()) + u"毕业的学生数据！"_s);
+    }
+}
+
+void StudentViewPage::showLeavers()
+{
+    {
+        const QSignalBlocker blocker(查看班级名组合框);
+        查看班级名组合框->clear();
+        查看班级名组合框->addItem(u"离校学生资料"_s);
+        查看班级名组合框->setCurrentIndex(0);
+    }
+    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Leaver));
+    loadNames();
+    if (查看学生列表框->count() == 0) {
+        clearRecord();
+        查看页标题标签->setText(u"本校目前没有因转学、退学等原因离校的学生资料"_s);
+        m_host.services().prompt.show(u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
+        return;
+    }
+    setGenericCaptions();
+    selectRow(0);
+    enterPage(enrolledHint());
+}
+
+void StudentViewPage::firstRecord()
+{
+    if (查看学生列表框->count() > 0)
+        selectRow(0);
+}
+
+void StudentViewPage::previousRecord()
+{
+    if (查看学生列表框->currentRow() > 0)
+        selectRow(查看学生列表框->currentRow() - 1);
+}
+
+void StudentViewPage::nextRecord()
+{
+    if (查看学生列表框->currentRow() + 1 < 查看学生列表框->count())
+        selectRow(查看学生列表框->currentRow() + 1);
+}
+
+void StudentViewPage::lastRecord()
+{
+    if (查看学生列表框->count() > 0)
+        selectRow(查看学生列表框->count() - 1);
+}
+
+void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
+{
+    if (!loadClassSelector()) {
+        m_host.services().prompt.show(u"目前没有班级数据，请先进行系统设置!"_s, u"提示"_s);
+        m_host.runCommand(u"校务设置"_s);
+        return;
+    }
+    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
+    const int index = qMax(0, 查看班级名组合框->findText(className));
+    {
+        const QSignalBlocker blocker(查看班级名组合框);
+        查看班级名组合框->setCurrentIndex(index);
+    }
+    m_host.setHeadTeacherIndex(index);
+    loadSubjectCaptions();
+    loadNames();
+    int row = 0;
+    for (int i = 0; i < 查看学生列表框->count(); ++i) {
+        if (查看学生列表框->item(i)->data(PupilNumberRole).toLongLong() == number) {
+            row = i;
+            break;
+        }
+    }
+    selectRow(row);
+    enterPage(enrolledHint());
+}
+
+void StudentViewPage::openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate)
+{
+    const auto k = StudentViewKinds::fromText(viewKind);
+    if (!k || *k == StudentViewKind::Enrolled)
+        return;
+    m_host.setCurrentViewKind(viewKind);
+    {
+        const QSignalBlocker blocker(查看班级名组合框);
+        查看班级名组合框->clear();
+        if (*k == StudentViewKind::Leaver) {
+            查看班级名组合框->addItem(u"离校学生资料"_s);
+        } else {
+            查看班级名组合框->addItems(StudentRecords(m_host.studentDb()).graduationDates());
+        }
+        查看班级名组合框->setCurrentIndex(qMax(0, 查看班级名组合框->findText(graduationDate)));
+    }
+    setGenericCaptions();
+    loadNames();
+    const auto found = 查看学生列表框->findItems(name, Qt::MatchExactly);
+    selectRow(found.isEmpty() ? 0 : 查看学生列表框->row(found.first()));
+    m_host.setStatusState(stateText(*k));
+    enterPage(*k == StudentViewKind::Leaver ? enrolledHint() : graduateHint());
+}
+
+std::optional<StudentPick> StudentViewPage::currentPick() const
+{
+    const QListWidgetItem* item = 查看学生列表框->currentItem();
+    if (kind() != StudentViewKind::Enrolled || !item)
+        return std::nullopt;
+    return StudentPick {查看班级名组合框->currentText(), item->data(PupilNumberRole).toLongLong(), item->text()};
+}
+
+void StudentViewPage::popUpMenu(const QPoint& at)
+{
+    const QPoint global = 查看学生列表框->viewport()->mapToGlobal(at);
+    if (kind() == StudentViewKind::Enrolled) {
+        if (QMenu* menu = m_host.studentAffairsMenu())
+            menu->popup(global);
+    } else {
+        离校学生菜单->popup(global);
+    }
+}
+
+bool StudentViewPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == 学生照片框 && event->type() == QEvent::MouseButtonDblClick && !m_photo.isEmpty()) {
+        m_host.openPhotoZoom(m_photo);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

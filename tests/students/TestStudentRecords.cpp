@@ -1,0 +1,224 @@
+#include "StudentsFixture.h"
+
+#include "students/StudentCardTexts.h"
+#include "students/StudentPhoto.h"
+#include "students/StudentRecords.h"
+#include "support/TestRegistry.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestStudentRecords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namesAreOrderedAndCountedBySex()
+    {
+        StudentsFixture f;
+        QVERIFY(f.addClass(u"1年级1班"_s, u"周老师"_s));
+        QVERIFY(f.addPupil(f.pupil(3, u"张伟"_s, u"1年级1班"_s, u"男"_s)));
+        QVERIFY(f.addPupil(f.pupil(4, u"张伟"_s, u"1年级1班"_s, u"女"_s)));
+        QVERIFY(f.addPupil(f.pupil(5, u"李四"_s, u"1年级1班"_s, u""_s)));
+        QVERIFY(f.addPupil(f.pupil(6, u"阿明"_s, u"1年级1班"_s, u"男 "_s)));
+        QVERIFY(f.addPupil(f.pupil(7, u"王五"_s, u"1年级2班"_s)));
+        StudentRecords records(f.db);
+
+        const auto list = records.names(StudentViewKind::Enrolled, u"1年级1班"_s);
+        QVERIFY(list);
+        QStringList names;
+        QList<qint64> numbers;
+        for (const auto& n : list->names) {
+            names << n.姓名;
+            numbers << n.学号;
+        }
+        QCOMPARE(names, (QStringList {u"阿明"_s, u"李四"_s, u"张伟"_s, u"张伟"_s}));
+        QVERIFY(numbers.contains(3) && numbers.contains(4));
+        // Only exactly 男 is male: the empty sex and "男 " count as female.
+        QCOMPARE(list->male, 1);
+        QCOMPARE(list->female, 3);
+        QCOMPARE(StudentRecords::countsLine(StudentViewKind::Enrolled, 4, list->male, list->female),
+            u"本班共有4人 其中男1人 女3人"_s);
+
+        const auto empty = records.names(StudentViewKind::Enrolled, u"6年级9班"_s);
+        QVERIFY(empty && empty->names.isEmpty());
+        QCOMPARE(StudentRecords::countsLine(StudentViewKind::Enrolled, 0, 0, 0), u"本班共有0人 其中男0人 女0人"_s);
+        QCOMPARE(
+            StudentRecords::countsLine(StudentViewKind::Graduate, 30, 16, 14), u"共有30人毕业 其中男16人 女14人"_s);
+        QCOMPARE(StudentRecords::countsLine(StudentViewKind::Leaver, 2, 0, 2), u"共有2人离校 其中男0人 女2人"_s);
+        QCOMPARE(StudentRecords::editorCountsLine(u"1年级1班"_s, 3, 1, 2),
+            u"目前1年级1班共有3名学生  其中男生1人  女生2人"_s);
+    }
+
+    void graduatesAndLeaversAreListedFromTheirTables()
+    {
+        StudentsFixture f;
+        for (const QString& d : {u"2004年7月1日"_s, u"2005年7月1日"_s, u"2006年7月1日"_s})
+            QVERIFY(f.addGraduationDate(d));
+        StudentRecords records(f.db);
+        QCOMPARE(records.graduationDatesNewestFirst(),
+            (QStringList {u"2006年7月1日"_s, u"2005年7月1日"_s, u"2004年7月1日"_s}));
+
+        StudentRecord g = f.pupil(10, u"赵六"_s, u"6年级1班"_s);
+        g.离校时间 = u"2005年7月1日"_s;
+        g.离校原因 = u"毕业"_s;
+        QVERIFY(f.addPupil(g, u"毕业表"_s));
+        StudentRecord l = f.pupil(11, u"钱七"_s, u"3年级2班"_s, u"女"_s);
+        l.离校时间 = u"2006年3月2日"_s;
+        l.离校原因 = u"随父母迁居外地"_s;
+        QVERIFY(f.addPupil(l, u"转退表"_s));
+
+        QCOMPARE(records.names(StudentViewKind::Graduate, u"2005年7月1日"_s)->names.size(), 1);
+        QCOMPARE(records.names(StudentViewKind::Graduate, u"2004年7月1日"_s)->names.size(), 0);
+        const auto leavers = records.names(StudentViewKind::Leaver, u"离校学生资料"_s);
+        QCOMPARE(leavers->names.size(), 1);
+        QCOMPARE(leavers->female, 1);
+        const auto left = records.record(StudentViewKind::Leaver, 11);
+        QVERIFY(left);
+        QCOMPARE(left->离校原因, u"随父母迁居外地"_s);
+        QVERIFY(!records.record(StudentViewKind::Enrolled, 11));
+    }
+
+    void insertStoresEveryValueAsTypedAndAdvancesTheCounter()
+    {
+        StudentsFixture f;
+        StudentRecords records(f.db);
+        QCOMPARE(*records.counter(), 0.0);
+        StudentRecord p = f.pupil(2024001, u"O'Brien; drop 学籍表"_s, u"1年级1班"_s);
+        p.照片 = QByteArray("\xFF\xD8\xFF\xE0 not decoded here", 22);
+        QVERIFY2(records.insert(p), qPrintable(records.lastError()));
+        QCOMPARE(f.counter(), 2024001);
+
+        const auto back = records.record(StudentViewKind::Enrolled, 2024001);
+        QVERIFY(back);
+        QCOMPARE(back->姓名, p.姓名);
+        QCOMPARE(back->家长A单位, u"张记'老字号'"_s);
+        QCOMPARE(back->籍贯, u"浙江绍兴"_s);
+        QCOMPARE(back->户籍所在地, u"杭州市西湖区"_s);
+        QCOMPARE(back->照片, p.照片);
+        QCOMPARE(back->本学期评语, p.本学期评语);
+        QCOMPARE(back->综合评语, p.综合评语);
+        QCOMPARE(back->离校时间, u"-"_s);
+        QCOMPARE(back->离校原因, u"-"_s);
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(!back->期中[i] && !back->期末[i]);
+        // The comments are stored as their GB18030 bytes.
+        auto raw = f.db.query(u"select 本学期评语 from 学籍表 where 学号=2024001"_s);
+        QCOMPARE(raw->bytes(1), GbText::toBytes(p.本学期评语));
+    }
+
+    void failedInsertLeavesCounterAndTableAlone()
+    {
+        StudentsFixture f;
+        StudentRecords records(f.db);
+        QVERIFY(records.insert(f.pupil(7, u"张三"_s, u"1年级1班"_s)));
+        QVERIFY(!records.insert(f.pupil(7, u"李四"_s, u"1年级1班"_s)));
+        QVERIFY(!records.lastError().isEmpty());
+        QCOMPARE(f.counter(), 7);
+        QCOMPARE(f.count(u"学籍表"_s), 1);
+
+        // A value too long for its column fails the statement the same way.
+        StudentRecord tooLong = f.pupil(8, u"王五"_s, u"1年级1班"_s);
+        tooLong.家长A姓名 = QString(11, u'王');
+        QVERIFY(!records.insert(tooLong));
+        QCOMPARE(f.counter(), 7);
+    }
+
+    void counterOffersTheNextNumberAfterTheFirst()
+    {
+        QVERIFY(StudentRecords::offerFor(0).typedFreely);
+        QCOMPARE(StudentRecords::offerFor(0).number, 1);
+        QVERIFY(StudentRecords::offerFor(0.00000001).typedFreely);
+        QVERIFY(!StudentRecords::offerFor(2024001).typedFreely);
+        QCOMPARE(StudentRecords::offerFor(2024001).number, 2024002);
+
+        StudentsFixture f;
+        QVERIFY(f.setCounter(41));
+        StudentRecords records(f.db);
+        QCOMPARE(StudentRecords::offerFor(*records.counter()).number, 42);
+    }
+
+    void updateFindsThePupilByNumber()
+    {
+        StudentsFixture f;
+        StudentRecord first = f.pupil(1, u"张伟"_s, u"1年级1班"_s);
+        first.期中[0] = 88;
+        StudentRecord second = f.pupil(2, u"张伟"_s, u"1年级1班"_s);
+        second.离校时间 = u"-"_s;
+        QVERIFY(f.addPupil(first));
+        QVERIFY(f.addPupil(second));
+        StudentRecords records(f.db);
+
+        StudentRecord changed = *records.record(StudentViewKind::Enrolled, 2);
+        changed.性别 = u"女"_s;
+        changed.家庭住址 = u"新华路'8'号"_s;
+        QVERIFY(records.update(changed));
+        QCOMPARE(records.record(StudentViewKind::Enrolled, 2)->家庭住址, u"新华路'8'号"_s);
+        QCOMPARE(records.record(StudentViewKind::Enrolled, 1)->家庭住址, u"幸福路12号"_s);
+
+        // Marks are not the editor's to touch.
+        StudentRecord withMarks = *records.record(StudentViewKind::Enrolled, 1);
+        QCOMPARE(withMarks.期中[0], 88);
+        withMarks.期中[0] = std::nullopt;
+        QVERIFY(records.update(withMarks));
+        QCOMPARE(records.record(StudentViewKind::Enrolled, 1)->期中[0], 88);
+
+        // A pupil who is no longer there is not "saved".
+        QVERIFY(!records.update(f.pupil(99, u"无名"_s, u"1年级1班"_s)));
+    }
+
+    void subjectsAndClassesComeFromTheClassTable()
+    {
+        StudentsFixture f;
+        QVERIFY(f.addClass(u"初中2年级3班"_s, u"吴老师"_s, {u"语文"_s, u"数学"_s}));
+        QVERIFY(f.addClass(u"1年级1班"_s, u"周老师"_s));
+        StudentRecords records(f.db);
+        const auto classes = records.classes();
+        QVERIFY(classes);
+        QCOMPARE(classes->size(), 2);
+        QCOMPARE(classes->at(0).所在班级, u"初中2年级3班"_s); // table order, not sorted
+        QCOMPARE(classes->at(0).班主任, u"吴老师"_s);
+        const auto subjects = records.subjects(u"初中2年级3班"_s);
+        QVERIFY(subjects);
+        QCOMPARE(subjects->size(), 10);
+        QCOMPARE(subjects->at(1), u"数学"_s);
+        QCOMPARE(subjects->at(9), u"科目10"_s);
+        QCOMPARE(records.subjects(u"没有这个班"_s), QStringList(10, QString()));
+    }
+
+    void cardTexts()
+    {
+        QCOMPARE(StudentCardTexts::combinedComment({}, {}), u"\r\n本学期评语：\r\n\r\n\r\n\r\n综合评价：\r\n\r\n"_s);
+        QCOMPARE(StudentCardTexts::mark(std::nullopt), QString());
+        QCOMPARE(StudentCardTexts::mark(0), QString());
+        QCOMPARE(StudentCardTexts::mark(-1), u"-1"_s);
+        QCOMPARE(StudentCardTexts::mark(95), u"95"_s);
+        QCOMPARE(StudentCardTexts::graduationYear(u"2004年7月1日"_s), u"2004年"_s);
+        QCOMPARE(StudentCardTexts::recordTitle(
+                     StudentViewKind::Graduate, u"实验小学"_s, u"2004年7月1日"_s, u"6年级1班"_s, u"赵六"_s),
+            u"实验小学2004年毕业生赵六同学的资料"_s);
+        QCOMPARE(StudentCardTexts::emptyTitle(StudentViewKind::Enrolled, u"实验小学"_s, u"1年级1班"_s),
+            u"实验小学1年级1班目前没有学生资料"_s);
+        QCOMPARE(StudentCardTexts::leaveNote(u"钱七"_s, u"2006年3月2日"_s, u"迁居"_s),
+            u"    钱七同学已于2006年3月2日离开本校\r\n\r\n    离开本校的原因是：迁居"_s);
+        QCOMPARE(StudentCardTexts::forStorage(u"a\nb\r\nc"_s), u"a\r\nb\r\nc"_s);
+        QCOMPARE(StudentCardTexts::forDisplay(u"a\r\nb"_s), u"a\nb"_s);
+    }
+
+    void placeholderIsASmallBuiltInPicture()
+    {
+        const QByteArray& p = StudentPhoto::placeholder();
+        QVERIFY(!p.isEmpty());
+        QVERIFY(p.size() < 400);
+        QCOMPARE(StudentPhoto::decode(p).size(), QSize(68, 17));
+        QVERIFY(StudentPhoto::isNoPhoto(p));
+        QVERIFY(StudentPhoto::isNoPhoto({}));
+        QVERIFY(!StudentPhoto::isNoPhoto(p + 'x'));
+        QVERIFY(!StudentPhoto::isPicture("this is a text file, not a picture"));
+        QVERIFY(!StudentPhoto::isPicture(p.left(20)));
+    }
+};
+
+XIAOWU_TEST(TestStudentRecords)
+#include "TestStudentRecords.moc"

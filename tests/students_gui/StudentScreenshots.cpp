@@ -1,0 +1,169 @@
+// Pictures of the student windows for the documentation; runs only when XIAOWU_SCREENSHOTS names
+// the directory to write them to (for example under xvfb-run).
+#include "FakeStudentsHost.h"
+
+#include "students/StudentEditorWindow.h"
+#include "students/StudentViewPage.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray portrait(QColor shirt)
+{
+    QImage image(210, 282, QImage::Format_RGB32);
+    image.fill(QColor(214, 228, 242));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shirt);
+    p.drawEllipse(QRectF(25, 190, 160, 170));
+    p.setBrush(QColor(244, 208, 176));
+    p.drawRect(QRectF(88, 150, 34, 50));
+    p.drawEllipse(QRectF(55, 60, 100, 118));
+    p.setBrush(QColor(40, 34, 30));
+    QPainterPath hair;
+    hair.moveTo(52, 112);
+    hair.cubicTo(45, 40, 165, 40, 158, 112);
+    hair.cubicTo(140, 80, 80, 80, 52, 112);
+    p.drawPath(hair);
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+void fill(FakeStudentsHost& host)
+{
+    StudentsFixture& d = host.data;
+    host.school = u"阳光实验小学"_s;
+    d.addClass(u"4年级2班"_s, u"刘红梅"_s,
+        {u"语文"_s, u"数学"_s, u"英语"_s, u"科学"_s, u"品德"_s, u"音乐"_s, u"美术"_s, u"体育"_s, u"信息"_s, u"综合"_s});
+    d.addClass(u"4年级3班"_s, u"陈国强"_s);
+    const QList<std::tuple<int, QString, QString>> pupils {{2021041, u"林小雨"_s, u"女"_s},
+        {2021042, u"王浩然"_s, u"男"_s}, {2021043, u"张伟"_s, u"男"_s}, {2021044, u"赵欣怡"_s, u"女"_s},
+        {2021045, u"陈子轩"_s, u"男"_s}, {2021046, u"刘思琪"_s, u"女"_s}, {2021047, u"周梓涵"_s, u"女"_s},
+        {2021048, u"吴俊杰"_s, u"男"_s}};
+    for (const auto& [n, name, sex] : pupils) {
+        StudentRecord r = d.pupil(n, name, u"4年级2班"_s, sex);
+        r.班内职务 = n == 2021041 ? u"学习委员"_s : u"学生"_s;
+        r.家长A姓名 = name.left(1) + u"建国"_s;
+        r.家长A单位 = u"杭州市第一人民医院"_s;
+        r.家长B姓名 = u"王丽华"_s;
+        r.家长B单位 = u"西湖区教育局"_s;
+        r.照片 = portrait(sex == u"女" ? QColor(214, 90, 110) : QColor(60, 110, 170));
+        r.本学期评语 = u"你是一个懂事的孩子，小小年纪知道怎样管理好自己。上课专心听讲，作业认真，"_s
+                       u"乐于帮助同学。希望你继续努力，做一个更加出色的自己！"_s;
+        r.综合评语 = u"品学兼优，团结同学，积极参加班级活动。"_s;
+        const int marks[] = {92, 96, 88, 90, 95, 85, 89, 93, 0, 0};
+        for (int i = 0; i < 10; ++i) {
+            if (marks[i]) {
+                r.期中[i] = marks[i] - (n % 5);
+                r.期末[i] = marks[i] + (n % 3) - 2;
+            }
+        }
+        d.addPupil(r);
+    }
+    d.addGraduationDate(u"2024年7月1日"_s);
+    d.addGraduationDate(u"2025年7月1日"_s);
+    StudentRecord g = d.pupil(2019011, u"孙一鸣"_s, u"6年级1班"_s);
+    g.照片 = portrait(QColor(70, 130, 90));
+    g.离校时间 = u"2025年7月1日"_s;
+    g.离校原因 = u"毕业"_s;
+    g.期中 = {88, 92, 90, 85, 91, 87, 90, 94};
+    g.期末 = {90, 95, 91, 88, 93, 89, 92, 96};
+    d.addPupil(g, u"毕业表"_s);
+    StudentRecord l = d.pupil(2021049, u"钱晓晨"_s, u"4年级2班"_s, u"女"_s);
+    l.照片 = portrait(QColor(150, 100, 170));
+    l.离校时间 = u"2026年3月2日"_s;
+    l.离校原因 = u"随父母迁居上海，转入上海市静安区第一中心小学"_s;
+    d.addPupil(l, u"转退表"_s);
+    d.setCounter(2021049);
+}
+
+} // namespace
+
+class StudentScreenshots : public QObject
+{
+    Q_OBJECT
+
+    QString m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A skip here would end the other test classes of this executable as well.
+        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+        if (!m_dir.isEmpty()) {
+            QDir().mkpath(m_dir);
+            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        }
+    }
+
+    void shots_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024") << QSize(1024, 768);
+        QTest::newRow("1920") << QSize(1920, 1080);
+    }
+
+    void shots()
+    {
+        if (m_dir.isEmpty())
+            QSKIP("XIAOWU_SCREENSHOTS is not set");
+        QFETCH(QSize, size);
+        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
+        FakeStudentsHost host;
+        fill(host);
+
+        StudentViewPage page(host);
+        page.resize(size);
+        page.show();
+        page.showEnrolled();
+        QTest::qWait(50);
+        QVERIFY(page.grab().save(m_dir + u"/students-view-enrolled"_s + suffix));
+        page.showGraduates();
+        QTest::qWait(50);
+        QVERIFY(page.grab().save(m_dir + u"/students-view-graduate"_s + suffix));
+        page.showLeavers();
+        QTest::qWait(50);
+        QVERIFY(page.grab().save(m_dir + u"/students-view-leaver"_s + suffix));
+        page.hide();
+
+        QWidget main;
+        main.resize(size);
+        host.prompt.clear();
+        {
+            StudentEditorWindow add(host, StudentEditorWindow::Mode::Add, &main);
+            QVERIFY(add.start());
+            add.resize(size);
+            add.姓名编辑框->setText(u"郑可馨"_s);
+            add.住址编辑框->setText(u"西湖区文三路88号"_s);
+            QTest::qWait(50);
+            QVERIFY(add.grab().save(m_dir + u"/students-editor-add"_s + suffix));
+        }
+        host.pick = StudentPick {u"4年级2班"_s, 2021041, u"林小雨"_s};
+        StudentEditorWindow modify(host, StudentEditorWindow::Mode::Modify, &main);
+        QVERIFY(modify.start());
+        modify.resize(size);
+        modify.show();
+        QTest::qWait(50);
+        QVERIFY(modify.grab().save(m_dir + u"/students-editor-modify"_s + suffix));
+    }
+};
+
+XIAOWU_TEST(StudentScreenshots)
+#include "StudentScreenshots.moc"
