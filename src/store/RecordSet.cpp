@@ -17,6 +17,7 @@ RecordSet::RecordSet(sqlite3_stmt* statement)
         m_hashes.append(qHash(m_names.last()));
     }
     step();
+    m_onFirst = true;
 }
 
 RecordSet::~RecordSet()
@@ -35,15 +36,19 @@ void RecordSet::close()
 
 void RecordSet::first()
 {
-    if (!m_statement)
+    // Every loop starts with first() right after the query: running the statement again there
+    // would do each query twice.
+    if (!m_statement || m_onFirst)
         return;
     sqlite3_reset(m_statement);
     m_failed = false;
     step();
+    m_onFirst = true;
 }
 
 void RecordSet::next()
 {
+    m_onFirst = false;
     if (!m_pastLast)
         step();
 }

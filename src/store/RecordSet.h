@@ -55,5 +55,6 @@ private:
     QList<size_t> m_hashes;
     mutable qsizetype m_guess = 0; // where the next name is likely to be: loops read in column order
     bool m_pastLast = true;
+    bool m_onFirst = false; // on the first row without having moved: first() need not rerun the query
     bool m_failed = false;
 };
