@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -121,6 +122,23 @@ private Q_SLOTS:
         logIn(window, u"内部管理员"_s, u"40917"_s);
         QCOMPARE(host.current.rights.text(), u"1111"_s);
         QVERIFY(host.prompt.texts().isEmpty());
+    }
+
+    void atStartTheWindowGoesAwayWithItsDatabase()
+    {
+        FakeAccessHost host;
+        seed(host, {account(u"甲"_s, u"1101"_s)});
+        QPointer<LoginWindow> window = new LoginWindow(0, host);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        window->登陆密码编辑框->setText(u"pw"_s);
+        // Enter in the password box logs in.
+        QTest::keyClick(window->登陆密码编辑框, Qt::Key_Return);
+        QCOMPARE(host.shownAfterLogin, 1);
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(!host.db.isOpen());
+        QCOMPARE(host.current.rights.text(), u"1101"_s);
+        QCOMPARE(host.quits, 0);
     }
 
     void emptyNameOrPasswordIsAskedFor()
