@@ -8,11 +8,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 
@@ -107,6 +109,33 @@ private Q_SLOTS:
         QCOMPARE(prompt.show(u"?"_s, {}, Prompt::Icon::Error, Prompt::Buttons::YesNo), Prompt::Answer::No);
         whenBoxShows([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QCOMPARE(prompt.show(u"?"_s, {}, Prompt::Icon::Warning, Prompt::Buttons::OkCancel), Prompt::Answer::Cancel);
+    }
+
+    void buttonsReadChineseWithQtsTranslation()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(u"qt_zh_CN"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&translator);
+        MessageBoxPrompt box;
+        Prompt& prompt = box;
+        QStringList captions;
+        whenBoxShows([&](QMessageBox* shown) {
+            for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                captions.append(shown->button(button)->text());
+            shown->button(QMessageBox::Cancel)->click();
+        });
+        QCOMPARE(prompt.show(u"?"_s, {}, Prompt::Icon::None, Prompt::Buttons::YesNoCancel), Prompt::Answer::Cancel);
+        whenBoxShows([&](QMessageBox* shown) {
+            captions.append(shown->button(QMessageBox::Ok)->text());
+            shown->button(QMessageBox::Ok)->click();
+        });
+        prompt.show(u"!"_s);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(captions.size(), 4);
+        QVERIFY2(captions[0].startsWith(u"是"_s), qPrintable(captions.join(u' ')));
+        QVERIFY(captions[1].startsWith(u"否"_s));
+        QVERIFY(captions[2].startsWith(u"取消"_s));
+        QVERIFY(captions[3].startsWith(u"确定"_s));
     }
 
     void richTextLooksAreShownAsTyped()
