@@ -39,15 +39,15 @@ struct Colours
 // Luna blue: white-to-sky bars, royal-blue selection.
 constexpr Colours blue {"#e6edf8", "#f7faff", "#000000", "#8a93a6", "#316ac5", "#ffffff", "#0046d5", "#7f9db9",
     "#f6f9ff", "#c4d7f2", "#8aa8d6", "#ffffff", "#d4e2f7", "#2f5fa8", "#e8a23a", "#fff4dc", "#c2d5f1", "#fbfdff",
-    "#d8e5f7", "#a9c0e4", "#6fa3f0", "#2a62c9", "#ffffe1"};
+    "#d8e5f7", "#a9c0e4", "#b4d2fa", "#6a9de8", "#ffffe1"};
 // Olive green: pale sage bars, deep olive selection.
 constexpr Colours green {"#eceedd", "#fafbf2", "#000000", "#8c9278", "#5e7a2e", "#ffffff", "#4a6419", "#8f9e6a",
     "#fbfcf3", "#d3dcb0", "#a3b27c", "#ffffff", "#dfe6c4", "#5f7530", "#e0a030", "#fff4dc", "#d0daa8", "#fdfdf6",
-    "#e1e7c8", "#b7c393", "#a6c26a", "#5e7a2e", "#ffffe1"};
+    "#e1e7c8", "#b7c393", "#cbdc98", "#8fab55", "#ffffe1"};
 // Metallic silver: white-to-pewter bars, slate selection.
 constexpr Colours silver {"#e8e8ee", "#fbfbfd", "#000000", "#8e8f9c", "#5f6a8a", "#ffffff", "#3c4660", "#9a9cae",
     "#ffffff", "#cfd0dc", "#a4a6b8", "#ffffff", "#dcdde6", "#7a7d92", "#e8aa40", "#fff4dc", "#cdcfdc", "#ffffff",
-    "#dfe0e8", "#b9bbca", "#b8bccc", "#6c7390", "#ffffe1"};
+    "#dfe0e8", "#b9bbca", "#dcdee8", "#a3a8bd", "#ffffe1"};
 
 const Colours* coloursOf(int style)
 {

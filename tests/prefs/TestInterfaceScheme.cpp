@@ -51,6 +51,9 @@ private Q_SLOTS:
         for (const QString& part : {u"QMenu::item:selected"_s, u"QMenu::item:disabled"_s, u"QTabBar::tab:selected"_s,
                  u"QPushButton:disabled"_s, u"QToolBar"_s, u"QGroupBox::title"_s})
             QVERIFY2(sheet.contains(part), qPrintable(part));
+        // The progress bar's percentage is drawn in plain text over its chunk.
+        const QString chunk = sheet.section(u"QProgressBar::chunk"_s, 1).section(u"stop:1 "_s, 1).left(7);
+        QVERIFY2(InterfaceScheme::contrast(QColor(chunk), p.color(QPalette::Text)) >= 4.5, qPrintable(chunk));
         // The menus' selection is the palette's, so menus and lists agree.
         QVERIFY(sheet.contains(p.color(QPalette::Highlight).name()));
     }

@@ -132,7 +132,7 @@ public:
         statusBar()->addWidget(new QLabel(u"  当前系统管理员："_s));
         statusBar()->addWidget(new QLabel(u"内部管理员"_s));
         statusBar()->addWidget(new QLabel(u"    当前状态：查看在校学生资料"_s), 1);
-        resize(720, 440);
+        resize(860, 440);
     }
 
     QMenu* tools;
@@ -212,7 +212,7 @@ private Q_SLOTS:
             window.music->popup(window.tools->geometry().topRight() + QPoint(0, 100));
             window.music->setActiveAction(window.music->actions().at(1));
             QTest::qWait(300);
-            QVERIFY(save(m_dir, files[style], window.frameGeometry().adjusted(0, 0, 200, 0)));
+            QVERIFY(save(m_dir, files[style], window.frameGeometry()));
             window.music->close();
             window.tools->close();
         }
