@@ -69,6 +69,11 @@ void InterfaceStyler::apply(int style)
 {
     style = InterfaceScheme::normalized(style);
     std::optional<PlatformLook>& look = platformLook();
+    // The default look at start: leave the platform's look untouched, so it keeps following the desktop.
+    if (!look && style == InterfaceScheme::Default) {
+        currentStyle() = style;
+        return;
+    }
     if (!look)
         look = PlatformLook {QApplication::style()->name(), explicitCopy(QApplication::palette())};
 
