@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/DiskFileOps.h"
+
+// The real disk, except that the chosen operations break off: a write stops half-way, as a crash
+// or a full disk would leave it, and a failed rename or copy changes nothing.
+class FailingFileOps : public DiskFileOps
+{
+public:
+    bool writeFile(const QString& path, const QByteArray& data) override;
+    bool copy(const QString& from, const QString& to) override;
+    bool rename(const QString& from, const QString& to) override;
+
+    bool failWrites = true;
+    bool failCopies = true;
+    bool failRenames = true;
+    int attempts = 0; // writes, copies and renames tried
+};
