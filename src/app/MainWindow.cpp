@@ -225,7 +225,9 @@ QString MainWindow::schoolName() const
 void MainWindow::setSchoolName(const QString& name)
 {
     学校名称标签->setText(name);
-    m_home->setSchoolTitle(name + u"校务管理系统"_s);
+    // A school that has not been named yet is asked to be, right on the home page.
+    const bool unnamed = name.trimmed().isEmpty();
+    m_home->setSchoolTitle((unnamed ? u"(请设置学校名称)"_s : name) + u"校务管理系统"_s);
 }
 
 bool MainWindow::openSchoolDatabases()
@@ -295,10 +297,12 @@ void MainWindow::setSession(const Session& session)
     m_panels[1]->setText(session.userName);
     m_panels[1]->setMinimumWidth(std::max(90, m_panels[1]->fontMetrics().horizontalAdvance(session.userName) + 10));
     权限标签->setText(session.rights.text());
-    // Only one of the two account commands applies to a session.
-    const bool system = session.rights.grants(Requirement::System);
-    m_commands->action(u"管理员设置")->setVisible(system);
-    m_commands->action(u"修改管理员资料")->setVisible(!system);
+    // Only one of the two account commands applies to a session. All accounts are managed by a
+    // super administrator alone: with the system right by itself an ordinary administrator could
+    // raise its own rights to "1111" there and so reach the deletions kept from it.
+    const bool super = session.rights.isSuper();
+    m_commands->action(u"管理员设置")->setVisible(super);
+    m_commands->action(u"修改管理员资料")->setVisible(!super);
 }
 
 void MainWindow::showAfterLogin()
