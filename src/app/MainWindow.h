@@ -83,7 +83,6 @@ public:
     void setCurrentViewKind(const QString& kind) { m_currentViewKind = kind; }
     // Scratch text the record views share.
     QString& scratchText() { return 评语与简历; }
-    bool isRelogin() const { return m_relogin; }
     void setRelogin(bool relogin) { m_relogin = relogin; }
 
     // --- start and end
@@ -108,6 +107,7 @@ public:
     void showHomePage() override;
     void closeSplash() override;
     void quitProgram() override;
+    bool isRelogin() const override { return m_relogin; }
 
 Q_SIGNALS:
     void connectionClosed(const QString& name);
