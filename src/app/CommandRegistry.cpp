@@ -19,7 +19,6 @@ QAction* CommandRegistry::add(const QString& name, bool checkable)
     auto* action = new QAction(name, this);
     action->setObjectName(name);
     action->setCheckable(checkable);
-    // Qt would print "&" as a mnemonic marker; no command text carries one.
     connect(action, &QAction::triggered, this, [this, action, name](bool checked) {
         if (action->isCheckable()) {
             const QSignalBlocker block(action);
