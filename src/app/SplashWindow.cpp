@@ -23,7 +23,7 @@ SplashWindow::SplashWindow(std::function<QString()> mainWindowTitle, QWidget* pa
 
     进度标签 = new QLabel(StartupRules::initialFrame(), this);
     进度标签->setObjectName(u"进度标签"_s);
-    进度标签->setStyleSheet(u"color: #ffe27a;"_s);
+    进度标签->setStyleSheet(u"color: #ffe27a; font-size: 16px;"_s);
     进度标签->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     进度标签->setGeometry(290, 202, 154, 26);
 
