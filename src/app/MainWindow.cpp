@@ -175,6 +175,12 @@ void MainWindow::enablePageCommands()
     uncheckWageTables();
 }
 
+void MainWindow::openPage(int index)
+{
+    enablePageCommands();
+    showPage(index);
+}
+
 void MainWindow::showHomePage()
 {
     setPageCommandsEnabled(false);

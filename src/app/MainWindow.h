@@ -61,6 +61,8 @@ public:
     // Switches to a page; commands that open one call enablePageCommands() first.
     void showPage(int index);
     void enablePageCommands();
+    // Both, as a command that opens one of the pages 1..7 does.
+    void openPage(int index);
     // Toolbar 25..28 on the page on show; tells the user when the end is reached.
     void navigate(RecordNavigation::Move move);
     HomePage* homePage() const { return m_home; }

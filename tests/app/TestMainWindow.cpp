@@ -45,12 +45,6 @@ public:
     int lastScreenWidth = 0;
 };
 
-void openPage(MainWindow& w, int page)
-{
-    w.enablePageCommands();
-    w.showPage(page);
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -98,7 +92,7 @@ private Q_SLOTS:
         MainWindow w(f.services, f.paths);
         w.setSession({u"校长"_s, RightsString::super()});
         w.commands().action(u"工资表三")->setChecked(true);
-        openPage(w, MainWindow::EnrolledRosterPage);
+        w.openPage(MainWindow::EnrolledRosterPage);
         QCOMPARE(w.currentPage(), 3);
         for (const char16_t* name : {u"打印", u"打印预览", u"到首记录", u"到尾记录", u"返回主界面"})
             QVERIFY(w.commands().action(QStringView(name))->isEnabled());
@@ -106,7 +100,7 @@ private Q_SLOTS:
 
         // A page that switched navigation off keeps it off when another page opens.
         w.commands().action(u"到首记录")->setEnabled(false);
-        openPage(w, MainWindow::TeacherRosterPage);
+        w.openPage(MainWindow::TeacherRosterPage);
         QVERIFY(!w.commands().action(u"到首记录")->isEnabled());
 
         QSignalSpy home(&w, &MainWindow::homePageShown);
@@ -125,7 +119,7 @@ private Q_SLOTS:
         MainWindow w(f.services, f.paths);
         auto* roster = new RosterView;
         w.page(MainWindow::EnrolledRosterPage)->setView(roster);
-        openPage(w, MainWindow::EnrolledRosterPage);
+        w.openPage(MainWindow::EnrolledRosterPage);
 
         w.runCommand(u"到首记录");
         QCOMPARE(roster->list->currentRow(), 0);
