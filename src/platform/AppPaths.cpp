@@ -6,8 +6,7 @@ using namespace Qt::StringLiterals;
 
 AppPaths::AppPaths(const QString& programDir)
     : m_dir(QDir::cleanPath(programDir))
-{
-}
+{ }
 
 QString AppPaths::path(QStringView relative) const
 {

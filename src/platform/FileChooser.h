@@ -13,6 +13,7 @@ public:
     // filter is a Qt name filter such as "图片文件 (*.jpg *.bmp *.gif)"; nothing when cancelled.
     virtual std::optional<QString> openFile(const QString& caption, const QString& filter, const QString& startDir = {})
         = 0;
-    virtual std::optional<QString> saveFile(const QString& caption, const QString& filter, const QString& startPath = {})
+    virtual std::optional<QString> saveFile(
+        const QString& caption, const QString& filter, const QString& startPath = {})
         = 0;
 };

@@ -14,8 +14,8 @@ public:
 
     // Shows text exactly as given; an empty title shows "信息：". Returns the button pressed
     // (closing the box counts as Cancel, or No where there is no Cancel).
-    virtual Answer show(const QString& text, const QString& title = {}, Icon icon = Icon::None,
-        Buttons buttons = Buttons::Ok)
+    virtual Answer show(
+        const QString& text, const QString& title = {}, Icon icon = Icon::None, Buttons buttons = Buttons::Ok)
         = 0;
 
     static QString defaultTitle() { return QStringLiteral(u"信息："); }

@@ -1,0 +1,177 @@
+#include "support/TestRegistry.h"
+
+#include "platform/DesktopLauncher.h"
+#include "platform/DesktopScreen.h"
+#include "platform/MessageBoxPrompt.h"
+#include "platform/SdlMusicPlayer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A short silent PCM WAVE file.
+QByteArray silentWave()
+{
+    const quint32 samples = 8000;
+    QByteArray data;
+    auto u32 = [&data](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            data.append(char((v >> (8 * i)) & 0xff));
+    };
+    auto u16 = [&data](quint16 v) {
+        data.append(char(v & 0xff));
+        data.append(char(v >> 8));
+    };
+    data.append("RIFF");
+    u32(36 + samples * 2);
+    data.append("WAVEfmt ");
+    u32(16);
+    u16(1); // PCM
+    u16(1); // mono
+    u32(8000);
+    u32(16000);
+    u16(2);
+    u16(16);
+    data.append("data");
+    u32(samples * 2);
+    data.append(QByteArray(samples * 2, '\0'));
+    return data;
+}
+
+// Runs act on the message box once it is up.
+void whenBoxShows(std::function<void(QMessageBox*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            whenBoxShows(act);
+            return;
+        }
+        act(box);
+    });
+}
+
+} // namespace
+
+class TestDesktopSeams : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+    void messageBoxShowsTitleIconTextAndAnswers()
+    {
+        MessageBoxPrompt box;
+        Prompt& prompt = box;
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttonCount = 0;
+        whenBoxShows([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttonCount = int(box->buttons().size());
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(prompt.show(u"  第一行\r\n第二行  "_s), Prompt::Answer::Ok);
+        QCOMPARE(title, u"信息："_s);
+        QCOMPARE(text, u"  第一行\n第二行  "_s);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(buttonCount, 1);
+
+        whenBoxShows([&](QMessageBox* box) {
+            title = box->windowTitle();
+            icon = box->icon();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(prompt.show(u"确定要退出吗？"_s, u"询问"_s, Prompt::Icon::Question, Prompt::Buttons::YesNo),
+            Prompt::Answer::Yes);
+        QCOMPARE(title, u"询问"_s);
+        QCOMPARE(icon, QMessageBox::Question);
+
+        // Closing a Yes/No box answers No; closing an OK/Cancel box answers Cancel.
+        whenBoxShows([](QMessageBox* box) { box->close(); });
+        QCOMPARE(prompt.show(u"?"_s, {}, Prompt::Icon::Error, Prompt::Buttons::YesNo), Prompt::Answer::No);
+        whenBoxShows([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(prompt.show(u"?"_s, {}, Prompt::Icon::Warning, Prompt::Buttons::OkCancel), Prompt::Answer::Cancel);
+    }
+
+    void richTextLooksAreShownAsTyped()
+    {
+        MessageBoxPrompt box;
+        Prompt& prompt = box;
+        Qt::TextFormat format = Qt::AutoText;
+        whenBoxShows([&](QMessageBox* box) {
+            format = box->textFormat();
+            box->button(QMessageBox::Ok)->click();
+        });
+        prompt.show(u"<b>王五</b>"_s);
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void screenHasASize()
+    {
+        DesktopScreen screen;
+        QVERIFY(screen.width() > 0);
+        QVERIFY(screen.height() > 0);
+    }
+
+    void launcherFindsTheFirstInstalledProgram()
+    {
+        DesktopLauncher desktop;
+        Launcher& launcher = desktop;
+        const QString found = launcher.findProgram({u"xiaowu-no-such-editor"_s, u"sh"_s, u"true"_s});
+        QVERIFY(found.endsWith(u"/sh"_s));
+        QVERIFY(launcher.findProgram({u"xiaowu-no-such-editor"_s}).isEmpty());
+        QVERIFY(!launcher.startDetached(QString()));
+        QVERIFY(!launcher.startDetached(u"xiaowu-no-such-editor"_s));
+        QVERIFY(launcher.startDetached(launcher.findProgram({u"true"_s})));
+        QVERIFY(!launcher.openDocument(u"/nonexistent/使用手册.chm"_s));
+    }
+
+    void musicLoopsUntilStoppedAndRefusesWhatItCannotPlay()
+    {
+        QTemporaryDir dir;
+        const QString wave = dir.filePath(u"Music1.wav"_s);
+        const QString broken = dir.filePath(u"Music2.mid"_s);
+        {
+            QFile file(wave);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(silentWave());
+            QFile bad(broken);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("not music at all");
+        }
+        SdlMusicPlayer player;
+        QVERIFY(!player.isPlaying());
+        QVERIFY(player.play(wave));
+        QVERIFY(player.isPlaying());
+        // Looped: still playing after the one-second file would have ended.
+        QTest::qWait(1300);
+        QVERIFY(player.isPlaying());
+        player.stop();
+        QVERIFY(!player.isPlaying());
+
+        QVERIFY(player.play(wave));
+        QVERIFY(!player.play(broken));
+        QVERIFY(!player.isPlaying());
+        QVERIFY(!player.play(dir.filePath(u"none.mp3"_s)));
+        player.stop();
+    }
+};
+
+XIAOWU_TEST(TestDesktopSeams)
+#include "TestDesktopSeams.moc"
