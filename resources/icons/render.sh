@@ -12,4 +12,4 @@ sky() { # picture size top bottom
     convert -size "$2" "gradient:$3-$4" "$1.png" -composite "$1.png"
 }
 sky splash 460x235 '#1d4f91' '#6fa8dc'
-sky homepicture 1600x640 '#2a64b0' '#dcefff'
+sky homepicture 2400x640 '#2a64b0' '#dcefff'

@@ -80,10 +80,12 @@ void HomePage::placeParts()
     const int pictureTop = h / 2 - pictureHeight / 2 - 20;
     图片框5->setGeometry(0, pictureTop, w, pictureHeight);
     if (!m_picture.isNull() && w > 0 && pictureHeight > 0) {
-        // Filled and cropped rather than stretched, so the building keeps its shape.
+        // Filled and cropped rather than stretched, so the building keeps its shape; the picture is
+        // wide enough that usual windows only lose some of its sides.
         const QPixmap scaled
             = m_picture.scaled(w, pictureHeight, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-        图片框5->setPixmap(scaled.copy((scaled.width() - w) / 2, scaled.height() - pictureHeight, w, pictureHeight));
+        图片框5->setPixmap(
+            scaled.copy((scaled.width() - w) / 2, (scaled.height() - pictureHeight) / 2, w, pictureHeight));
     }
 
     标识标签->adjustSize();
