@@ -29,6 +29,8 @@ SplashWindow::SplashWindow(std::function<QString()> mainWindowTitle, QWidget* pa
 
     启动时钟 = new QTimer(this);
     启动时钟->setObjectName(u"启动时钟"_s);
+    // A coarse timer may fire up to 5 % early; the splash must stay its full time.
+    启动时钟->setTimerType(Qt::PreciseTimer);
     启动时钟->setInterval(StartupRules::tickInterval);
     connect(启动时钟, &QTimer::timeout, this, &SplashWindow::tick);
     启动时钟->start();
