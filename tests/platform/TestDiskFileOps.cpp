@@ -18,6 +18,8 @@ private:
     QStringList files() const { return QDir(m_dir->path()).entryList(QDir::Files, QDir::Name); }
 
 private Q_SLOTS:
+    // The trash of a throw-away home, not the user's.
+    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path())); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void writeReplacesWholeAndReadsBack()
@@ -61,6 +63,7 @@ private Q_SLOTS:
         QVERIFY(!ops.remove(at(u"c"_s)));
         QVERIFY(ops.moveToTrash(at(u"b"_s)));
         QVERIFY(!ops.exists(at(u"b"_s)));
+        QVERIFY(QFile::exists(m_home.filePath(u"Trash/files/b"_s)));
         QVERIFY(!ops.moveToTrash(at(u"b"_s)));
     }
 
@@ -80,6 +83,7 @@ private Q_SLOTS:
     }
 
 private:
+    QTemporaryDir m_home;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
