@@ -43,7 +43,8 @@ public:
         PageCount = 9
     };
     // Creates the login window in a mode (0 login, 1 own account, 3 all accounts); modal when the
-    // main window is not its owner.
+    // main window is not its owner. For mode 1 it first reopens the administrators database and
+    // opens nothing when that fails.
     using LoginOpener = std::function<void(MainWindow& host, int mode, bool modal)>;
 
     MainWindow(PlatformServices& services, const AppPaths& paths, QWidget* parent = nullptr);
@@ -136,7 +137,6 @@ private:
     void setPageCommandsEnabled(bool enabled);
     void uncheckWageTables();
     void openNextWageTable();
-    void changeOwnAccount();
     void applyPageLayouts();
 
     PlatformServices& m_services;

@@ -4,7 +4,6 @@
 #include "app/CommandRegistry.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
-#include "store/DatabaseKind.h"
 
 #include <QAction>
 #include <QCursor>
@@ -195,7 +194,7 @@ void MainWindow::installOwnHandlers()
     c.setHandler(u"教员工资管理", [this] { openNextWageTable(); });
     c.setHandler(u"背景音乐", [this] { menu(u"背景音乐")->popup(QCursor::pos()); });
     c.setHandler(u"管理员设置", [this] { openLoginWindow(3, true); });
-    c.setHandler(u"修改管理员资料", [this] { changeOwnAccount(); });
+    c.setHandler(u"修改管理员资料", [this] { openLoginWindow(1, true); });
     c.setHandler(u"重新登录", [this] {
         m_relogin = true;
         openLoginWindow(0, true);
@@ -226,15 +225,4 @@ void MainWindow::setPageCommandsEnabled(bool enabled)
     for (const char16_t* name :
         {u"打印预览", u"打印", u"到首记录", u"上一条记录", u"下一条记录", u"到尾记录", u"返回主界面"})
         m_commands->action(QStringView(name))->setEnabled(enabled);
-}
-
-void MainWindow::changeOwnAccount()
-{
-    // Reopened first, so a file that has become unreadable is reported before the window opens.
-    外部数据库3.close();
-    if (!外部数据库3.open(m_paths.database(DatabaseKind::Admin), {}, DatabaseKinds::password(DatabaseKind::Admin))) {
-        m_services.prompt.show(u"不能打开系统数据文件！请尝试重新启动本系统！"_s);
-        return;
-    }
-    openLoginWindow(1, true);
 }

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "access/LoginWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/StartupRules.h"
@@ -31,6 +32,7 @@ bool Startup::start()
     const QSize screen = m_services.screen.size();
     splash->move((screen.width() - splash->width()) / 2, (screen.height() - splash->height()) / 2);
     main->setSplash(splash);
+    main->setLoginOpener(&Startup::openLoginWindow);
     splash->show();
 
     main->setGeometry(QRect(QPoint(0, 0), screen));
@@ -60,4 +62,19 @@ void Startup::makeDataFilesWritable()
     }
     if (m_services.fileOps.exists(m_paths.settingsFile()))
         m_services.fileOps.makeWritable(m_paths.settingsFile());
+}
+
+void Startup::openLoginWindow(MainWindow& host, int mode, bool modal)
+{
+    if (!modal) {
+        // At start: owned by the hidden main window, which it shows on a successful login.
+        auto* window = new LoginWindow(mode, host, &host);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        return;
+    }
+    if (mode == LoginWindow::OwnAccount && !LoginWindow::prepareOwnAccountChange(host))
+        return;
+    LoginWindow window(mode, host);
+    window.exec();
 }

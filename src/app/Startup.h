@@ -24,6 +24,9 @@ public:
     // Null before start().
     MainWindow* mainWindow() const { return m_main.get(); }
 
+    // The real login window, as the main window's commands and the splash ask for it.
+    static void openLoginWindow(MainWindow& host, int mode, bool modal);
+
 private:
     void makeDataFilesWritable();
 

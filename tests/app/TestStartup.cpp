@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include "access/LoginWindow.h"
+#include "app/CommandRegistry.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
@@ -7,9 +9,15 @@
 #include "settings/AppSettings.h"
 #include "support/TestRegistry.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -168,6 +176,39 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(loginAt >= 0, 8000);
         QVERIFY2(loginAt >= 4200, qPrintable(QString::number(loginAt)));
         QVERIFY(!startup.mainWindow()->splash()->启动时钟->isActive());
+    }
+
+    void freshInstallationLogsInWithTheBuiltInAdministrator()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow* w = startup.mainWindow();
+        QPointer<SplashWindow> splash = w->splash();
+        splash->启动时钟->stop();
+        for (int i = 0; i < 14; ++i)
+            splash->tick();
+
+        auto* login = w->findChild<LoginWindow*>();
+        QVERIFY(login);
+        QTRY_VERIFY(login->isVisible());
+        QTRY_VERIFY(!splash);
+        QCOMPARE(login->windowTitle(), u"欢迎登录"_s);
+        QCOMPARE(login->登陆名组合框->currentText(), u"内部管理员"_s);
+        QCOMPARE(login->登陆密码编辑框->text(), u"40917"_s);
+        QTRY_VERIFY(f.prompt.lastText().startsWith(u"目前尚未建立系统管理员数据！"_s));
+        QVERIFY(w->adminDb().isOpen());
+        QVERIFY(!w->isVisible());
+
+        QPointer<LoginWindow> watched = login;
+        QTest::mouseClick(login->登录钮, Qt::LeftButton);
+        QTRY_VERIFY(!watched);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->currentPage(), 0);
+        QCOMPARE(w->statusPanel(1), u"内部管理员"_s);
+        QCOMPARE(w->session().rights.text(), u"1111"_s);
+        QVERIFY(w->commands().action(u"管理员设置")->isVisible());
+        QVERIFY(!w->adminDb().isOpen());
     }
 
     void loginClosesTheSplashAndShowsTheMainWindow()
