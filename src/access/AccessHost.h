@@ -27,4 +27,6 @@ public:
     virtual void closeSplash() = 0;
     // Ends the program: closes 外部数据库1, 外部数据库2, 外部数据库3 in that order and quits.
     virtual void quitProgram() = 0;
+    // True while the login window was opened by 重新登录: leaving it keeps the previous session.
+    virtual bool isRelogin() const { return false; }
 };

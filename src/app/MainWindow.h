@@ -1,0 +1,170 @@
+#pragma once
+
+#include "access/AccessHost.h"
+#include "app/RecordNavigation.h"
+#include "app/SplashWindow.h"
+#include "platform/AppPaths.h"
+#include "store/DbConnection.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class CommandRegistry;
+class HomePage;
+class PageFrame;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+// The frame of the program: menus, toolbar, the nine pages, the status bar and the three database
+// connections. Features put their views on pages 1..8 and their handlers into commands().
+class MainWindow : public QMainWindow, public AccessHost
+{
+    Q_OBJECT
+
+public:
+    enum Page {
+        HomePageIndex = 0,
+        StudentViewPage = 1,
+        LeaverRosterPage = 2,
+        EnrolledRosterPage = 3,
+        ScoreSheetPage = 4,
+        TeacherViewPage = 5,
+        TeacherRosterPage = 6,
+        WageSheetPage = 7,
+        AverageScoresPage = 8,
+        PageCount = 9
+    };
+    // Creates the login window in a mode (0 login, 1 own account, 3 all accounts); modal when the
+    // main window is not its owner. For mode 1 it first reopens the administrators database and
+    // opens nothing when that fails.
+    using LoginOpener = std::function<void(MainWindow& host, int mode, bool modal)>;
+
+    MainWindow(PlatformServices& services, const AppPaths& paths, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // --- commands
+    CommandRegistry& commands() const { return *m_commands; }
+    // Rights check, then the handler; see CommandRegistry::run.
+    bool runCommand(QStringView name);
+    QMenu* menu(QStringView name) const;
+
+    // --- pages
+    PageFrame* page(int index) const;
+    int currentPage() const;
+    // Switches to a page; commands that open one call enablePageCommands() first.
+    void showPage(int index);
+    void enablePageCommands();
+    // Both, as a command that opens one of the pages 1..7 does.
+    void openPage(int index);
+    // Toolbar 25..28 on the page on show; tells the user when the end is reached.
+    void navigate(RecordNavigation::Move move);
+    HomePage* homePage() const { return m_home; }
+
+    // --- status bar: panel 2 reads "    当前状态：" + state, panel 3 holds hints
+    void setStatusState(const QString& state);
+    void setStatusHint(const QString& hint);
+    QString statusPanel(int panel) const;
+    QString welcomeLine() const;
+    QProgressBar* progressBar() const { return 进度条1; }
+
+    // --- program-wide state
+    DbConnection& studentDb() { return 外部数据库1; }
+    DbConnection& teacherDb() { return 外部数据库2; }
+    QString schoolName() const;
+    void setSchoolName(const QString& name);
+    // Head teachers parallel to the class selector of the page that loaded the classes.
+    QComboBox* headTeachers() const { return 班主任组合框; }
+    QString currentViewKind() const { return m_currentViewKind; }
+    void setCurrentViewKind(const QString& kind) { m_currentViewKind = kind; }
+    // Scratch text the record views share.
+    QString& scratchText() { return 评语与简历; }
+    void setRelogin(bool relogin) { m_relogin = relogin; }
+
+    // --- start and end
+    // Opens 外部数据库1 and 外部数据库2; tells the user and closes what it opened on failure.
+    bool openSchoolDatabases();
+    void setSplash(SplashWindow* splash);
+    SplashWindow* splash() const { return m_splash; }
+    void setLoginOpener(LoginOpener opener) { m_loginOpener = std::move(opener); }
+    void openLoginWindow(int mode, bool modal);
+    // Asks "确定要退出校务管理系统吗？" and ends the program on Yes; false on No.
+    bool confirmExit();
+    // 外部数据库1, 外部数据库2, 外部数据库3, in that order.
+    void closeConnections();
+
+    // --- AccessHost
+    PlatformServices& services() override { return m_services; }
+    const AppPaths& paths() const override { return m_paths; }
+    DbConnection& adminDb() override { return 外部数据库3; }
+    Session session() const override;
+    void setSession(const Session& session) override;
+    void showAfterLogin() override;
+    void showHomePage() override;
+    void closeSplash() override;
+    void quitProgram() override;
+    bool isRelogin() const override { return m_relogin; }
+
+Q_SIGNALS:
+    void connectionClosed(const QString& name);
+    // The program is to end; the application object quits its event loop.
+    void programEnding();
+    // Back on the home page: pages drop what they held (the score grid its query).
+    void homePageShown();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildCommands();
+    void buildMenus();
+    void buildPopupMenus();
+    void buildToolBar();
+    void buildPages();
+    void buildStatusBar();
+    void installOwnHandlers();
+    QMenu* addMenu(QMenu* parent, const QString& title, const QStringList& items);
+    void addItems(QMenu* menu, const QStringList& items);
+    void setPageCommandsEnabled(bool enabled);
+    void uncheckWageTables();
+    void openNextWageTable();
+    void applyPageLayouts();
+
+    PlatformServices& m_services;
+    AppPaths m_paths;
+    DbConnection 外部数据库1;
+    DbConnection 外部数据库2;
+    DbConnection 外部数据库3;
+    CommandRegistry* m_commands;
+    QList<QMenu*> m_menus;
+
+    QToolBar* 工具条1;
+    QToolButton* m_wageButton = nullptr;
+    QTabWidget* 选择夹1;
+    HomePage* m_home;
+    std::array<PageFrame*, PageCount> m_pages {};
+    QStatusBar* 状态条1;
+    std::array<QLabel*, 4> m_panels {};
+    QProgressBar* 进度条1;
+
+    // Hidden controls that carry program-wide state.
+    QLabel* 权限标签;
+    QLabel* 学校名称标签;
+    QComboBox* 班主任组合框;
+    QString 评语与简历;
+
+    QString m_currentViewKind;
+    bool m_relogin = false;
+    bool m_ending = false;
+    QPointer<SplashWindow> m_splash;
+    LoginOpener m_loginOpener;
+};
