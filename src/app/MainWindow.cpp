@@ -49,9 +49,6 @@ MainWindow::MainWindow(PlatformServices& services, const AppPaths& paths, QWidge
     学校名称标签 = new QLabel(u"学校"_s, this);
     学校名称标签->setObjectName(u"学校名称标签"_s);
     学校名称标签->hide();
-    班主任组合框 = new QComboBox(this);
-    班主任组合框->setObjectName(u"班主任组合框"_s);
-    班主任组合框->hide();
 
     m_commands = new CommandRegistry(
         services.prompt, [this] { return RightsString(权限标签->text()); }, this);

@@ -3,6 +3,7 @@
 #include "access/AccessHost.h"
 #include "app/RecordNavigation.h"
 #include "app/SplashWindow.h"
+#include "classes/HeadTeacherList.h"
 #include "platform/AppPaths.h"
 #include "store/DbConnection.h"
 
@@ -81,7 +82,7 @@ public:
     QString schoolName() const;
     void setSchoolName(const QString& name);
     // Head teachers parallel to the class selector of the page that loaded the classes.
-    QComboBox* headTeachers() const { return 班主任组合框; }
+    HeadTeacherList& headTeachers() { return 班主任组合框; }
     QString currentViewKind() const { return m_currentViewKind; }
     void setCurrentViewKind(const QString& kind) { m_currentViewKind = kind; }
     // Scratch text the record views share.
@@ -159,7 +160,7 @@ private:
     // Hidden controls that carry program-wide state.
     QLabel* 权限标签;
     QLabel* 学校名称标签;
-    QComboBox* 班主任组合框;
+    HeadTeacherList 班主任组合框;
     QString 评语与简历;
 
     QString m_currentViewKind;

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "access/LoginWindow.h"
+#include "app/Features.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/StartupRules.h"
@@ -37,8 +38,10 @@ bool Startup::start()
 
     main->setGeometry(QRect(QPoint(0, 0), screen));
 
-    AppSettings settings(m_paths.settingsFile(), m_services.fileOps);
+    m_features = new Features(*main);
+    AppSettings& settings = m_features->settings();
     settings.writeDefaultsIfMissing();
+    m_features->applyStoredStyle();
     makeDataFilesWritable();
 
     if (!main->openSchoolDatabases()) {

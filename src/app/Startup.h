@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Features;
 class MainWindow;
 struct PlatformServices;
 
@@ -23,6 +24,7 @@ public:
     bool start();
     // Null before start().
     MainWindow* mainWindow() const { return m_main.get(); }
+    Features* features() const { return m_features; }
 
     // The real login window, as the main window's commands and the splash ask for it.
     static void openLoginWindow(MainWindow& host, int mode, bool modal);
@@ -33,4 +35,5 @@ private:
     PlatformServices& m_services;
     AppPaths m_paths;
     std::unique_ptr<MainWindow> m_main;
+    Features* m_features = nullptr; // owned by the main window
 };

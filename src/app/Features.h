@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class AppSettings;
+class MainClassesHost;
+class MainStudentsHost;
+class MainWindow;
+class Preferences;
+class StudentPageView;
+
+// Puts the features into the main window: their views on its pages and their handlers on its
+// commands. Created once, right after the main window.
+class Features : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Features(MainWindow& main);
+    ~Features() override;
+
+    // The look of the settings file's [Interface] Style, for every window from now on.
+    void applyStoredStyle();
+
+    AppSettings& settings() { return *m_settings; }
+    StudentPageView* studentView() const { return m_studentView; }
+
+private:
+    void installPreferences();
+    void installClasses();
+    void installStudents();
+
+    MainWindow& m_main;
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<MainClassesHost> m_classesHost;
+    std::unique_ptr<MainStudentsHost> m_studentsHost;
+    Preferences* m_preferences = nullptr;
+    StudentPageView* m_studentView = nullptr;
+};

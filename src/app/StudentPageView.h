@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/ItemViewNavigation.h"
+#include "app/PageView.h"
+
+#include <QWidget>
+
+class StudentViewPage;
+class StudentsHost;
+
+// Page 1: the student view, with the toolbar's record navigation moving along its names list.
+class StudentPageView : public QWidget, public PageView
+{
+    Q_OBJECT
+
+public:
+    StudentPageView(StudentsHost& host, QWidget* parent = nullptr);
+
+    StudentViewPage* page() const { return m_page; }
+    RecordNavigation* navigation() override { return &m_navigation; }
+
+private:
+    StudentViewPage* m_page;
+    ItemViewNavigation m_navigation;
+};

@@ -1,0 +1,133 @@
+// The features as the running program holds them: commands reach the windows of their folders.
+#include "AppFixture.h"
+
+#include "app/CommandRegistry.h"
+#include "app/Features.h"
+#include "app/HomePage.h"
+#include "app/MainClassesHost.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "app/StudentPageView.h"
+#include "classes/SchoolSettingsWindow.h"
+#include "prefs/InterfaceStyler.h"
+#include "settings/AppSettings.h"
+#include "store/DbConnection.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+class TestFeatures : public QObject
+{
+    Q_OBJECT
+
+    static bool addClassWithPupils(DbConnection& db, const QString& klass, const QStringList& names)
+    {
+        QVariantList row {klass, u"王老师"_s};
+        for (int i = 0; i < 40; ++i)
+            row << u""_s;
+        row << u"通用"_s;
+        for (int i = 0; i < 10; ++i)
+            row << u""_s;
+        QStringList marks;
+        for (int i = 0; i < 53; ++i)
+            marks << u"?"_s;
+        if (!db.execute(u"insert into 班级表 values ("_s + marks.join(u',') + u")"_s, row))
+            return false;
+        qint64 number = 100;
+        for (const QString& name : names) {
+            if (!db.execute(
+                    u"insert into 学籍表 (学号,姓名,性别,所在班级,离校时间,离校原因) values (?,?,?,?,'-','-')"_s,
+                    {++number, name, u"男"_s, klass}))
+                return false;
+        }
+        return true;
+    }
+
+private Q_SLOTS:
+    void everyWiredCommandHasItsHandler()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        const CommandRegistry& c = startup.mainWindow()->commands();
+        for (const char16_t* name : {u"校务设置", u"查看学生资料", u"毕业学生资料", u"转退学生资料", u"添加学生资料",
+                 u"修改学生资料", u"设置界面风格", u"记事本", u"计算器", u"背景音乐一", u"背景音乐二", u"其它音乐",
+                 u"关闭音乐", u"使用手册"})
+            QVERIFY2(c.hasHandler(QString::fromUtf16(name)), qPrintable(QString::fromUtf16(name)));
+    }
+
+    void schoolSettingsOpenOverTheMainWindow()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            if (auto* w = qobject_cast<SchoolSettingsWindow*>(QApplication::activeModalWidget())) {
+                seen = w->windowTitle();
+                w->reject();
+            }
+        });
+        QVERIFY(main.runCommand(u"校务设置"));
+        QVERIFY(!seen.isNull());
+    }
+
+    void studentViewMovesAlongItsNames()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
+        QVERIFY(main.runCommand(u"查看学生资料"));
+        QCOMPARE(main.currentPage(), int(MainWindow::StudentViewPage));
+        QListWidget* names = startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
+        QVERIFY(names);
+        QCOMPARE(names->count(), 2);
+        main.navigate(RecordNavigation::Move::Last);
+        QCOMPARE(names->currentRow(), 1);
+        f.prompt.clear();
+        main.navigate(RecordNavigation::Move::Next);
+        QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+    }
+
+    void storedStyleIsAppliedAtStart()
+    {
+        AppFixture f;
+        AppSettings settings(f.paths.settingsFile(), f.fileOps);
+        QVERIFY(settings.writeDefaultsIfMissing());
+        QVERIFY(settings.setValue(u"Interface"_s, u"Style"_s, u"2"_s));
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        QVERIFY(!qApp->styleSheet().isEmpty());
+        applyInterfaceStyle(0);
+        QVERIFY(qApp->styleSheet().isEmpty());
+    }
+
+    void namingTheSchoolShowsTheNameAsGiven()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        QCOMPARE(main.homePage()->首页校名标签->text(), u"(请设置学校名称)校务管理系统"_s);
+        MainClassesHost host(main, startup.features()->settings());
+        QVERIFY(host.setSchoolName(u"育才小学"_s));
+        QCOMPARE(main.homePage()->首页校名标签->text(), u"育才小学校务管理系统"_s);
+        QCOMPARE(AppSettings(f.paths.settingsFile(), f.fileOps).schoolName(), u"育才小学"_s);
+        QVERIFY(host.setSchoolName(QString()));
+        QCOMPARE(main.homePage()->首页校名标签->text(), u"校务管理系统"_s);
+    }
+};
+
+XIAOWU_TEST(TestFeatures)
+#include "TestFeatures.moc"
