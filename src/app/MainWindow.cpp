@@ -28,7 +28,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString statePrefix = u"    当前状态："_s;
+const QString idleState = u"    当前状态：请选择操作"_s;
 
 } // namespace
 
@@ -60,7 +60,7 @@ MainWindow::MainWindow(PlatformServices& services, const AppPaths& paths, QWidge
     buildStatusBar();
     installOwnHandlers();
 
-    setStatusState(u"请选择操作"_s);
+    setStatusState(idleState);
     setStatusHint(welcomeLine());
     setPageCommandsEnabled(false);
 }
@@ -183,7 +183,7 @@ void MainWindow::showHomePage()
     setPageCommandsEnabled(false);
     m_home->首页底色标签->clear();
     uncheckWageTables();
-    setStatusState(u"请选择操作"_s);
+    setStatusState(idleState);
     setStatusHint(welcomeLine());
     选择夹1->setCurrentIndex(HomePageIndex);
     Q_EMIT homePageShown();
@@ -201,7 +201,7 @@ void MainWindow::navigate(RecordNavigation::Move move)
 
 void MainWindow::setStatusState(const QString& state)
 {
-    m_panels[2]->setText(statePrefix + state);
+    m_panels[2]->setText(state);
     m_panels[2]->setMinimumWidth(std::max(200, m_panels[2]->fontMetrics().horizontalAdvance(m_panels[2]->text()) + 10));
 }
 

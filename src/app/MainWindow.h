@@ -69,7 +69,8 @@ public:
     void navigate(RecordNavigation::Move move);
     HomePage* homePage() const { return m_home; }
 
-    // --- status bar: panel 2 reads "    当前状态：" + state, panel 3 holds hints
+    // --- status bar: panel 2 holds the state as each view words it ("    当前状态：查看在校学生资料";
+    // a few views have no leading blanks), panel 3 the welcome line or hints
     void setStatusState(const QString& state);
     void setStatusHint(const QString& hint);
     QString statusPanel(int panel) const;

@@ -3,6 +3,7 @@
 #include "students/StudentViewPage.h"
 
 #include <QListWidget>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 StudentPageView::StudentPageView(StudentsHost& host, QWidget* parent)
@@ -10,7 +11,12 @@ StudentPageView::StudentPageView(StudentsHost& host, QWidget* parent)
     , m_page(new StudentViewPage(host, this))
     , m_navigation(m_page->查看学生列表框)
 {
+    // On a small screen the card scrolls rather than squeezing its fields over each other.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(m_page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_page);
+    layout->addWidget(scroll);
 }

@@ -104,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(!w.commands().action(u"到首记录")->isEnabled());
 
         QSignalSpy home(&w, &MainWindow::homePageShown);
-        w.setStatusState(u"查看在校学生资料"_s);
+        w.setStatusState(u"    当前状态：查看在校学生资料"_s);
         QVERIFY(w.runCommand(u"返回主界面"));
         QCOMPARE(w.currentPage(), 0);
         QCOMPARE(home.size(), 1);
