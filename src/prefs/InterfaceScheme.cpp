@@ -92,6 +92,10 @@ QToolButton { background: transparent; border: 1px solid transparent; border-rad
 QToolButton:hover { background: @hoverFill; border-color: @hot; }
 QToolButton:pressed, QToolButton:checked { background: @pressedFill; border-color: @buttonBorder; }
 QToolButton:disabled { color: @disabled; }
+QToolButton[popupMode="1"] { padding-right: 14px; }
+QToolButton::menu-button { border: none; border-left: 1px solid transparent; width: 12px; background: transparent; }
+QToolButton::menu-button:hover { border-left-color: @hot; background: @hoverFill; }
+QToolButton::menu-arrow { image: url(:/icons/menu_arrow.png); width: 9px; height: 6px; }
 QPushButton {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @buttonTop, stop:1 @buttonBottom);
     border: 1px solid @buttonBorder; border-radius: 3px; padding: 4px 14px; min-width: 56px; color: @text;
