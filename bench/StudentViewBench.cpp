@@ -5,6 +5,8 @@
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
 
+#include "classes/ClassBook.h"
+#include "classes/HeadTeacherList.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
@@ -81,9 +83,7 @@ public:
     void setCurrentViewKind(const QString& k) override { kind = k; }
     void setStatusState(const QString&) override { }
     void setStatusHint(const QString&) override { }
-    void setHeadTeachers(const QStringList& names) override { teachers = names; }
-    void setHeadTeacherIndex(int index) override { teacher = index; }
-    QString currentHeadTeacher() const override { return teachers.value(teacher); }
+    HeadTeacherList& headTeacherList() override { return teachers; }
     int currentPage() const override { return 1; }
     void showStudentPage() override { }
     void showHomePage() override { }
@@ -102,8 +102,7 @@ public:
     QuietDesktop desktop;
     PlatformServices platform {desktop, desktop, desktop, desktop, desktop, desktop, desktop};
     QString kind;
-    QStringList teachers;
-    int teacher = -1;
+    HeadTeacherList teachers;
 };
 
 BenchHost& host()
@@ -154,10 +153,11 @@ void SwitchClass_ours(benchmark::State& state)
 void SwitchClassQueries_ours(benchmark::State& state)
 {
     StudentRecords records(host().db);
+    const ClassBook book(host().db);
     int i = 0;
     for (auto _ : state) {
         const QString& klass = classes()[++i % classes().size()];
-        benchmark::DoNotOptimize(records.subjects(klass));
+        benchmark::DoNotOptimize(book.subjects(klass));
         const auto names = records.names(StudentViewKind::Enrolled, klass);
         if (names && !names->names.isEmpty())
             benchmark::DoNotOptimize(records.record(StudentViewKind::Enrolled, names->names.first().学号));
@@ -197,8 +197,7 @@ qint64 drain(sqlite3_stmt* s, qint64* firstNumber = nullptr)
 
 void SwitchClass_raw(benchmark::State& state)
 {
-    const QByteArray subjects
-        = "select 科目1,科目2,科目3,科目4,科目5,科目6,科目7,科目8,科目9,科目10 from 班级表 where 所在班级=?";
+    const QByteArray subjects = "select * from 班级表 where 所在班级=?";
     const QByteArray names
         = "select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名] COLLATE PINYIN";
     const QByteArray record = "select * from 学籍表 where 学号=?";

@@ -53,19 +53,9 @@ void MainStudentsHost::setStatusHint(const QString& text)
     m_main.setStatusHint(text);
 }
 
-void MainStudentsHost::setHeadTeachers(const QStringList& names)
+HeadTeacherList& MainStudentsHost::headTeacherList()
 {
-    m_main.headTeachers().setItems(names);
-}
-
-void MainStudentsHost::setHeadTeacherIndex(int index)
-{
-    m_main.headTeachers().setCurrentIndex(index);
-}
-
-QString MainStudentsHost::currentHeadTeacher() const
-{
-    return m_main.headTeachers().currentText();
+    return m_main.headTeachers();
 }
 
 int MainStudentsHost::currentPage() const

@@ -22,9 +22,7 @@ public:
     void setCurrentViewKind(const QString& kind) override;
     void setStatusState(const QString& text) override;
     void setStatusHint(const QString& text) override;
-    void setHeadTeachers(const QStringList& names) override;
-    void setHeadTeacherIndex(int index) override;
-    QString currentHeadTeacher() const override;
+    HeadTeacherList& headTeacherList() override;
     int currentPage() const override;
     void showStudentPage() override;
     void showHomePage() override;

@@ -1,12 +1,13 @@
 #include "students/StudentEditorWindow.h"
 
+#include "classes/ClassSelector.h"
+#include "classes/HeadTeacherList.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "students/StudentCardTexts.h"
-#include "students/StudentClassLoader.h"
 #include "students/StudentEditorFocus.h"
 #include "students/StudentEntryLists.h"
 #include "students/StudentPhoto.h"
@@ -378,7 +379,13 @@ QString StudentEditorWindow::statusPanel(int panel) const
 bool StudentEditorWindow::start()
 {
     m_status[1]->setText(m_host.adminName());
-    if (!StudentClassLoader::load(*学生班级组合框, m_host)) {
+    bool anyClass = false;
+    {
+        // Quiet: the names are loaded below, once the picked pupil's class is selected.
+        const QSignalBlocker quiet(学生班级组合框);
+        anyClass = ClassSelector::load(*学生班级组合框, m_host.headTeacherList(), m_host.studentDb());
+    }
+    if (!anyClass) {
         m_host.services().prompt.show(u"目前没有班级数据！请先进行校务设置！"_s);
         m_host.runCommand(u"校务设置"_s);
         return false;
@@ -389,7 +396,7 @@ bool StudentEditorWindow::start()
         if (index > 0) {
             const QSignalBlocker blocker(学生班级组合框);
             学生班级组合框->setCurrentIndex(index);
-            m_host.setHeadTeacherIndex(index);
+            m_host.headTeacherList().setCurrentIndex(index);
         }
     }
     loadNames();

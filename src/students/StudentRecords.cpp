@@ -61,31 +61,6 @@ QVariantList personalValues(const StudentRecord& p)
 
 } // namespace
 
-std::optional<QList<StudentRecords::ClassEntry>> StudentRecords::classes()
-{
-    auto rows = m_db.query(u"select 所在班级,班主任 from 班级表"_s);
-    if (!rows)
-        return std::nullopt;
-    QList<ClassEntry> out;
-    for (; !rows->pastLast(); rows->next())
-        out.append({rows->text(u"所在班级"), rows->text(u"班主任")});
-    return out;
-}
-
-std::optional<QStringList> StudentRecords::subjects(const QString& className)
-{
-    auto rows = m_db.query(
-        u"select 科目1,科目2,科目3,科目4,科目5,科目6,科目7,科目8,科目9,科目10 from 班级表 where 所在班级=?"_s,
-        {className});
-    if (!rows)
-        return std::nullopt;
-    // A class that is not there reads as ten empty names, as an empty record set always has.
-    QStringList out;
-    for (int i = 1; i <= 10; ++i)
-        out << (rows->pastLast() ? QString() : rows->text(i));
-    return out;
-}
-
 QStringList StudentRecords::graduationDates()
 {
     QStringList out;

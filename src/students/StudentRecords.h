@@ -15,12 +15,6 @@ class DbConnection;
 class StudentRecords
 {
 public:
-    struct ClassEntry
-    {
-        QString 所在班级;
-        QString 班主任;
-    };
-
     struct NameEntry
     {
         qint64 学号 = 0;
@@ -47,10 +41,6 @@ public:
         : m_db(db)
     { }
 
-    // 班级表 in table order; nothing when the query fails.
-    std::optional<QList<ClassEntry>> classes();
-    // 科目1..科目10 of the class (empty names for a class that is not there); nothing when the query fails.
-    std::optional<QStringList> subjects(const QString& className);
     // 毕业时间表, the last stored date first.
     QStringList graduationDatesNewestFirst();
     // 毕业时间表 in table order.

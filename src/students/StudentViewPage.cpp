@@ -1,9 +1,11 @@
 #include "students/StudentViewPage.h"
 
+#include "classes/ClassBook.h"
+#include "classes/ClassSelector.h"
+#include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "students/StudentCardTexts.h"
-#include "students/StudentClassLoader.h"
 #include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
 
@@ -298,12 +300,14 @@ QString StudentViewPage::selectorText() const
 
 bool StudentViewPage::loadClassSelector()
 {
-    return StudentClassLoader::load(*查看班级名组合框, m_host);
+    // Quiet: every caller loads the captions and names itself once the view kind is set.
+    const QSignalBlocker quiet(查看班级名组合框);
+    return ClassSelector::load(*查看班级名组合框, m_host.headTeacherList(), m_host.studentDb());
 }
 
 void StudentViewPage::loadSubjectCaptions()
 {
-    const auto subjects = StudentRecords(m_host.studentDb()).subjects(查看班级名组合框->currentText());
+    const auto subjects = ClassBook(m_host.studentDb()).subjects(查看班级名组合框->currentText());
     if (!subjects) {
         m_host.services().prompt.show(u"    读取课程科目失败！   "_s, u"错误"_s, Prompt::Icon::Error);
         return;
@@ -429,7 +433,7 @@ void StudentViewPage::showSelected()
     查看页标题标签->setText(StudentCardTexts::recordTitle(k, school, selector, pupil->所在班级, item->text()));
     if (k == StudentViewKind::Enrolled) {
         班主任标签->setText(u"本班班主任："_s);
-        班主任->setText(m_host.currentHeadTeacher());
+        班主任->setText(m_host.headTeacherList().currentText());
     } else {
         班主任标签->setText(u"个人详细资料"_s);
         班主任->clear();
@@ -458,7 +462,7 @@ void StudentViewPage::selectRow(int row)
 
 void StudentViewPage::selectorChanged(int index)
 {
-    m_host.setHeadTeacherIndex(index);
+    m_host.headTeacherList().setCurrentIndex(index);
     if (kind() == StudentViewKind::Enrolled)
         loadSubjectCaptions();
     else
@@ -574,7 +578,7 @@ void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->setCurrentIndex(index);
     }
-    m_host.setHeadTeacherIndex(index);
+    m_host.headTeacherList().setCurrentIndex(index);
     loadSubjectCaptions();
     loadNames();
     int row = 0;

@@ -2,11 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 class DbConnection;
+class HeadTeacherList;
 class QMenu;
 struct PlatformServices;
 
@@ -40,10 +40,8 @@ public:
     virtual void setStatusState(const QString& text) = 0;
     virtual void setStatusHint(const QString& text) = 0;
 
-    // 班主任组合框: the head teachers, item for item parallel to the class selector last loaded.
-    virtual void setHeadTeachers(const QStringList& names) = 0;
-    virtual void setHeadTeacherIndex(int index) = 0;
-    virtual QString currentHeadTeacher() const = 0;
+    // The hidden 班主任组合框.
+    virtual HeadTeacherList& headTeacherList() = 0;
 
     // The tab page on show (0 home, 1 student view, 3 enrolled roster ...).
     virtual int currentPage() const = 0;

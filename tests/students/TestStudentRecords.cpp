@@ -168,25 +168,6 @@ private Q_SLOTS:
         QVERIFY(!records.update(f.pupil(99, u"无名"_s, u"1年级1班"_s)));
     }
 
-    void subjectsAndClassesComeFromTheClassTable()
-    {
-        StudentsFixture f;
-        QVERIFY(f.addClass(u"初中2年级3班"_s, u"吴老师"_s, {u"语文"_s, u"数学"_s}));
-        QVERIFY(f.addClass(u"1年级1班"_s, u"周老师"_s));
-        StudentRecords records(f.db);
-        const auto classes = records.classes();
-        QVERIFY(classes);
-        QCOMPARE(classes->size(), 2);
-        QCOMPARE(classes->at(0).所在班级, u"初中2年级3班"_s); // table order, not sorted
-        QCOMPARE(classes->at(0).班主任, u"吴老师"_s);
-        const auto subjects = records.subjects(u"初中2年级3班"_s);
-        QVERIFY(subjects);
-        QCOMPARE(subjects->size(), 10);
-        QCOMPARE(subjects->at(1), u"数学"_s);
-        QCOMPARE(subjects->at(9), u"科目10"_s);
-        QCOMPARE(records.subjects(u"没有这个班"_s), QStringList(10, QString()));
-    }
-
     void cardTexts()
     {
         QCOMPARE(StudentCardTexts::combinedComment({}, {}), u"\r\n本学期评语：\r\n\r\n\r\n\r\n综合评价：\r\n\r\n"_s);

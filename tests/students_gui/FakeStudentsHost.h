@@ -4,6 +4,7 @@
 #include "support/FakeDesktop.h"
 #include "support/FakePrompt.h"
 
+#include "classes/HeadTeacherList.h"
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "students/StudentsHost.h"
@@ -50,8 +51,7 @@ public:
     QString viewKind;
     QString state;
     QString hint;
-    QStringList headTeachers;
-    int headIndex = -1;
+    HeadTeacherList headTeachers;
     int page = 0;
     int homePageCalls = 0;
     int studentPageCalls = 0;
@@ -74,13 +74,7 @@ public:
     void setCurrentViewKind(const QString& kind) override { viewKind = kind; }
     void setStatusState(const QString& text) override { state = text; }
     void setStatusHint(const QString& text) override { hint = text; }
-    void setHeadTeachers(const QStringList& names) override
-    {
-        headTeachers = names;
-        headIndex = -1;
-    }
-    void setHeadTeacherIndex(int index) override { headIndex = index; }
-    QString currentHeadTeacher() const override { return headTeachers.value(headIndex); }
+    HeadTeacherList& headTeacherList() override { return headTeachers; }
     int currentPage() const override { return page; }
     void showStudentPage() override
     {

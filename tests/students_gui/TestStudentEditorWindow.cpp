@@ -178,6 +178,9 @@ private Q_SLOTS:
         host.pick = StudentPick {Class1, 2, u"张伟"_s};
         auto e = openEditor(host, StudentEditorWindow::Mode::Modify);
         QVERIFY(e);
+        // The empty first class is passed over without a word on the way to the picked pupil's.
+        QVERIFY(host.prompt.boxes().isEmpty());
+        QCOMPARE(host.headTeachers.currentText(), u"周老师"_s);
         QCOMPARE(e->windowTitle(), u"修改学生资料"_s);
         QCOMPARE(e->保存数据钮->text(), u"保存修改"_s);
         QCOMPARE(e->学生班级组合框->currentText(), Class1);

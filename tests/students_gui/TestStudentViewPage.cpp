@@ -77,6 +77,25 @@ private Q_SLOTS:
         QCOMPARE(p.host.page, 1);
     }
 
+    void reloadingTheClassesReadsTheNamesOnce()
+    {
+        Page p;
+        QVERIFY(p.host.data.addClass(Class1, u"周老师"_s, {u"语文"_s}));
+        QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s));
+        QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"张伟"_s, Class1)));
+        p.page->showLeavers();
+        const int runs = p.host.progressRuns;
+        // Back from the leavers the classes are loaded while the old view kind is still set; only
+        // the enrolled names may be read, once.
+        p.page->showEnrolled();
+        QCOMPARE(p.host.progressRuns, runs + 1);
+        QCOMPARE(p.host.headTeachers.items(), (QStringList {u"周老师"_s, u"吴老师"_s}));
+        QCOMPARE(p.host.headTeachers.currentIndex(), 0);
+        QCOMPARE(p.page->班主任->text(), u"周老师"_s);
+        QCOMPARE(p.page->科目标签[1]->text(), u"语文"_s);
+        QCOMPARE(p.names(), QStringList {u"张伟"_s});
+    }
+
     void enrolledRecordFillsTheCard()
     {
         Page p;
@@ -92,7 +111,7 @@ private Q_SLOTS:
         p.page->showEnrolled();
         QCOMPARE(p.page->查看班级名组合框->currentText(), u"1年级2班"_s);
         p.page->查看班级名组合框->setCurrentIndex(1); // as the user picks it
-        QCOMPARE(p.host.headIndex, 1);
+        QCOMPARE(p.host.headTeachers.currentIndex(), 1);
         QCOMPARE(p.names(), (QStringList {u"林小雨"_s, u"王五"_s}));
         QCOMPARE(p.page->查看学生统计标签->text(), u"本班共有2人 其中男1人 女1人"_s);
         QCOMPARE(p.host.progress, 2);
@@ -256,7 +275,7 @@ private Q_SLOTS:
         p.page->openOnEnrolled(Class1, 2);
         QCOMPARE(p.host.viewKind, Enrolled);
         QCOMPARE(p.page->查看班级名组合框->currentText(), Class1);
-        QCOMPARE(p.host.headIndex, 1);
+        QCOMPARE(p.host.headTeachers.currentIndex(), 1);
         QCOMPARE(p.page->班主任->text(), u"周老师"_s);
         QCOMPARE(p.page->学生学号->text(), u"2"_s);
         QCOMPARE(p.page->学生家庭住址->text(), u"另一个张伟家"_s);
