@@ -438,6 +438,7 @@ bool StudentEditorWindow::start()
         emptyFields();
         班内职务组合框->setCurrentIndex(-1);
         班内职务组合框->setEditText({});
+        所在班级->setText(klass); // before the first-number hint, which is shown over the window
         show();
         const StudentRecords::NumberOffer offer
             = StudentRecords::offerFor(StudentRecords(m_host.studentDb()).counter().value_or(0));
