@@ -2,6 +2,7 @@
 // reading a class and all graduates, and moving a whole grade to the graduates and back.
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
+#include "support/RawRow.h"
 
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
@@ -79,27 +80,8 @@ qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
 qint64 readAllRaw(sqlite3_stmt* s)
 {
     qint64 sum = 0;
-    const int n = sqlite3_column_count(s);
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        for (int i = 0; i < n; ++i) {
-            switch (sqlite3_column_type(s, i)) {
-            case SQLITE_INTEGER:
-                sum += sqlite3_column_int64(s, i);
-                break;
-            case SQLITE_TEXT:
-                sum += QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(s, i)), sqlite3_column_bytes(s, i))
-                           .size();
-                break;
-            case SQLITE_BLOB:
-                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, i)), sqlite3_column_bytes(s, i))
-                           .size();
-                break;
-            default:
-                break;
-            }
-        }
-    }
+    while (sqlite3_step(s) == SQLITE_ROW)
+        sum += rawRowValues(s);
     return sum;
 }
 

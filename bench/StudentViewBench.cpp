@@ -4,6 +4,7 @@
 // pupils' SQL layer alone against the same queries.
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
+#include "support/RawRow.h"
 
 #include "classes/ClassBook.h"
 #include "classes/HeadTeacherList.h"
@@ -168,28 +169,10 @@ void SwitchClassQueries_ours(benchmark::State& state)
 qint64 drain(sqlite3_stmt* s, qint64* firstNumber = nullptr)
 {
     qint64 sum = 0;
-    const int n = sqlite3_column_count(s);
     while (sqlite3_step(s) == SQLITE_ROW) {
         if (firstNumber && *firstNumber == 0)
             *firstNumber = sqlite3_column_int64(s, 0);
-        for (int c = 0; c < n; ++c) {
-            switch (sqlite3_column_type(s, c)) {
-            case SQLITE_INTEGER:
-                sum += sqlite3_column_int64(s, c);
-                break;
-            case SQLITE_TEXT:
-                sum += QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c))
-                           .size();
-                break;
-            case SQLITE_BLOB:
-                sum += QByteArray(static_cast<const char*>(sqlite3_column_blob(s, c)), sqlite3_column_bytes(s, c))
-                           .size();
-                break;
-            default:
-                break;
-            }
-        }
+        sum += rawRowValues(s);
     }
     sqlite3_finalize(s);
     return sum;

@@ -84,12 +84,12 @@ void MainWindow::buildPages()
     选择夹1->addTab(m_home, u"首页"_s);
     connect(m_home, &HomePage::exitRequested, this, [this] { confirmExit(); });
 
-    struct PageSpec
+    struct PageDescription
     {
         PageFrame::Names names;
         QString title;
     };
-    const PageSpec specs[] = {
+    const PageDescription descriptions[] = {
         {{u"查看页外形框"_s, u"查看页标题标签"_s, {}, u"查看页底座"_s}, u"学生档案资料"_s},
         {{u"离校生列表外形框1"_s, u"离校生列表标题标签"_s, u"离校生列表外形框2"_s, {}}, u"毕业及离校学生资料列表"_s},
         {{u"在校生列表外形框1"_s, u"在校生列表标题标签"_s, u"在校生列表外形框2"_s, {}}, u"在校学生资料列表"_s},
@@ -100,10 +100,10 @@ void MainWindow::buildPages()
         {{u"成绩统计表外形框1"_s, u"成绩统计表标题标签"_s, u"成绩统计表外形框2"_s, {}}, u"平均成绩统计表"_s},
     };
     for (int i = 1; i < PageCount; ++i) {
-        const PageSpec& spec = specs[i - 1];
-        m_pages[i] = new PageFrame(i, spec.names, spec.title, 选择夹1);
+        const PageDescription& page = descriptions[i - 1];
+        m_pages[i] = new PageFrame(i, page.names, page.title, 选择夹1);
         m_pages[i]->setObjectName(u"页面"_s + QString::number(i));
-        选择夹1->addTab(m_pages[i], spec.title);
+        选择夹1->addTab(m_pages[i], page.title);
     }
 }
 
