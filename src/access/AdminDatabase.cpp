@@ -43,6 +43,10 @@ Result open(DbConnection& db, const AppPaths& paths, FileOps& fileOps)
         return {Outcome::Opened, {}};
     Result result;
     if (fileOps.exists(file)) {
+        // A locked or unreadable file may hold every account: leave it for the next start.
+        const auto why = db.openFailure();
+        if (why != DbConnection::OpenFailure::NotOurs && why != DbConnection::OpenFailure::WrongPassword)
+            return result;
         result.movedTo = moveAside(file, fileOps);
         if (result.movedTo.isEmpty())
             return result;

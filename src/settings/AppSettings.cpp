@@ -114,6 +114,9 @@ QString AppSettings::value(const QString& section, const QString& key, const QSt
 
 bool AppSettings::setValue(const QString& section, const QString& key, const QString& value)
 {
+    // Rewriting an unreadable file from nothing would lose every other setting in it.
+    if (exists() && !m_fileOps.readFile(m_path))
+        return false;
     QString lineEnd;
     QStringList lines = readLines(&lineEnd);
     const QString entry = key + u'=' + oneLine(value);

@@ -20,16 +20,37 @@ bool DbConnection::open(const QString& path, const QString& userName, const QStr
 {
     close();
     m_lastError.clear();
+    m_openFailure = OpenFailure::None;
     const QByteArray file = QFile::encodeName(path);
     if (sqlite3_open_v2(file.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        m_openFailure = QFileInfo::exists(path) ? OpenFailure::Unreadable : OpenFailure::Missing;
         fail(u"cannot open "_s + path);
         return false;
     }
-    if (!configure() || !DatabaseStamp::isOurs(m_db)) {
+    if (!configure()) {
+        m_openFailure = OpenFailure::Unreadable;
+        fail(u"cannot open "_s + path);
+        return false;
+    }
+    // Reading the header tells a file that is not a database from one that is only locked.
+    sqlite3_stmt* probe = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "PRAGMA application_id", -1, &probe, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(probe);
+    sqlite3_finalize(probe);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) {
+        m_openFailure = OpenFailure::Unreadable;
+        fail(u"cannot read "_s + path);
+        return false;
+    }
+    if (!DatabaseStamp::isOurs(m_db)) {
+        m_openFailure = OpenFailure::NotOurs;
         fail(path + u" is not a school database"_s);
         return false;
     }
     if (!DatabaseStamp::matches(m_db, password)) {
+        m_openFailure = OpenFailure::WrongPassword;
         fail(u"wrong password for "_s + path);
         return false;
     }

@@ -16,6 +16,10 @@ struct sqlite3;
 class DbConnection
 {
 public:
+    // Why the last open() failed: only a file that was read and is not ours (or not with this
+    // password) is known to be unusable; a missing or locked file is not.
+    enum class OpenFailure { None, Missing, Unreadable, NotOurs, WrongPassword };
+
     DbConnection() = default;
     ~DbConnection();
     DbConnection(const DbConnection&) = delete;
@@ -40,6 +44,7 @@ public:
     // Rows changed by the last successful execute.
     int changes() const;
     QString lastError() const { return m_lastError; }
+    OpenFailure openFailure() const { return m_openFailure; }
 
     bool beginTransaction();
     bool commit();
@@ -59,4 +64,5 @@ private:
     QString m_userName;
     QString m_password;
     QString m_lastError;
+    OpenFailure m_openFailure = OpenFailure::None;
 };

@@ -513,9 +513,13 @@ void StudentEditorWindow::loadSelectedPupil()
     const auto pupil = StudentRecords(m_host.studentDb())
                            .record(StudentViewKind::Enrolled, item->data(PupilNumberRole).toLongLong());
     if (!pupil) {
+        // The fields must not keep the previous pupil's record under this pupil's name.
+        m_loadedNumber.reset();
+        emptyFields();
         m_host.services().prompt.show(u"载入学生资料数据失败！"_s);
         return;
     }
+    m_loadedNumber = pupil->学号;
     const QSignalBlocker numberBlocker(学号编辑框);
     const QSignalBlocker commentBlocker(本学期评语编辑框);
     学号编辑框->setText(QString::number(pupil->学号));
@@ -677,8 +681,12 @@ void StudentEditorWindow::saveChanges()
         姓名编辑框->setFocus();
         return;
     }
+    if (!m_loadedNumber || *m_loadedNumber != item->data(PupilNumberRole).toLongLong()) {
+        prompt.show(u"载入学生资料数据失败！"_s);
+        return;
+    }
     StudentRecord pupil = fromControls();
-    pupil.学号 = item->data(PupilNumberRole).toLongLong();
+    pupil.学号 = *m_loadedNumber;
     if (!StudentRecords(m_host.studentDb()).update(pupil)) {
         prompt.show(u"保存数据失败！"_s);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "students/StudentRecord.h"
 #include "students/StudentsHost.h"
 
@@ -123,6 +125,8 @@ private:
     int m_male = 0;
     int m_female = 0;
     QString m_loadedSex;
+    // The pupil whose record the fields hold: saving writes to this one and no other.
+    std::optional<qint64> m_loadedNumber;
     bool m_saved = false;
     bool m_limiting = false;
     bool m_closed = false;

@@ -144,9 +144,10 @@ bool StudentRecords::insert(const StudentRecord& pupil)
     const QString sql = u"insert into 学籍表 values ( ?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"_s
                         u"null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,"_s
                         u"null,null,'-','-')"_s;
+    // Pupil and counter go together or not at all: without the transaction nothing is written.
     Transaction t(m_db);
-    if (!m_db.execute(sql, values) || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号})
-        || !t.commit()) {
+    if (!t.isActive() || !m_db.execute(sql, values)
+        || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号}) || !t.commit()) {
         m_lastError = m_db.lastError();
         return false;
     }

@@ -433,6 +433,8 @@ void StudentViewPage::showSelected()
     查看页标题标签->setText(StudentCardTexts::recordTitle(k, school, selector, pupil->所在班级, item->text()));
     if (k == StudentViewKind::Enrolled) {
         班主任标签->setText(u"本班班主任："_s);
+        // The editor loads the same classes into the shared list and may leave another one current.
+        m_host.headTeacherList().setCurrentIndex(查看班级名组合框->currentIndex());
         班主任->setText(m_host.headTeacherList().currentText());
     } else {
         班主任标签->setText(u"个人详细资料"_s);

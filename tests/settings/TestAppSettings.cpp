@@ -181,6 +181,21 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_path));
     }
 
+    void unreadableFileIsNotRewrittenFromNothing()
+    {
+        AppSettings disk(m_path);
+        QVERIFY(disk.writeDefaultsIfMissing());
+        QVERIFY(disk.setSchoolName(u"实验小学"_s));
+        const QByteArray before = readRaw(m_path);
+
+        FailingFileOps failing;
+        failing.failWrites = failing.failCopies = failing.failRenames = false;
+        failing.failReads = true;
+        AppSettings settings(m_path, failing);
+        QVERIFY(!settings.setValue(u"Interface"_s, u"Style"_s, u"2"_s));
+        QCOMPARE(readRaw(m_path), before);
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;

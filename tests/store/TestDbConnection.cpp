@@ -30,11 +30,13 @@ private Q_SLOTS:
         DbConnection db;
         QVERIFY(!db.open(students, {}, u"wrong"_s));
         QVERIFY(!db.isOpen());
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::WrongPassword);
         QVERIFY(!db.open(students, {}, DatabaseKinds::password(DatabaseKind::Teacher)));
 
         const QString missing = dir.filePath(u"data/none.xsk"_s);
         QVERIFY(!db.open(missing, {}, DatabaseKinds::password(DatabaseKind::Student)));
         QVERIFY2(!QFile::exists(missing), "opening must not create a file");
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::Missing);
 
         const QString text = dir.filePath(u"data/text.xsk"_s);
         QFile junk(text);
@@ -42,6 +44,7 @@ private Q_SLOTS:
         junk.write(QByteArray(8192, 'x'));
         junk.close();
         QVERIFY(!db.open(text, {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::NotOurs);
 
         // A real SQLite file that is not one of ours.
         const QString foreign = dir.filePath(u"data/foreign.xsk"_s);
@@ -50,6 +53,16 @@ private Q_SLOTS:
         QCOMPARE(sqlite3_exec(raw, "create table t(x)", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(raw);
         QVERIFY(!db.open(foreign, {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::NotOurs);
+
+        // A file another program holds locked is not taken for a damaged one.
+        sqlite3* holder = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(students).constData(), &holder), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QVERIFY(!db.open(students, {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::Unreadable);
+        sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(holder);
 
         QVERIFY2(db.open(students, {}, DatabaseKinds::password(DatabaseKind::Student)), qPrintable(db.lastError()));
         db.close();

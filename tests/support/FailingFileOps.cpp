@@ -2,6 +2,11 @@
 
 #include <QSaveFile>
 
+std::optional<QByteArray> FailingFileOps::readFile(const QString& path) const
+{
+    return failReads ? std::nullopt : DiskFileOps::readFile(path);
+}
+
 bool FailingFileOps::writeFile(const QString& path, const QByteArray& data)
 {
     ++attempts;

@@ -7,6 +7,7 @@
 class FailingFileOps : public DiskFileOps
 {
 public:
+    std::optional<QByteArray> readFile(const QString& path) const override;
     bool writeFile(const QString& path, const QByteArray& data) override;
     bool copy(const QString& from, const QString& to) override;
     bool rename(const QString& from, const QString& to) override;
@@ -14,5 +15,6 @@ public:
     bool failWrites = true;
     bool failCopies = true;
     bool failRenames = true;
+    bool failReads = false; // an existing file that cannot be read
     int attempts = 0; // writes, copies and renames tried
 };
