@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+#include "support/FindControl.h"
 #include <QTreeWidget>
 
 #include <memory>
@@ -32,10 +34,7 @@ private:
     template<typename T>
     T* control(const QString& name)
     {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(m_window.get(), name);
     }
     QTreeWidget* list() { return control<QTreeWidget>(u"班级名列表框"_s); }
     QComboBox* teachers() { return control<QComboBox>(u"班主任组合框"_s); }

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/FindControl.h"
+
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -28,10 +30,7 @@ private:
     template<typename T>
     T* control(const QString& name)
     {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return findControl<T>(m_window.get(), name);
     }
     QLineEdit* box(int n) { return control<QLineEdit>(u"科目编辑框%1"_s.arg(n)); }
     QComboBox* classBox() { return control<QComboBox>(u"科目班级名组合框"_s); }

@@ -1,4 +1,4 @@
-#include "prefs/FakeServices.h"
+#include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
 #include "prefs/MusicChoice.h"
