@@ -5,17 +5,10 @@
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
+#include "support/Workbench.h"
 
 #include "classes/ClassBook.h"
 #include "classes/HeadTeacherList.h"
-#include "platform/Clock.h"
-#include "platform/FileChooser.h"
-#include "platform/FileOps.h"
-#include "platform/Launcher.h"
-#include "platform/MusicPlayer.h"
-#include "platform/PlatformServices.h"
-#include "platform/Prompt.h"
-#include "platform/Screen.h"
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
 #include "store/PinyinCollation.h"
@@ -40,82 +33,32 @@ QString studentsPath()
     return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
 }
 
-// The desktop is not part of what is measured: every seam does nothing.
-struct QuietDesktop : Prompt, FileChooser, Clock, Screen, MusicPlayer, Launcher, FileOps
+// The desktop and the main window are the tests' doubles: not part of what is measured.
+struct BenchWorkspace
 {
-    Answer show(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> saveFile(const QString&, const QString&, const QString&) override { return {}; }
-    QDate today() const override { return QDate(2026, 9, 1); }
-    QDateTime now() const override { return QDateTime(today(), QTime(8, 0)); }
-    QSize size() const override { return QSize(1920, 1080); }
-    bool play(const QString&) override { return false; }
-    void stop() override { }
-    bool isPlaying() const override { return false; }
-    QString findProgram(const QStringList&) const override { return {}; }
-    bool startDetached(const QString&, const QStringList&) override { return false; }
-    bool openDocument(const QString&) override { return false; }
-    bool exists(const QString&) const override { return false; }
-    std::optional<QByteArray> readFile(const QString&) const override { return {}; }
-    bool writeFile(const QString&, const QByteArray&) override { return false; }
-    bool copy(const QString&, const QString&) override { return false; }
-    bool rename(const QString&, const QString&) override { return false; }
-    bool remove(const QString&) override { return false; }
-    bool moveToTrash(const QString&) override { return false; }
-    bool makeWritable(const QString&) override { return false; }
-    bool makeDirectory(const QString&) override { return false; }
-};
-
-class BenchHost : public StudentsHost
-{
-public:
-    BenchHost()
+    BenchWorkspace()
     {
         if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
             std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
             std::exit(1);
         }
+        bench.state.setSchoolName(u"阳光实验学校"_s);
     }
-    PlatformServices& services() override { return platform; }
-    DbConnection& studentDb() override { return db; }
-    QString schoolName() const override { return u"阳光实验学校"_s; }
-    QString adminName() const override { return {}; }
-    QString currentViewKind() const override { return kind; }
-    void setCurrentViewKind(const QString& k) override { kind = k; }
-    void setStatusState(const QString&) override { }
-    void setStatusHint(const QString&) override { }
-    HeadTeacherList& headTeacherList() override { return teachers; }
-    int currentPage() const override { return 1; }
-    void showStudentPage() override { }
-    void showHomePage() override { }
-    QString studentViewClass() const override { return {}; }
-    QString rosterClass() const override { return {}; }
-    std::optional<StudentPick> pickedPupil() const override { return {}; }
-    QMenu* studentAffairsMenu() override { return nullptr; }
-    void runCommand(const QString&) override { }
-    void startProgress() override { }
-    void advanceProgress() override { }
-    void endProgress() override { }
-    void openPhotoZoom(const QByteArray&) override { }
-    void openLeaveNote(const QString&) override { }
 
     DbConnection db;
-    QuietDesktop desktop;
-    PlatformServices platform {desktop, desktop, desktop, desktop, desktop, desktop, desktop};
-    QString kind;
-    HeadTeacherList teachers;
+    Workbench bench {db};
 };
 
-BenchHost& host()
+Workspace& workspace()
 {
-    static BenchHost h;
-    return h;
+    static BenchWorkspace w;
+    return w.bench.ws;
 }
 
 StudentViewPage& page()
 {
     static StudentViewPage* p = [] {
-        auto* view = new StudentViewPage(host());
+        auto* view = new StudentViewPage(workspace());
         view->resize(1024, 700);
         view->show();
         view->showEnrolled();
@@ -153,8 +96,8 @@ void SwitchClass_ours(benchmark::State& state)
 
 void SwitchClassQueries_ours(benchmark::State& state)
 {
-    StudentRecords records(host().db);
-    const ClassBook book(host().db);
+    StudentRecords records(workspace().studentDb);
+    const ClassBook book(workspace().studentDb);
     int i = 0;
     for (auto _ : state) {
         const QString& klass = classes()[++i % classes().size()];

@@ -1,13 +1,13 @@
 #include "app/Features.h"
 
 #include "app/CommandRegistry.h"
-#include "app/MainClassesHost.h"
-#include "app/MainStudentsHost.h"
 #include "app/MainWindow.h"
 #include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "platform/PlatformServices.h"
+#include "prefs/LeaveNoteDialog.h"
+#include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
 #include "settings/AppSettings.h"
 #include "students/StudentEditorWindow.h"
@@ -19,6 +19,8 @@ Features::Features(MainWindow& main)
     : QObject(&main)
     , m_main(main)
     , m_settings(std::make_unique<AppSettings>(main.paths().settingsFile(), main.services().fileOps))
+    , m_ws {main.services(), main.paths(), main.studentDb(), main.teacherDb(), main.adminDb(), *m_settings,
+          main.state(), main}
 {
     installPreferences();
     installClasses();
@@ -34,7 +36,7 @@ void Features::applyStoredStyle()
 
 void Features::installPreferences()
 {
-    m_preferences = new Preferences(m_main.services(), m_main.paths(), *m_settings, &m_main);
+    m_preferences = new Preferences(m_ws.services, m_ws.paths, m_ws.settings, &m_main);
     CommandRegistry& c = m_main.commands();
     m_preferences->setMusicActions(c.action(u"背景音乐一"), c.action(u"背景音乐二"), c.action(u"其它音乐"));
     Preferences* p = m_preferences;
@@ -50,22 +52,31 @@ void Features::installPreferences()
 
 void Features::installClasses()
 {
-    m_classesHost = std::make_unique<MainClassesHost>(m_main, *m_settings);
-    m_main.commands().setHandler(u"校务设置", [this] { ClassesCommands::schoolSettings(*m_classesHost); });
+    m_main.commands().setHandler(u"校务设置",
+        [this] { ClassesCommands::schoolSettings(m_ws, [this] { m_main.page(Page::ScoreSheet)->setFocus(); }); });
 }
 
 void Features::installStudents()
 {
-    m_studentsHost = std::make_unique<MainStudentsHost>(m_main);
-    m_studentView = new StudentPageView(*m_studentsHost);
-    m_main.page(MainWindow::StudentViewPage)->setView(m_studentView);
+    m_studentView = new StudentPageView(m_ws);
+    m_main.page(Page::StudentView)->setView(m_studentView);
     StudentViewPage* view = m_studentView->page();
-    m_studentsHost->setView(view);
+    view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
+    view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
+
+    m_studentPages.studentViewClass = [view] { return view->selectorText(); };
+    // The enrolled roster arrives with its own page; until then no roster class is on show.
+    m_studentPages.rosterClass = [] { return QString(); };
+    m_studentPages.pickedPupil = [this, view]() -> std::optional<StudentPick> {
+        if (m_main.currentPage() == Page::StudentView)
+            return view->currentPick();
+        return std::nullopt;
+    };
 
     CommandRegistry& c = m_main.commands();
     c.setHandler(u"查看学生资料", [view] { view->showEnrolled(); });
     c.setHandler(u"毕业学生资料", [view] { view->showGraduates(); });
     c.setHandler(u"转退学生资料", [view] { view->showLeavers(); });
-    c.setHandler(u"添加学生资料", [this] { StudentEditorWindow::openAdd(*m_studentsHost, &m_main); });
-    c.setHandler(u"修改学生资料", [this] { StudentEditorWindow::openModify(*m_studentsHost, &m_main); });
+    c.setHandler(u"添加学生资料", [this] { StudentEditorWindow::openAdd(m_ws, m_studentPages); });
+    c.setHandler(u"修改学生资料", [this] { StudentEditorWindow::openModify(m_ws, m_studentPages); });
 }

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "app/Workspace.h"
+#include "students/StudentPages.h"
+
 #include <QObject>
 
 #include <memory>
 
 class AppSettings;
-class MainClassesHost;
-class MainStudentsHost;
 class MainWindow;
 class Preferences;
 class StudentPageView;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
-// commands. Created once, right after the main window.
+// commands. Created once, right after the main window; every feature gets the one workspace.
 class Features : public QObject
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ public:
     void applyStoredStyle();
 
     AppSettings& settings() { return *m_settings; }
+    Workspace& workspace() { return m_ws; }
     StudentPageView* studentView() const { return m_studentView; }
 
 private:
@@ -34,8 +36,8 @@ private:
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<MainClassesHost> m_classesHost;
-    std::unique_ptr<MainStudentsHost> m_studentsHost;
+    Workspace m_ws;
     Preferences* m_preferences = nullptr;
     StudentPageView* m_studentView = nullptr;
+    StudentPages m_studentPages;
 };

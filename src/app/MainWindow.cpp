@@ -51,7 +51,7 @@ MainWindow::MainWindow(PlatformServices& services, const AppPaths& paths, QWidge
     学校名称标签->hide();
 
     m_commands = new CommandRegistry(
-        services.prompt, [this] { return RightsString(权限标签->text()); }, this);
+        services.prompt, [this] { return m_state.session().rights; }, this);
     buildCommands();
     buildMenus();
     buildPopupMenus();
@@ -60,8 +60,18 @@ MainWindow::MainWindow(PlatformServices& services, const AppPaths& paths, QWidge
     buildStatusBar();
     installOwnHandlers();
 
-    setStatusState(idleState);
-    setStatusHint(welcomeLine());
+    connect(&m_state, &ProgramState::sessionChanged, this, &MainWindow::showSession);
+    connect(&m_state, &ProgramState::schoolNameChanged, this, [this](const QString& name) {
+        学校名称标签->setText(name);
+        m_home->setSchoolTitle(homePageTitle(name));
+    });
+    connect(&m_state, &ProgramState::statusStateChanged, this, [this](const QString& text) {
+        m_panels[2]->setText(text);
+        m_panels[2]->setMinimumWidth(std::max(200, m_panels[2]->fontMetrics().horizontalAdvance(text) + 10));
+    });
+    connect(&m_state, &ProgramState::statusHintChanged, m_panels[3], &QLabel::setText);
+    m_state.setStatusState(idleState);
+    m_state.setStatusHint(welcomeLine());
     setPageCommandsEnabled(false);
 }
 
@@ -101,7 +111,7 @@ void MainWindow::buildPages()
     };
     for (int i = 1; i < PageCount; ++i) {
         const PageDescription& page = descriptions[i - 1];
-        m_pages[i] = new PageFrame(i, page.names, page.title, 选择夹1);
+        m_pages[i] = new PageFrame(static_cast<Page>(i), page.names, page.title, 选择夹1);
         m_pages[i]->setObjectName(u"页面"_s + QString::number(i));
         选择夹1->addTab(m_pages[i], page.title);
     }
@@ -148,20 +158,19 @@ QMenu* MainWindow::menu(QStringView name) const
     return nullptr;
 }
 
-PageFrame* MainWindow::page(int index) const
+PageFrame* MainWindow::page(Page page) const
 {
-    return index > 0 && index < PageCount ? m_pages[index] : nullptr;
+    return m_pages[pageIndex(page)];
 }
 
-int MainWindow::currentPage() const
+Page MainWindow::currentPage() const
 {
-    return 选择夹1->currentIndex();
+    return static_cast<Page>(选择夹1->currentIndex());
 }
 
-void MainWindow::showPage(int index)
+void MainWindow::showPage(Page page)
 {
-    if (index >= 0 && index < PageCount)
-        选择夹1->setCurrentIndex(index);
+    选择夹1->setCurrentIndex(pageIndex(page));
 }
 
 void MainWindow::enablePageCommands()
@@ -172,10 +181,10 @@ void MainWindow::enablePageCommands()
     uncheckWageTables();
 }
 
-void MainWindow::openPage(int index)
+void MainWindow::openPage(Page page)
 {
     enablePageCommands();
-    showPage(index);
+    showPage(page);
 }
 
 void MainWindow::showHomePage()
@@ -183,9 +192,9 @@ void MainWindow::showHomePage()
     setPageCommandsEnabled(false);
     m_home->首页底色标签->clear();
     uncheckWageTables();
-    setStatusState(idleState);
-    setStatusHint(welcomeLine());
-    选择夹1->setCurrentIndex(HomePageIndex);
+    m_state.setStatusState(idleState);
+    m_state.setStatusHint(welcomeLine());
+    showPage(Page::Home);
     Q_EMIT homePageShown();
 }
 
@@ -199,17 +208,6 @@ void MainWindow::navigate(RecordNavigation::Move move)
         m_services.prompt.show(RecordNavigation::endMessage(move), u"提示"_s);
 }
 
-void MainWindow::setStatusState(const QString& state)
-{
-    m_panels[2]->setText(state);
-    m_panels[2]->setMinimumWidth(std::max(200, m_panels[2]->fontMetrics().horizontalAdvance(m_panels[2]->text()) + 10));
-}
-
-void MainWindow::setStatusHint(const QString& hint)
-{
-    m_panels[3]->setText(hint);
-}
-
 QString MainWindow::statusPanel(int panel) const
 {
     return panel >= 0 && panel < 4 ? m_panels[panel]->text() : QString();
@@ -220,17 +218,13 @@ QString MainWindow::welcomeLine() const
     return WelcomeLine::forDate(m_services.clock.today());
 }
 
-QString MainWindow::schoolName() const
+void MainWindow::showStoredSchoolName(const QString& name)
 {
-    return 学校名称标签->text();
-}
-
-void MainWindow::setSchoolName(const QString& name)
-{
-    学校名称标签->setText(name);
-    // A school that has not been named yet is asked to be, right on the home page.
-    const bool unnamed = name.trimmed().isEmpty();
-    m_home->setSchoolTitle((unnamed ? u"(请设置学校名称)"_s : name) + u"校务管理系统"_s);
+    m_state.setSchoolName(name);
+    // A school that has not been named yet is asked to be, right on the home page. Once it has been
+    // named in the settings window the title follows the name as given, even an empty one.
+    if (name.trimmed().isEmpty())
+        m_home->setSchoolTitle(homePageTitle(u"(请设置学校名称)"_s));
 }
 
 bool MainWindow::openSchoolDatabases()
@@ -292,10 +286,15 @@ bool MainWindow::confirmExit()
 
 Session MainWindow::session() const
 {
-    return Session {m_panels[1]->text(), RightsString(权限标签->text())};
+    return m_state.session();
 }
 
 void MainWindow::setSession(const Session& session)
+{
+    m_state.setSession(session);
+}
+
+void MainWindow::showSession(const Session& session)
 {
     m_panels[1]->setText(session.userName);
     m_panels[1]->setMinimumWidth(std::max(90, m_panels[1]->fontMetrics().horizontalAdvance(session.userName) + 10));

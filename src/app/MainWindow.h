@@ -1,9 +1,11 @@
 #pragma once
 
 #include "access/AccessHost.h"
+#include "app/Page.h"
+#include "app/ProgramState.h"
 #include "app/RecordNavigation.h"
+#include "app/Shell.h"
 #include "app/SplashWindow.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/AppPaths.h"
 #include "store/DbConnection.h"
 
@@ -26,23 +28,11 @@ class QToolButton;
 
 // The frame of the program: menus, toolbar, the nine pages, the status bar and the three database
 // connections. Features put their views on pages 1..8 and their handlers into commands().
-class MainWindow : public QMainWindow, public AccessHost
+class MainWindow : public QMainWindow, public AccessHost, public Shell
 {
     Q_OBJECT
 
 public:
-    enum Page {
-        HomePageIndex = 0,
-        StudentViewPage = 1,
-        LeaverRosterPage = 2,
-        EnrolledRosterPage = 3,
-        ScoreSheetPage = 4,
-        TeacherViewPage = 5,
-        TeacherRosterPage = 6,
-        WageSheetPage = 7,
-        AverageScoresPage = 8,
-        PageCount = 9
-    };
     // Creates the login window in a mode (0 login, 1 own account, 3 all accounts); modal when the
     // main window is not its owner. For mode 1 it first reopens the administrators database and
     // opens nothing when that fails.
@@ -54,40 +44,36 @@ public:
     // --- commands
     CommandRegistry& commands() const { return *m_commands; }
     // Rights check, then the handler; see CommandRegistry::run.
-    bool runCommand(QStringView name);
-    QMenu* menu(QStringView name) const;
+    bool runCommand(QStringView name) override;
+    QMenu* menu(QStringView name) const override;
 
     // --- pages
-    PageFrame* page(int index) const;
-    int currentPage() const;
+    // Null for the home page.
+    PageFrame* page(Page page) const;
+    Page currentPage() const override;
     // Switches to a page; commands that open one call enablePageCommands() first.
-    void showPage(int index);
+    void showPage(Page page);
     void enablePageCommands();
     // Both, as a command that opens one of the pages 1..7 does.
-    void openPage(int index);
+    void openPage(Page page) override;
     // Toolbar 25..28 on the page on show; tells the user when the end is reached.
     void navigate(RecordNavigation::Move move);
     HomePage* homePage() const { return m_home; }
 
     // --- status bar: panel 2 holds the state as each view words it ("    当前状态：查看在校学生资料";
-    // a few views have no leading blanks), panel 3 the welcome line or hints
-    void setStatusState(const QString& state);
-    void setStatusHint(const QString& hint);
+    // a few views have no leading blanks), panel 3 the welcome line or hints; both follow state()
     QString statusPanel(int panel) const;
     QString welcomeLine() const;
-    QProgressBar* progressBar() const { return 进度条1; }
+    QProgressBar* progressBar() const override { return 进度条1; }
+    QWidget* ownerWindow() override { return this; }
 
     // --- program-wide state
+    ProgramState& state() { return m_state; }
     DbConnection& studentDb() { return 外部数据库1; }
     DbConnection& teacherDb() { return 外部数据库2; }
-    QString schoolName() const;
-    void setSchoolName(const QString& name);
-    // Head teachers parallel to the class selector of the page that loaded the classes.
-    HeadTeacherList& headTeachers() { return 班主任组合框; }
-    QString currentViewKind() const { return m_currentViewKind; }
-    void setCurrentViewKind(const QString& kind) { m_currentViewKind = kind; }
-    // Scratch text the record views share.
-    QString& scratchText() { return 评语与简历; }
+    // At start: the name from the settings file, and a home page that asks for one when it is empty.
+    void showStoredSchoolName(const QString& name);
+    static QString homePageTitle(const QString& schoolName) { return schoolName + QStringLiteral(u"校务管理系统"); }
     void setRelogin(bool relogin) { m_relogin = relogin; }
 
     // --- start and end
@@ -140,6 +126,7 @@ private:
     void uncheckWageTables();
     void openNextWageTable();
     void applyPageLayouts();
+    void showSession(const Session& session);
 
     PlatformServices& m_services;
     AppPaths m_paths;
@@ -158,13 +145,11 @@ private:
     std::array<QLabel*, 4> m_panels {};
     QProgressBar* 进度条1;
 
-    // Hidden controls that carry program-wide state.
+    ProgramState m_state;
+    // Hidden mirrors of the state, kept under their old names for whoever looks for them.
     QLabel* 权限标签;
     QLabel* 学校名称标签;
-    HeadTeacherList 班主任组合框;
-    QString 评语与简历;
 
-    QString m_currentViewKind;
     bool m_relogin = false;
     bool m_ending = false;
     QPointer<SplashWindow> m_splash;

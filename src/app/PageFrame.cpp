@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-PageFrame::PageFrame(int index, const Names& names, const QString& title, QWidget* parent)
+PageFrame::PageFrame(Page page, const Names& names, const QString& title, QWidget* parent)
     : QWidget(parent)
-    , m_index(index)
+    , m_page(page)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Page.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -25,9 +27,9 @@ public:
         QString base; // e.g. 查看页底座; may be empty
     };
 
-    PageFrame(int index, const Names& names, const QString& title, QWidget* parent = nullptr);
+    PageFrame(Page page, const Names& names, const QString& title, QWidget* parent = nullptr);
 
-    int index() const { return m_index; }
+    Page page() const { return m_page; }
     QFrame* titleFrame() const { return m_titleFrame; }
     QLabel* titleLabel() const { return m_titleLabel; }
     void setTitle(const QString& title);
@@ -45,7 +47,7 @@ public:
     PageView* pageView() const { return m_pageView; }
 
 private:
-    int m_index;
+    Page m_page;
     QFrame* m_titleFrame;
     QLabel* m_titleLabel;
     QHBoxLayout* m_titleLayout;

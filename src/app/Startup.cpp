@@ -49,7 +49,7 @@ bool Startup::start()
         return false;
     }
 
-    main->setSchoolName(settings.schoolName());
+    main->showStoredSchoolName(settings.schoolName());
     main->showHomePage();
     main->setWindowTitle(StartupRules::mainTitle());
     return true;

@@ -6,9 +6,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-StudentPageView::StudentPageView(StudentsHost& host, QWidget* parent)
+StudentPageView::StudentPageView(Workspace& ws, QWidget* parent)
     : QWidget(parent)
-    , m_page(new StudentViewPage(host, this))
+    , m_page(new StudentViewPage(ws, this))
     , m_navigation(m_page->查看学生列表框)
 {
     // On a small screen the card scrolls rather than squeezing its fields over each other.

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class StudentViewPage;
-class StudentsHost;
+struct Workspace;
 
 // Page 1: the student view, with the toolbar's record navigation moving along its names list.
 class StudentPageView : public QWidget, public PageView
@@ -14,7 +14,7 @@ class StudentPageView : public QWidget, public PageView
     Q_OBJECT
 
 public:
-    StudentPageView(StudentsHost& host, QWidget* parent = nullptr);
+    StudentPageView(Workspace& ws, QWidget* parent = nullptr);
 
     StudentViewPage* page() const { return m_page; }
     RecordNavigation* navigation() override { return &m_navigation; }

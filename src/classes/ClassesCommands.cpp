@@ -1,10 +1,12 @@
 #include "classes/ClassesCommands.h"
 
-#include "classes/ClassesHost.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
 #include "classes/SchoolSettingsWindow.h"
 
-void ClassesCommands::schoolSettings(ClassesHost& host)
+void ClassesCommands::schoolSettings(Workspace& ws, const std::function<void()>& focusGradeGrid)
 {
-    SchoolSettingsWindow window(host, host.window());
+    SchoolSettingsWindow window(ws, ws.shell.ownerWindow());
+    window.focusGradeGrid = focusGradeGrid;
     window.exec();
 }

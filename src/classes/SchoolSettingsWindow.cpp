@@ -1,13 +1,16 @@
 #include "classes/SchoolSettingsWindow.h"
 
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassDraft.h"
-#include "classes/ClassesHost.h"
 #include "classes/GbByteValidator.h"
 #include "classes/HeadTeacherDialog.h"
 #include "classes/SubjectsWindow.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "settings/AppSettings.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -45,16 +48,16 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-SchoolSettingsWindow::SchoolSettingsWindow(ClassesHost& host, QWidget* parent)
+SchoolSettingsWindow::SchoolSettingsWindow(Workspace& ws, QWidget* parent)
     : QDialog(parent)
-    , m_host(host)
+    , m_ws(ws)
 {
     setWindowTitle(u"系统设置"_s);
     buildControls();
 
     选择夹1->setCurrentIndex(0);
-    学校名标签->setText(m_host.schoolName());
-    学校名编辑框->setText(m_host.schoolName());
+    学校名标签->setText(m_ws.state.schoolName());
+    学校名编辑框->setText(m_ws.state.schoolName());
     loadClasses();
     m_changed = false;
 
@@ -173,9 +176,9 @@ void SchoolSettingsWindow::loadClasses()
 {
     班级名列表框->clear();
     班主任组合框->clear();
-    const auto classes = ClassBook(m_host.studentDb()).list();
+    const auto classes = ClassBook(m_ws.studentDb).list();
     if (!classes) {
-        m_host.services().prompt.show(u"班级数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
+        m_ws.services.prompt.show(u"班级数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return;
     }
     for (const ClassEntry& c : *classes)
@@ -208,10 +211,11 @@ int SchoolSettingsWindow::selectedRow() const
 void SchoolSettingsWindow::renameSchool()
 {
     const QString name = 学校名编辑框->text();
-    if (!m_host.setSchoolName(name)) {
-        m_host.services().prompt.show(u"保存学校名称失败！"_s, u"错误"_s, Prompt::Icon::Error);
+    if (!m_ws.settings.setSchoolName(name)) {
+        m_ws.services.prompt.show(u"保存学校名称失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return;
     }
+    m_ws.state.setSchoolName(name);
     学校名标签->setText(name);
 }
 
@@ -224,7 +228,7 @@ void SchoolSettingsWindow::addClass()
     draft.customName = 自设班名编辑框->text();
     draft.headTeacher = 班主任组合框->currentText();
 
-    Prompt& prompt = m_host.services().prompt;
+    Prompt& prompt = m_ws.services.prompt;
     switch (draft.refusal()) {
     case ClassDraft::Refusal::NoClassNumber:
         prompt.show(u"请选择或输入通用班级名称！"_s, u"提示"_s);
@@ -240,7 +244,7 @@ void SchoolSettingsWindow::addClass()
     }
 
     const QString name = draft.name();
-    switch (ClassBook(m_host.studentDb()).add(name, draft.headTeacher, draft.category())) {
+    switch (ClassBook(m_ws.studentDb).add(name, draft.headTeacher, draft.category())) {
     case ClassBook::AddResult::Duplicate:
         prompt.show(name + u"已经存在！"_s);
         return;
@@ -261,7 +265,7 @@ void SchoolSettingsWindow::addClass()
 
 void SchoolSettingsWindow::deleteClass()
 {
-    Prompt& prompt = m_host.services().prompt;
+    Prompt& prompt = m_ws.services.prompt;
     const int row = selectedRow();
     if (row < 0) {
         prompt.show(u"请在列表中选择要删除的班级"_s);
@@ -272,7 +276,7 @@ void SchoolSettingsWindow::deleteClass()
             Prompt::Buttons::OkCancel)
         != Prompt::Answer::Ok)
         return;
-    if (!ClassBook(m_host.studentDb()).remove(name)) {
+    if (!ClassBook(m_ws.studentDb).remove(name)) {
         prompt.show(u"删除班级数据失败！"_s, u"提示信息"_s, Prompt::Icon::Error);
         return;
     }
@@ -288,11 +292,11 @@ void SchoolSettingsWindow::changeHeadTeacher()
     const int row = selectedRow();
     const QString name = row >= 0 ? 班级名列表框->topLevelItem(row)->text(0) : QString();
     if (name.isEmpty()) {
-        m_host.services().prompt.show(u"  请选择要修改班主任姓名的班级！  "_s);
+        m_ws.services.prompt.show(u"  请选择要修改班主任姓名的班级！  "_s);
         return;
     }
-    ClassBook classes(m_host.studentDb());
-    HeadTeacherDialog dialog(classes, m_host.services().prompt, name, 班级名列表框->topLevelItem(row)->text(1), this);
+    ClassBook classes(m_ws.studentDb);
+    HeadTeacherDialog dialog(classes, m_ws.services.prompt, name, 班级名列表框->topLevelItem(row)->text(1), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     班级名列表框->topLevelItem(row)->setText(1, dialog.headTeacher());
@@ -301,27 +305,27 @@ void SchoolSettingsWindow::changeHeadTeacher()
 
 void SchoolSettingsWindow::openSubjects()
 {
-    const int page = m_host.currentPage();
-    if (page == ClassesHost::StudentViewPage || page == ClassesHost::GradeSheetPage
-        || page == ClassesHost::AverageStatisticsPage)
+    const Page page = m_ws.shell.currentPage();
+    if (page == Page::StudentView || page == Page::ScoreSheet || page == Page::AverageScores)
         m_changed = true;
     班级名列表框->setFocus();
-    SubjectsWindow subjects(m_host, this);
+    SubjectsWindow subjects(m_ws, this);
+    subjects.focusGradeGrid = focusGradeGrid;
     if (subjects.load())
         subjects.exec();
 }
 
 void SchoolSettingsWindow::flagChangeOnClassPages()
 {
-    const int page = m_host.currentPage();
-    if (page == ClassesHost::StudentViewPage || page == ClassesHost::EnrolledRosterPage
-        || page == ClassesHost::GradeSheetPage || page == ClassesHost::AverageStatisticsPage)
+    const Page page = m_ws.shell.currentPage();
+    if (page == Page::StudentView || page == Page::EnrolledRoster || page == Page::ScoreSheet
+        || page == Page::AverageScores)
         m_changed = true;
 }
 
 void SchoolSettingsWindow::done(int result)
 {
     if (m_changed)
-        m_host.showHomePage();
+        m_ws.shell.showHomePage();
     QDialog::done(result);
 }

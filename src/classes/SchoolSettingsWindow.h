@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
-class ClassesHost;
+#include <functional>
+
+struct Workspace;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +18,10 @@ class SchoolSettingsWindow : public QDialog
     Q_OBJECT
 
 public:
-    SchoolSettingsWindow(ClassesHost& host, QWidget* parent);
+    SchoolSettingsWindow(Workspace& ws, QWidget* parent);
+
+    // Handed on to the subjects window.
+    std::function<void()> focusGradeGrid;
 
     // Set when the class list changed under a main-window page that shows it; closing then
     // sends the main window back to its home page.
@@ -54,6 +59,6 @@ private:
     // The class list shows on these pages; the subjects only on some of them.
     void flagChangeOnClassPages();
 
-    ClassesHost& m_host;
+    Workspace& m_ws;
     bool m_changed = false;
 };

@@ -1,8 +1,10 @@
 #include "classes/SubjectsWindow.h"
 
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassSelector.h"
-#include "classes/ClassesHost.h"
 #include "classes/GbByteValidator.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
@@ -21,9 +23,9 @@
 
 using namespace Qt::StringLiterals;
 
-SubjectsWindow::SubjectsWindow(ClassesHost& host, QWidget* parent)
+SubjectsWindow::SubjectsWindow(Workspace& ws, QWidget* parent)
     : QDialog(parent)
-    , m_host(host)
+    , m_ws(ws)
 {
     setWindowTitle(u"设置修改本校的课程科目"_s);
 
@@ -95,8 +97,8 @@ SubjectsWindow::SubjectsWindow(ClassesHost& host, QWidget* parent)
 
 bool SubjectsWindow::load()
 {
-    if (!ClassSelector::load(*科目班级名组合框, m_host.headTeacherList(), m_host.studentDb())) {
-        m_host.services().prompt.show(u"目前没有班级数据，请先进行系统设置!"_s, u"提示"_s);
+    if (!ClassSelector::load(*科目班级名组合框, m_ws.state.headTeachers(), m_ws.studentDb)) {
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行系统设置!"_s, u"提示"_s);
         return false;
     }
     loadSubjects();
@@ -109,8 +111,8 @@ bool SubjectsWindow::load()
 
 void SubjectsWindow::done(int result)
 {
-    if (m_host.currentPage() == ClassesHost::GradeSheetPage)
-        m_host.focusGradeGrid();
+    if (m_ws.shell.currentPage() == Page::ScoreSheet && focusGradeGrid)
+        focusGradeGrid();
     QDialog::done(result);
 }
 
@@ -132,7 +134,7 @@ void SubjectsWindow::showClass()
 
 void SubjectsWindow::loadSubjects()
 {
-    const auto subjects = ClassBook(m_host.studentDb()).subjects(科目班级名组合框->currentText());
+    const auto subjects = ClassBook(m_ws.studentDb).subjects(科目班级名组合框->currentText());
     if (subjects) {
         for (int i = 0; i < ClassBook::SubjectCount; ++i)
             科目编辑框[i]->setText(subjects->value(i));
@@ -152,8 +154,8 @@ void SubjectsWindow::save()
     QStringList subjects;
     for (QLineEdit* box : 科目编辑框)
         subjects.append(box->text());
-    ClassBook classes(m_host.studentDb());
-    Prompt& prompt = m_host.services().prompt;
+    ClassBook classes(m_ws.studentDb);
+    Prompt& prompt = m_ws.services.prompt;
     if (选择框1->isChecked()) {
         if (classes.saveSubjectsToAll(subjects))
             prompt.show(u"当前的课程科目已保存到本校所有班级中！"_s);

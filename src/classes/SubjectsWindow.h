@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <array>
 
-class ClassesHost;
+struct Workspace;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -17,7 +19,10 @@ class SubjectsWindow : public QDialog
     Q_OBJECT
 
 public:
-    SubjectsWindow(ClassesHost& host, QWidget* parent);
+    SubjectsWindow(Workspace& ws, QWidget* parent);
+
+    // Called on closing over the score sheet page, which takes the focus back.
+    std::function<void()> focusGradeGrid;
 
     // Loads the classes; without any it says so and the window is not to be shown. Also refreshes
     // the main window's hidden head-teacher list.
@@ -42,5 +47,5 @@ private:
     void save();
     QString heading() const;
 
-    ClassesHost& m_host;
+    Workspace& m_ws;
 };

@@ -1,5 +1,8 @@
 #include "students/StudentEditorWindow.h"
 
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
 #include "classes/HeadTeacherList.h"
 #include "platform/Clock.h"
@@ -90,9 +93,10 @@ QPushButton* linkButton(const QString& name, const QString& caption)
 
 } // namespace
 
-StudentEditorWindow::StudentEditorWindow(StudentsHost& host, Mode mode, QWidget* parent)
+StudentEditorWindow::StudentEditorWindow(Workspace& ws, StudentPages pages, Mode mode, QWidget* parent)
     : QDialog(parent)
-    , m_host(host)
+    , m_ws(ws)
+    , m_pages(std::move(pages))
     , m_mode(mode)
 {
     setObjectName(u"StudentEditorWindow"_s);
@@ -120,16 +124,16 @@ void StudentEditorWindow::limitLengths()
         edit->setMaxLength(width);
 }
 
-void StudentEditorWindow::openAdd(StudentsHost& host, QWidget* parent)
+void StudentEditorWindow::openAdd(Workspace& ws, const StudentPages& pages)
 {
-    StudentEditorWindow editor(host, Mode::Add, parent);
+    StudentEditorWindow editor(ws, pages, Mode::Add, ws.shell.ownerWindow());
     if (editor.start())
         editor.exec();
 }
 
-StudentEditorWindow* StudentEditorWindow::openModify(StudentsHost& host, QWidget* parent)
+StudentEditorWindow* StudentEditorWindow::openModify(Workspace& ws, const StudentPages& pages)
 {
-    auto* editor = new StudentEditorWindow(host, Mode::Modify, parent);
+    auto* editor = new StudentEditorWindow(ws, pages, Mode::Modify, ws.shell.ownerWindow());
     editor->setAttribute(Qt::WA_DeleteOnClose);
     if (!editor->start()) {
         editor->deleteLater();
@@ -163,7 +167,7 @@ void StudentEditorWindow::buildControls()
     民族组合框 = comboWith(u"民族组合框"_s, StudentEntryLists::nationalities());
     民族组合框->setEditText(u"汉族"_s);
     for (QDateEdit** box : {&出生日期框, &入学日期框}) {
-        *box = new QDateEdit(m_host.services().clock.today());
+        *box = new QDateEdit(m_ws.services.clock.today());
         (*box)->setDisplayFormat(u"yyyy年M月d日"_s);
         (*box)->setCalendarPopup(true);
     }
@@ -378,25 +382,26 @@ QString StudentEditorWindow::statusPanel(int panel) const
 
 bool StudentEditorWindow::start()
 {
-    m_status[1]->setText(m_host.adminName());
+    m_status[1]->setText(m_ws.state.session().userName);
     bool anyClass = false;
     {
         // Quiet: the names are loaded below, once the picked pupil's class is selected.
         const QSignalBlocker quiet(学生班级组合框);
-        anyClass = ClassSelector::load(*学生班级组合框, m_host.headTeacherList(), m_host.studentDb());
+        anyClass = ClassSelector::load(*学生班级组合框, m_ws.state.headTeachers(), m_ws.studentDb);
     }
     if (!anyClass) {
-        m_host.services().prompt.show(u"目前没有班级数据！请先进行校务设置！"_s);
-        m_host.runCommand(u"校务设置"_s);
+        m_ws.services.prompt.show(u"目前没有班级数据！请先进行校务设置！"_s);
+        m_ws.shell.runCommand(u"校务设置"_s);
         return false;
     }
-    const std::optional<StudentPick> pick = m_mode == Mode::Modify ? m_host.pickedPupil() : std::nullopt;
+    const std::optional<StudentPick> pick
+        = m_mode == Mode::Modify && m_pages.pickedPupil ? m_pages.pickedPupil() : std::nullopt;
     if (pick) {
         const int index = 学生班级组合框->findText(pick->className);
         if (index > 0) {
             const QSignalBlocker blocker(学生班级组合框);
             学生班级组合框->setCurrentIndex(index);
-            m_host.headTeacherList().setCurrentIndex(index);
+            m_ws.state.headTeachers().setCurrentIndex(index);
         }
     }
     loadNames();
@@ -441,11 +446,11 @@ bool StudentEditorWindow::start()
         所在班级->setText(klass); // before the first-number hint, which is shown over the window
         show();
         const StudentRecords::NumberOffer offer
-            = StudentRecords::offerFor(StudentRecords(m_host.studentDb()).counter().value_or(0));
+            = StudentRecords::offerFor(StudentRecords(m_ws.studentDb).counter().value_or(0));
         if (offer.typedFreely) {
             setNumberLocked(false);
             学号编辑框->setText(u"1"_s);
-            m_host.services().prompt.show(
+            m_ws.services.prompt.show(
                 u"为保证学号的连续性与唯一性，第一次添加学生资料可以任意输入学号，保存资料后学号栏将会按"_s
                 u"第一次的学号自动递增，而且不能再编辑或修改！"_s,
                 u"提示"_s, Prompt::Icon::Warning);
@@ -473,9 +478,9 @@ void StudentEditorWindow::loadNames()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_male = 0;
     m_female = 0;
-    const auto list = StudentRecords(m_host.studentDb()).classNames(学生班级组合框->currentText());
+    const auto list = StudentRecords(m_ws.studentDb).classNames(学生班级组合框->currentText());
     if (!list) {
-        m_host.services().prompt.show(u"载入学生姓名数据失败！"_s);
+        m_ws.services.prompt.show(u"载入学生姓名数据失败！"_s);
     } else {
         const QSignalBlocker blocker(学生姓名列表框);
         学生姓名列表框->clear();
@@ -507,16 +512,16 @@ void StudentEditorWindow::loadSelectedPupil()
         const QString text = u"目前"_s + klass + u"没有学生资料！请选择其他班级修改资料！"_s;
         窗口标题标签->setText(text);
         emptyFields();
-        m_host.services().prompt.show(text);
+        m_ws.services.prompt.show(text);
         return;
     }
-    const auto pupil = StudentRecords(m_host.studentDb())
-                           .record(StudentViewKind::Enrolled, item->data(PupilNumberRole).toLongLong());
+    const auto pupil
+        = StudentRecords(m_ws.studentDb).record(StudentViewKind::Enrolled, item->data(PupilNumberRole).toLongLong());
     if (!pupil) {
         // The fields must not keep the previous pupil's record under this pupil's name.
         m_loadedNumber.reset();
         emptyFields();
-        m_host.services().prompt.show(u"载入学生资料数据失败！"_s);
+        m_ws.services.prompt.show(u"载入学生资料数据失败！"_s);
         return;
     }
     m_loadedNumber = pupil->学号;
@@ -627,7 +632,7 @@ void StudentEditorWindow::save()
 
 void StudentEditorWindow::saveNew()
 {
-    Prompt& prompt = m_host.services().prompt;
+    Prompt& prompt = m_ws.services.prompt;
     if (GbText::isBlank(学号编辑框->text())) {
         prompt.show(u"    请输入学生的学号！    "_s, u"提示"_s);
         学号编辑框->setFocus();
@@ -641,7 +646,7 @@ void StudentEditorWindow::saveNew()
     bool isNumber = false;
     学号编辑框->text().trimmed().toLongLong(&isNumber);
     const StudentRecord pupil = fromControls();
-    if (!isNumber || !StudentRecords(m_host.studentDb()).insert(pupil)) {
+    if (!isNumber || !StudentRecords(m_ws.studentDb).insert(pupil)) {
         prompt.show(u"保存数据失败！"_s);
         return;
     }
@@ -669,7 +674,7 @@ void StudentEditorWindow::saveNew()
 
 void StudentEditorWindow::saveChanges()
 {
-    Prompt& prompt = m_host.services().prompt;
+    Prompt& prompt = m_ws.services.prompt;
     QListWidgetItem* item = 学生姓名列表框->currentItem();
     if (学生姓名列表框->count() == 0 || !item) {
         prompt.show(u"目前"_s + 学生班级组合框->currentText() + u"没有学生资料！请选择其他班级修改资料！"_s);
@@ -687,7 +692,7 @@ void StudentEditorWindow::saveChanges()
     }
     StudentRecord pupil = fromControls();
     pupil.学号 = *m_loadedNumber;
-    if (!StudentRecords(m_host.studentDb()).update(pupil)) {
+    if (!StudentRecords(m_ws.studentDb).update(pupil)) {
         prompt.show(u"保存数据失败！"_s);
         return;
     }
@@ -707,7 +712,7 @@ void StudentEditorWindow::saveChanges()
 void StudentEditorWindow::numberEdited(const QString& text)
 {
     if (StudentRecords::numberStartsWithZero(text))
-        m_host.services().prompt.show(u"学号的第一位数字不能为 0 ！  "_s);
+        m_ws.services.prompt.show(u"学号的第一位数字不能为 0 ！  "_s);
 }
 
 bool StudentEditorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -746,7 +751,7 @@ void StudentEditorWindow::clearComment()
     if (box->toPlainText().isEmpty())
         return;
     const QString question = term ? u"您确定要清除本学期评价的内容吗？"_s : u"您确定要清除综合评价的内容吗？"_s;
-    if (m_host.services().prompt.show(question, u"询问"_s, Prompt::Icon::None, Prompt::Buttons::OkCancel)
+    if (m_ws.services.prompt.show(question, u"询问"_s, Prompt::Icon::None, Prompt::Buttons::OkCancel)
         == Prompt::Answer::Ok)
         box->clear();
 }
@@ -761,7 +766,7 @@ void StudentEditorWindow::limitTermComment()
     m_limiting = true;
     本学期评语编辑框->setReadOnly(true);
     本学期评语编辑框->setPlainText(TermCommentLimit::cut(*本学期评语编辑框, text));
-    m_host.services().prompt.show(u"本学期评价最多输入14行内容！"_s);
+    m_ws.services.prompt.show(u"本学期评价最多输入14行内容！"_s);
     本学期评语编辑框->moveCursor(QTextCursor::End);
     本学期评语编辑框->setReadOnly(false);
     m_limiting = false;
@@ -769,7 +774,7 @@ void StudentEditorWindow::limitTermComment()
 
 void StudentEditorWindow::choosePhoto()
 {
-    PlatformServices& s = m_host.services();
+    PlatformServices& s = m_ws.services;
     const auto path = s.fileChooser.openFile(
         u"选择学生照片"_s, u"图象文件(*.jpg *.bmp *.gif);;JPG文件(*.jpg);;BMP文件(*.bmp);;GIF文件(*.gif)"_s);
     if (!path)
@@ -791,7 +796,7 @@ void StudentEditorWindow::deletePhoto()
 {
     if (StudentPhoto::isNoPhoto(m_photo))
         return;
-    if (m_host.services().prompt.show(u"您确定要删除"_s + 姓名编辑框->text() + u"同学的照片吗？"_s, u"询问"_s,
+    if (m_ws.services.prompt.show(u"您确定要删除"_s + 姓名编辑框->text() + u"同学的照片吗？"_s, u"询问"_s,
             Prompt::Icon::Question, Prompt::Buttons::OkCancel)
         == Prompt::Answer::Ok)
         setPhoto({});
@@ -825,8 +830,11 @@ void StudentEditorWindow::closeAfterSaves()
     m_closed = true;
     // A list the editor has changed must not stay on screen looking current.
     const QString klass = 学生班级组合框->currentText();
+    const Page page = m_ws.shell.currentPage();
+    const auto shows = [&](Page p, const std::function<QString()>& classOnShow) {
+        return page == p && classOnShow && classOnShow() == klass;
+    };
     if (m_saved
-        && ((m_host.currentPage() == 1 && m_host.studentViewClass() == klass)
-            || (m_host.currentPage() == 3 && m_host.rosterClass() == klass)))
-        m_host.showHomePage();
+        && (shows(Page::StudentView, m_pages.studentViewClass) || shows(Page::EnrolledRoster, m_pages.rosterClass)))
+        m_ws.shell.showHomePage();
 }

@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "students/StudentPages.h"
 #include "students/StudentRecord.h"
-#include "students/StudentsHost.h"
 
 #include <QDialog>
+
+struct Workspace;
 
 class QComboBox;
 class QDateEdit;
@@ -26,12 +28,12 @@ class StudentEditorWindow : public QDialog
 public:
     enum class Mode { Add, Modify };
 
-    StudentEditorWindow(StudentsHost& host, Mode mode, QWidget* parent = nullptr);
+    StudentEditorWindow(Workspace& ws, StudentPages pages, Mode mode, QWidget* parent = nullptr);
 
     // The two commands' bodies after the rights check. Add runs modally and returns when the
     // editor is closed; modify shows the window and returns it (it deletes itself on close).
-    static void openAdd(StudentsHost& host, QWidget* parent);
-    static StudentEditorWindow* openModify(StudentsHost& host, QWidget* parent);
+    static void openAdd(Workspace& ws, const StudentPages& pages);
+    static StudentEditorWindow* openModify(Workspace& ws, const StudentPages& pages);
 
     // Loads the classes and fills the window for its mode. False (after the message, with the
     // school settings opened) when there is no class yet: the editor must not be shown.
@@ -116,7 +118,8 @@ private:
     void setPhoto(const QByteArray& bytes);
     void closeAfterSaves();
 
-    StudentsHost& m_host;
+    Workspace& m_ws;
+    StudentPages m_pages;
     Mode m_mode;
     StudentEditorFocus* m_focus = nullptr;
     QStackedWidget* m_comments = nullptr;

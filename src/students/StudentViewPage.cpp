@@ -1,5 +1,9 @@
 #include "students/StudentViewPage.h"
 
+#include "app/ListProgress.h"
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassSelector.h"
 #include "classes/HeadTeacherList.h"
@@ -88,9 +92,9 @@ QPushButton#变动标签 { color: #c0392b; border: none; text-decoration: underl
 
 } // namespace
 
-StudentViewPage::StudentViewPage(StudentsHost& host, QWidget* parent)
+StudentViewPage::StudentViewPage(Workspace& ws, QWidget* parent)
     : QWidget(parent)
-    , m_host(host)
+    , m_ws(ws)
 {
     setObjectName(u"查看页底座"_s);
     buildControls();
@@ -139,7 +143,7 @@ void StudentViewPage::buildControls()
     离校学生菜单 = new QMenu(this);
     离校学生菜单->setObjectName(u"离校学生菜单"_s);
     for (const QString& command : {u"删除学生"_s, u"离校学生复学"_s}) {
-        离校学生菜单->addAction(command, this, [this, command] { m_host.runCommand(command); });
+        离校学生菜单->addAction(command, this, [this, command] { m_ws.shell.runCommand(command); });
     }
 
     auto* namesColumn = new QVBoxLayout;
@@ -175,7 +179,10 @@ void StudentViewPage::buildControls()
     connect(查看班级名组合框, &QComboBox::currentIndexChanged, this, &StudentViewPage::selectorChanged);
     connect(查看学生列表框, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
     connect(查看学生列表框, &QWidget::customContextMenuRequested, this, &StudentViewPage::popUpMenu);
-    connect(变动标签, &QPushButton::clicked, this, [this] { m_host.openLeaveNote(m_leaveNote); });
+    connect(变动标签, &QPushButton::clicked, this, [this] {
+        if (showLeaveNote)
+            showLeaveNote(m_leaveNote);
+    });
 }
 
 QWidget* StudentViewPage::buildCard()
@@ -290,7 +297,7 @@ QWidget* StudentViewPage::buildMarks()
 
 StudentViewKind StudentViewPage::kind() const
 {
-    return StudentViewKinds::fromText(m_host.currentViewKind()).value_or(StudentViewKind::Enrolled);
+    return StudentViewKinds::fromText(m_ws.state.currentViewKind()).value_or(StudentViewKind::Enrolled);
 }
 
 QString StudentViewPage::selectorText() const
@@ -302,14 +309,14 @@ bool StudentViewPage::loadClassSelector()
 {
     // Quiet: every caller loads the captions and names itself once the view kind is set.
     const QSignalBlocker quiet(查看班级名组合框);
-    return ClassSelector::load(*查看班级名组合框, m_host.headTeacherList(), m_host.studentDb());
+    return ClassSelector::load(*查看班级名组合框, m_ws.state.headTeachers(), m_ws.studentDb);
 }
 
 void StudentViewPage::loadSubjectCaptions()
 {
-    const auto subjects = ClassBook(m_host.studentDb()).subjects(查看班级名组合框->currentText());
+    const auto subjects = ClassBook(m_ws.studentDb).subjects(查看班级名组合框->currentText());
     if (!subjects) {
-        m_host.services().prompt.show(u"    读取课程科目失败！   "_s, u"错误"_s, Prompt::Icon::Error);
+        m_ws.services.prompt.show(u"    读取课程科目失败！   "_s, u"错误"_s, Prompt::Icon::Error);
         return;
     }
     for (int i = 1; i <= 10; ++i)
@@ -329,23 +336,22 @@ void StudentViewPage::loadNames()
     const StudentViewKind k = kind();
     m_male = 0;
     m_female = 0;
-    m_host.startProgress();
     {
+        ListProgress progress(m_ws.shell.progressBar());
         const QSignalBlocker blocker(查看学生列表框);
         查看学生列表框->clear();
-        if (const auto list = StudentRecords(m_host.studentDb()).names(k, 查看班级名组合框->currentText())) {
+        if (const auto list = StudentRecords(m_ws.studentDb).names(k, 查看班级名组合框->currentText())) {
             const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
             for (const auto& pupil : list->names) {
                 auto* item = new QListWidgetItem(icon, pupil.姓名, 查看学生列表框);
                 item->setData(PupilNumberRole, pupil.学号);
-                m_host.advanceProgress();
+                progress.step();
             }
             m_male = list->male;
             m_female = list->female;
         }
     }
-    m_host.endProgress();
-    m_host.setStatusState(stateText(k));
+    m_ws.state.setStatusState(stateText(k));
     查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
     QApplication::restoreOverrideCursor();
 }
@@ -387,7 +393,7 @@ void StudentViewPage::setPhoto(const QByteArray& bytes)
 void StudentViewPage::showSelected()
 {
     const StudentViewKind k = kind();
-    const QString school = m_host.schoolName();
+    const QString school = m_ws.state.schoolName();
     const QString selector = 查看班级名组合框->currentText();
     if (查看学生列表框->count() == 0) {
         clearRecord();
@@ -397,7 +403,7 @@ void StudentViewPage::showSelected()
     const QListWidgetItem* item = 查看学生列表框->currentItem();
     if (!item)
         return;
-    const auto pupil = StudentRecords(m_host.studentDb()).record(k, item->data(PupilNumberRole).toLongLong());
+    const auto pupil = StudentRecords(m_ws.studentDb).record(k, item->data(PupilNumberRole).toLongLong());
     if (!pupil) {
         clearRecord();
         return;
@@ -434,8 +440,8 @@ void StudentViewPage::showSelected()
     if (k == StudentViewKind::Enrolled) {
         班主任标签->setText(u"本班班主任："_s);
         // The editor loads the same classes into the shared list and may leave another one current.
-        m_host.headTeacherList().setCurrentIndex(查看班级名组合框->currentIndex());
-        班主任->setText(m_host.headTeacherList().currentText());
+        m_ws.state.headTeachers().setCurrentIndex(查看班级名组合框->currentIndex());
+        班主任->setText(m_ws.state.headTeachers().currentText());
     } else {
         班主任标签->setText(u"个人详细资料"_s);
         班主任->clear();
@@ -464,7 +470,7 @@ void StudentViewPage::selectRow(int row)
 
 void StudentViewPage::selectorChanged(int index)
 {
-    m_host.headTeacherList().setCurrentIndex(index);
+    m_ws.state.headTeachers().setCurrentIndex(index);
     if (kind() == StudentViewKind::Enrolled)
         loadSubjectCaptions();
     else
@@ -476,19 +482,19 @@ void StudentViewPage::selectorChanged(int index)
 
 void StudentViewPage::enterPage(const QString& hint)
 {
-    m_host.setStatusHint(hint);
-    m_host.showStudentPage();
+    m_ws.state.setStatusHint(hint);
+    m_ws.shell.openPage(Page::StudentView);
 }
 
 void StudentViewPage::showEnrolled()
 {
     if (!loadClassSelector()) {
-        m_host.services().prompt.show(u"目前没有班级数据，请先进行校务设置!"_s, u"提示"_s);
-        m_host.runCommand(u"校务设置"_s);
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行校务设置!"_s, u"提示"_s);
+        m_ws.shell.runCommand(u"校务设置"_s);
         return;
     }
     loadSubjectCaptions();
-    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
     loadNames();
     selectRow(0);
     enterPage(enrolledHint());
@@ -496,11 +502,11 @@ void StudentViewPage::showEnrolled()
 
 void StudentViewPage::showGraduates()
 {
-    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Graduate));
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Graduate));
     {
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->clear();
-        查看班级名组合框->addItems(StudentRecords(m_host.studentDb()).graduationDatesNewestFirst());
+        查看班级名组合框->addItems(StudentRecords(m_ws.studentDb).graduationDatesNewestFirst());
         if (查看班级名组合框->count() > 0)
             查看班级名组合框->setCurrentIndex(0);
     }
@@ -509,7 +515,7 @@ void StudentViewPage::showGraduates()
         查看页标题标签->setText(u"本校目前没有毕业学生数据"_s);
         查看学生统计标签->clear();
         查看学生列表框->clear();
-        m_host.services().prompt.show(u"目前没有毕业学生数据！"_s);
+        m_ws.services.prompt.show(u"目前没有毕业学生数据！"_s);
         return;
     }
     setGenericCaptions();
@@ -517,7 +523,7 @@ void StudentViewPage::showGraduates()
     selectRow(0);
     enterPage(graduateHint());
     if (查看学生列表框->count() == 0) {
-        m_host.services().prompt.show(
+        m_ws.services.prompt.show(
             u"没有"_s + StudentCardTexts::graduationYear(查看班级名组合框->currentText()) + u"毕业的学生数据！"_s);
     }
 }
@@ -530,12 +536,12 @@ void StudentViewPage::showLeavers()
         查看班级名组合框->addItem(u"离校学生资料"_s);
         查看班级名组合框->setCurrentIndex(0);
     }
-    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Leaver));
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Leaver));
     loadNames();
     if (查看学生列表框->count() == 0) {
         clearRecord();
         查看页标题标签->setText(u"本校目前没有因转学、退学等原因离校的学生资料"_s);
-        m_host.services().prompt.show(u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
+        m_ws.services.prompt.show(u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
         return;
     }
     setGenericCaptions();
@@ -570,17 +576,17 @@ void StudentViewPage::lastRecord()
 void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
 {
     if (!loadClassSelector()) {
-        m_host.services().prompt.show(u"目前没有班级数据，请先进行系统设置!"_s, u"提示"_s);
-        m_host.runCommand(u"校务设置"_s);
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行系统设置!"_s, u"提示"_s);
+        m_ws.shell.runCommand(u"校务设置"_s);
         return;
     }
-    m_host.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Enrolled));
     const int index = qMax(0, 查看班级名组合框->findText(className));
     {
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->setCurrentIndex(index);
     }
-    m_host.headTeacherList().setCurrentIndex(index);
+    m_ws.state.headTeachers().setCurrentIndex(index);
     loadSubjectCaptions();
     loadNames();
     int row = 0;
@@ -599,14 +605,14 @@ void StudentViewPage::openOnArchived(const QString& viewKind, const QString& nam
     const auto k = StudentViewKinds::fromText(viewKind);
     if (!k || *k == StudentViewKind::Enrolled)
         return;
-    m_host.setCurrentViewKind(viewKind);
+    m_ws.state.setCurrentViewKind(viewKind);
     {
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->clear();
         if (*k == StudentViewKind::Leaver) {
             查看班级名组合框->addItem(u"离校学生资料"_s);
         } else {
-            查看班级名组合框->addItems(StudentRecords(m_host.studentDb()).graduationDates());
+            查看班级名组合框->addItems(StudentRecords(m_ws.studentDb).graduationDates());
         }
         查看班级名组合框->setCurrentIndex(qMax(0, 查看班级名组合框->findText(graduationDate)));
     }
@@ -614,7 +620,7 @@ void StudentViewPage::openOnArchived(const QString& viewKind, const QString& nam
     loadNames();
     const auto found = 查看学生列表框->findItems(name, Qt::MatchExactly);
     selectRow(found.isEmpty() ? 0 : 查看学生列表框->row(found.first()));
-    m_host.setStatusState(stateText(*k));
+    m_ws.state.setStatusState(stateText(*k));
     enterPage(*k == StudentViewKind::Leaver ? enrolledHint() : graduateHint());
 }
 
@@ -630,7 +636,7 @@ void StudentViewPage::popUpMenu(const QPoint& at)
 {
     const QPoint global = 查看学生列表框->viewport()->mapToGlobal(at);
     if (kind() == StudentViewKind::Enrolled) {
-        if (QMenu* menu = m_host.studentAffairsMenu())
+        if (QMenu* menu = m_ws.shell.menu(u"班务管理"))
             menu->popup(global);
     } else {
         离校学生菜单->popup(global);
@@ -640,7 +646,8 @@ void StudentViewPage::popUpMenu(const QPoint& at)
 bool StudentViewPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == 学生照片框 && event->type() == QEvent::MouseButtonDblClick && !m_photo.isEmpty()) {
-        m_host.openPhotoZoom(m_photo);
+        if (zoomPhoto)
+            zoomPhoto(m_photo);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "students/StudentPick.h"
 #include "students/StudentViewKind.h"
-#include "students/StudentsHost.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
+struct Workspace;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -22,7 +24,7 @@ class StudentViewPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit StudentViewPage(StudentsHost& host, QWidget* parent = nullptr);
+    explicit StudentViewPage(Workspace& ws, QWidget* parent = nullptr);
 
     // The bodies of 查看学生资料, 毕业学生资料 and 转退学生资料, after the rights check.
     void showEnrolled();
@@ -40,7 +42,11 @@ public:
     void openOnEnrolled(const QString& className, qint64 number);
     void openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate = {});
 
-    // Fills 查看班级名组合框 and the host's head-teacher list; false when there is no class.
+    // The photo zoom and the leave note; Features opens their windows, tests record the calls.
+    std::function<void(const QByteArray& photo)> zoomPhoto;
+    std::function<void(const QString& note)> showLeaveNote;
+
+    // Fills 查看班级名组合框 and the shared head-teacher list; false when there is no class.
     bool loadClassSelector();
     void loadSubjectCaptions();
     void setGenericCaptions();
@@ -107,7 +113,7 @@ private:
     void setPhoto(const QByteArray& bytes);
     void enterPage(const QString& hint);
 
-    StudentsHost& m_host;
+    Workspace& m_ws;
     QByteArray m_photo;
     QString m_termComment;
     QString m_leaveNote;

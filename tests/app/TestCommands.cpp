@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(box.text, u"  抱歉！您没有当前的操作权限！  "_s);
         QCOMPARE(box.title, u"信息："_s);
         QCOMPARE(box.icon, Prompt::Icon::None);
-        QCOMPARE(w.currentPage(), 0);
+        QCOMPARE(w.currentPage(), Page::Home);
 
         // Allowed: the handler runs and nothing is shown.
         f.prompt.clear();
@@ -174,7 +174,7 @@ private Q_SLOTS:
             w.commands().setHandler(name, [&w, &opened, name] {
                 w.enablePageCommands();
                 w.commands().action(name)->setChecked(true);
-                w.showPage(MainWindow::WageSheetPage);
+                w.showPage(Page::WageSheet);
                 opened.append(name);
             });
         }

@@ -4,7 +4,6 @@
 #include "app/CommandRegistry.h"
 #include "app/Features.h"
 #include "app/HomePage.h"
-#include "app/MainClassesHost.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/StudentPageView.h"
@@ -16,7 +15,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -89,7 +90,7 @@ private Q_SLOTS:
         main.setSession({u"校长"_s, RightsString::super()});
         QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
         QVERIFY(main.runCommand(u"查看学生资料"));
-        QCOMPARE(main.currentPage(), int(MainWindow::StudentViewPage));
+        QCOMPARE(main.currentPage(), Page::StudentView);
         QListWidget* names = startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
         QVERIFY(names);
         QCOMPARE(names->count(), 2);
@@ -120,11 +121,17 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"(请设置学校名称)校务管理系统"_s);
-        MainClassesHost host(main, startup.features()->settings());
-        QVERIFY(host.setSchoolName(u"育才小学"_s));
+        // The settings window as 校务设置 opens it, on the workspace Features hands out.
+        SchoolSettingsWindow window(startup.features()->workspace(), &main);
+        auto* name = window.findChild<QLineEdit*>(u"学校名编辑框"_s);
+        auto* rename = window.findChild<QPushButton*>(u"添加学校按钮"_s);
+        name->setText(u"育才小学"_s);
+        rename->click();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"育才小学校务管理系统"_s);
+        QCOMPARE(main.findChild<QLabel*>(u"学校名称标签"_s)->text(), u"育才小学"_s);
         QCOMPARE(AppSettings(f.paths.settingsFile(), f.fileOps).schoolName(), u"育才小学"_s);
-        QVERIFY(host.setSchoolName(QString()));
+        name->clear();
+        rename->click();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"校务管理系统"_s);
     }
 };

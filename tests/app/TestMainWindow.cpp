@@ -56,7 +56,7 @@ private Q_SLOTS:
     {
         AppFixture f;
         MainWindow w(f.services, f.paths);
-        QCOMPARE(w.currentPage(), 0);
+        QCOMPARE(w.currentPage(), Page::Home);
         auto* pages = w.findChild<QTabWidget*>(u"选择夹1"_s);
         QCOMPARE(pages->count(), 9);
         for (const char16_t* name :
@@ -68,10 +68,10 @@ private Q_SLOTS:
         QVERIFY(w.findChild<QLabel*>(u"权限标签"_s)->isHidden());
         QCOMPARE(w.findChild<QLabel*>(u"学校名称标签"_s)->text(), u"学校"_s);
         // Every page below the home page has its frame and title ready for a feature.
-        QCOMPARE(w.page(3)->titleLabel()->objectName(), u"在校生列表标题标签"_s);
-        QCOMPARE(w.page(1)->base()->objectName(), u"查看页底座"_s);
-        QVERIFY(!w.page(5)->barFrame());
-        QCOMPARE(w.page(7)->barFrame()->objectName(), u"工资表外形框2"_s);
+        QCOMPARE(w.page(Page::EnrolledRoster)->titleLabel()->objectName(), u"在校生列表标题标签"_s);
+        QCOMPARE(w.page(Page::StudentView)->base()->objectName(), u"查看页底座"_s);
+        QVERIFY(!w.page(Page::TeacherView)->barFrame());
+        QCOMPARE(w.page(Page::WageSheet)->barFrame()->objectName(), u"工资表外形框2"_s);
         QVERIFY(w.findChild<QPushButton*>(u"退出图形按钮"_s));
     }
 
@@ -92,21 +92,21 @@ private Q_SLOTS:
         MainWindow w(f.services, f.paths);
         w.setSession({u"校长"_s, RightsString::super()});
         w.commands().action(u"工资表三")->setChecked(true);
-        w.openPage(MainWindow::EnrolledRosterPage);
-        QCOMPARE(w.currentPage(), 3);
+        w.openPage(Page::EnrolledRoster);
+        QCOMPARE(w.currentPage(), Page::EnrolledRoster);
         for (const char16_t* name : {u"打印", u"打印预览", u"到首记录", u"到尾记录", u"返回主界面"})
             QVERIFY(w.commands().action(QStringView(name))->isEnabled());
         QVERIFY(!w.commands().action(u"工资表三")->isChecked());
 
         // A page that switched navigation off keeps it off when another page opens.
         w.commands().action(u"到首记录")->setEnabled(false);
-        w.openPage(MainWindow::TeacherRosterPage);
+        w.openPage(Page::TeacherRoster);
         QVERIFY(!w.commands().action(u"到首记录")->isEnabled());
 
         QSignalSpy home(&w, &MainWindow::homePageShown);
-        w.setStatusState(u"    当前状态：查看在校学生资料"_s);
+        w.state().setStatusState(u"    当前状态：查看在校学生资料"_s);
         QVERIFY(w.runCommand(u"返回主界面"));
-        QCOMPARE(w.currentPage(), 0);
+        QCOMPARE(w.currentPage(), Page::Home);
         QCOMPARE(home.size(), 1);
         QCOMPARE(w.statusPanel(2), u"    当前状态：请选择操作"_s);
         QVERIFY(!w.commands().action(u"打印")->isEnabled());
@@ -118,8 +118,8 @@ private Q_SLOTS:
         AppFixture f;
         MainWindow w(f.services, f.paths);
         auto* roster = new RosterView;
-        w.page(MainWindow::EnrolledRosterPage)->setView(roster);
-        w.openPage(MainWindow::EnrolledRosterPage);
+        w.page(Page::EnrolledRoster)->setView(roster);
+        w.openPage(Page::EnrolledRoster);
 
         w.runCommand(u"到首记录");
         QCOMPARE(roster->list->currentRow(), 0);
@@ -156,7 +156,7 @@ private Q_SLOTS:
         f.screen.fixed = QSize(1024, 768);
         MainWindow w(f.services, f.paths);
         auto* roster = new RosterView;
-        w.page(MainWindow::LeaverRosterPage)->setView(roster);
+        w.page(Page::LeaverRoster)->setView(roster);
         w.show();
         w.resize(700, 500);
         QTRY_COMPARE(w.size(), QSize(800, 600));
@@ -245,24 +245,25 @@ private Q_SLOTS:
         AppFixture f;
         MainWindow w(f.services, f.paths);
         QPointer<QWidget> first = new RosterView;
-        w.page(2)->setView(first);
-        QVERIFY(w.page(2)->pageView());
+        w.page(Page::LeaverRoster)->setView(first);
+        QVERIFY(w.page(Page::LeaverRoster)->pageView());
         auto* plain = new QWidget;
-        w.page(2)->setView(plain);
+        w.page(Page::LeaverRoster)->setView(plain);
         QVERIFY(!first);
-        QCOMPARE(w.page(2)->view(), plain);
-        QVERIFY(!w.page(2)->pageView());
-        QVERIFY(w.page(2)->base()->isAncestorOf(plain));
+        QCOMPARE(w.page(Page::LeaverRoster)->view(), plain);
+        QVERIFY(!w.page(Page::LeaverRoster)->pageView());
+        QVERIFY(w.page(Page::LeaverRoster)->base()->isAncestorOf(plain));
     }
 
     void schoolNameOnTheHomePage()
     {
         AppFixture f;
         MainWindow w(f.services, f.paths);
-        w.setSchoolName(u"实验中学"_s);
+        w.showStoredSchoolName(u"实验中学"_s);
         QCOMPARE(w.homePage()->首页校名标签->text(), u"实验中学校务管理系统"_s);
-        QCOMPARE(w.schoolName(), u"实验中学"_s);
-        w.setSchoolName(QString());
+        QCOMPARE(w.state().schoolName(), u"实验中学"_s);
+        QCOMPARE(w.findChild<QLabel*>(u"学校名称标签"_s)->text(), u"实验中学"_s);
+        w.showStoredSchoolName(QString());
         QCOMPARE(w.homePage()->首页校名标签->text(), u"(请设置学校名称)校务管理系统"_s);
     }
 };

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QVERIFY(w->studentDb().isOpen());
         QVERIFY(w->teacherDb().isOpen());
         QVERIFY(!w->adminDb().isOpen());
-        QCOMPARE(w->currentPage(), 0);
+        QCOMPARE(w->currentPage(), Page::Home);
         QVERIFY(f.prompt.boxes().isEmpty());
         // The window covers the screen, ready for its maximised showing.
         QCOMPARE(w->geometry().topLeft(), QPoint(0, 0));
@@ -72,7 +72,7 @@ private Q_SLOTS:
         AppSettings(f.paths.settingsFile()).setValue(u"School"_s, u"Name"_s, u"育才小学"_s);
         Startup startup(f.services, f.paths);
         QVERIFY(startup.start());
-        QCOMPARE(startup.mainWindow()->schoolName(), u"育才小学"_s);
+        QCOMPARE(startup.mainWindow()->state().schoolName(), u"育才小学"_s);
         QCOMPARE(startup.mainWindow()->homePage()->首页校名标签->text(), u"育才小学校务管理系统"_s);
     }
 
@@ -204,7 +204,7 @@ private Q_SLOTS:
         QTest::mouseClick(login->登录钮, Qt::LeftButton);
         QTRY_VERIFY(!watched);
         QVERIFY(w->isVisible());
-        QCOMPARE(w->currentPage(), 0);
+        QCOMPARE(w->currentPage(), Page::Home);
         QCOMPARE(w->statusPanel(1), u"内部管理员"_s);
         QCOMPARE(w->session().rights.text(), u"1111"_s);
         QVERIFY(w->commands().action(u"管理员设置")->isVisible());
@@ -224,7 +224,7 @@ private Q_SLOTS:
         w->showAfterLogin();
         QTRY_VERIFY(!splash);
         QVERIFY(w->isVisible());
-        QCOMPARE(w->currentPage(), 0);
+        QCOMPARE(w->currentPage(), Page::Home);
         QCOMPARE(w->statusPanel(1), u"内部管理员"_s);
     }
 };

@@ -1,4 +1,4 @@
-#include "FakeClassesHost.h"
+#include "ClassesBench.h"
 #include "GuiHelpers.h"
 
 #include "classes/ClassBook.h"
@@ -28,7 +28,7 @@ class TestSchoolSettingsWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeClassesHost> m_host;
+    std::unique_ptr<ClassesBench> m_host;
     std::unique_ptr<SchoolSettingsWindow> m_window;
 
     template<typename T>
@@ -49,7 +49,8 @@ private:
 
     void openWindow()
     {
-        m_window = std::make_unique<SchoolSettingsWindow>(*m_host, nullptr);
+        m_window = std::make_unique<SchoolSettingsWindow>(m_host->ws, nullptr);
+        m_window->focusGradeGrid = m_host->focusGradeGrid;
         m_window->show();
     }
 
@@ -98,7 +99,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_host = std::make_unique<FakeClassesHost>(); }
+    void init() { m_host = std::make_unique<ClassesBench>(); }
 
     void cleanup()
     {
@@ -148,7 +149,7 @@ private Q_SLOTS:
     void addingAStandardClassAndItsDuplicate()
     {
         addClasses({u"1年级1班"_s});
-        m_host->page = ClassesHost::StudentViewPage;
+        m_host->shell.page = Page::StudentView;
         openWindow();
 
         typeStandardClass(9, u"10班"_s, u"王老师"_s);
@@ -169,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(list()->topLevelItemCount(), 2);
 
         m_window->close();
-        QCOMPARE(m_host->homePageShown, 1);
+        QCOMPARE(m_host->shell.homePageCalls, 1);
     }
 
     void changeFlagOnlyUnderPagesThatShowClasses_data()
@@ -191,15 +192,15 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(bool, flagged);
         addClasses({u"1年级1班"_s});
-        m_host->page = page;
+        m_host->shell.page = static_cast<Page>(page);
 
         openWindow();
         click(u"删除班级按钮"_s);
         QCOMPARE(m_window->changeFlag(), flagged);
         click(u"退出设置按钮"_s);
-        QCOMPARE(m_host->homePageShown, flagged ? 1 : 0);
+        QCOMPARE(m_host->shell.homePageCalls, flagged ? 1 : 0);
 
-        m_host->page = page;
+        m_host->shell.page = static_cast<Page>(page);
         openWindow();
         typeStandardClass(0, u"2班"_s, u"甲"_s);
         click(u"添加班级按钮"_s);
@@ -370,23 +371,25 @@ private Q_SLOTS:
         auto* edit = control<QLineEdit>(u"学校名编辑框"_s);
         edit->clear();
         click(u"添加学校按钮"_s);
-        QCOMPARE(m_host->storedName, std::optional<QString>(QString()));
+        QCOMPARE(m_host->bench.settings.schoolName(), QString());
+        QCOMPARE(m_host->state.schoolName(), QString());
         QCOMPARE(control<QLabel>(u"学校名标签"_s)->text(), QString());
-        QCOMPARE(m_host->首页校名标签, u"校务管理系统"_s);
 
         commitText(edit, u"北京市海淀区第一实验小学校本部"_s);
         QCOMPARE(edit->text(), u"北京市海淀区第一实验小学"_s); // 24 bytes
         click(u"添加学校按钮"_s);
-        QCOMPARE(m_host->学校名称标签, u"北京市海淀区第一实验小学"_s);
-        QCOMPARE(m_host->首页校名标签, u"北京市海淀区第一实验小学校务管理系统"_s);
+        QCOMPARE(m_host->state.schoolName(), u"北京市海淀区第一实验小学"_s);
+        QCOMPARE(m_host->bench.settings.schoolName(), u"北京市海淀区第一实验小学"_s);
         QCOMPARE(control<QLabel>(u"学校名标签"_s)->text(), u"北京市海淀区第一实验小学"_s);
 
-        m_host->settingsWritable = false;
+        m_host->bench.desk.fileOps.failWrites = true;
+        m_host->bench.desk.fileOps.failRenames = true;
         edit->setText(u"别的学校"_s);
         click(u"添加学校按钮"_s);
         QCOMPARE(m_host->prompt.lastText(), u"保存学校名称失败！"_s);
         QCOMPARE(control<QLabel>(u"学校名标签"_s)->text(), u"北京市海淀区第一实验小学"_s);
         QVERIFY(m_host->prompt.boxes().size() == 1);
+        QCOMPARE(m_host->state.schoolName(), u"北京市海淀区第一实验小学"_s);
     }
 
     void classNamesKeepTheirByteLimits()
@@ -409,7 +412,7 @@ private Q_SLOTS:
 
     void subjectsFromTheSettingsWindow()
     {
-        m_host->page = ClassesHost::EnrolledRosterPage;
+        m_host->shell.page = Page::EnrolledRoster;
         openWindow();
         click(u"课程设置按钮"_s);
         QCOMPARE(m_host->prompt.lastText(), u"目前没有班级数据，请先进行系统设置!"_s);
@@ -417,7 +420,7 @@ private Q_SLOTS:
         QVERIFY(!m_window->changeFlag()); // the roster does not show subjects
 
         addClasses({u"1年级1班"_s});
-        m_host->page = ClassesHost::GradeSheetPage;
+        m_host->shell.page = Page::ScoreSheet;
         bool opened = false;
         whenModal([&](QWidget* window) {
             opened = qobject_cast<SubjectsWindow*>(window) != nullptr;
@@ -427,7 +430,7 @@ private Q_SLOTS:
         QVERIFY(opened);
         QVERIFY(m_window->changeFlag());
         QCOMPARE(m_host->gradeGridFocused, 1);
-        QCOMPARE(m_host->班主任组合框.items(), QStringList({u"1老师"_s}));
+        QCOMPARE(m_host->state.headTeachers().items(), QStringList({u"1老师"_s}));
     }
 
     // Not a test: XIAOWU_SCREENSHOT=<png> renders the window with a few classes for the docs.
@@ -451,7 +454,7 @@ private Q_SLOTS:
         ClassBook(m_host->db)
             .saveSubjectsToAll(
                 {u"语文"_s, u"数学"_s, u"英语"_s, u"科学"_s, u"音乐"_s, u"美术"_s, u"体育"_s, u"品德"_s, {}, {}});
-        SubjectsWindow subjects(*m_host, m_window.get());
+        SubjectsWindow subjects(m_host->ws, m_window.get());
         QVERIFY(subjects.load());
         subjects.show();
         QVERIFY(QTest::qWaitForWindowExposed(&subjects));

@@ -1,4 +1,4 @@
-#include "FakeClassesHost.h"
+#include "ClassesBench.h"
 #include "GuiHelpers.h"
 
 #include "classes/ClassBook.h"
@@ -24,7 +24,7 @@ class TestSubjectsWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeClassesHost> m_host;
+    std::unique_ptr<ClassesBench> m_host;
     std::unique_ptr<SubjectsWindow> m_window;
 
     template<typename T>
@@ -62,7 +62,8 @@ private:
 
     bool openWindow()
     {
-        m_window = std::make_unique<SubjectsWindow>(*m_host, nullptr);
+        m_window = std::make_unique<SubjectsWindow>(m_host->ws, nullptr);
+        m_window->focusGradeGrid = m_host->focusGradeGrid;
         const bool loaded = m_window->load();
         if (loaded)
             m_window->show();
@@ -70,7 +71,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_host = std::make_unique<FakeClassesHost>(); }
+    void init() { m_host = std::make_unique<ClassesBench>(); }
 
     void cleanup()
     {
@@ -88,15 +89,15 @@ private Q_SLOTS:
     void opensOnTheFirstClass()
     {
         addClasses();
-        m_host->班主任组合框.setItems({u"旧"_s, u"旧"_s, u"旧"_s});
+        m_host->state.headTeachers().setItems({u"旧"_s, u"旧"_s, u"旧"_s});
         QVERIFY(openWindow());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 
         QCOMPARE(m_window->windowTitle(), u"设置修改本校的课程科目"_s);
         QCOMPARE(classBox()->count(), 2);
         QCOMPARE(classBox()->currentText(), u"1年级1班"_s);
-        QCOMPARE(m_host->班主任组合框.items(), QStringList({u"甲"_s, u"乙"_s}));
-        QCOMPARE(m_host->班主任组合框.currentIndex(), 0);
+        QCOMPARE(m_host->state.headTeachers().items(), QStringList({u"甲"_s, u"乙"_s}));
+        QCOMPARE(m_host->state.headTeachers().currentIndex(), 0);
         QCOMPARE(heading(), u"设置修改1年级1班的课程科目"_s);
         QCOMPARE(boxTexts(), subjects(u"一"_s));
         QVERIFY(!control<QCheckBox>(u"选择框1"_s)->isChecked());
@@ -185,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_host->gradeGridFocused, 0);
 
-        m_host->page = ClassesHost::GradeSheetPage;
+        m_host->shell.page = Page::ScoreSheet;
         QVERIFY(openWindow());
         m_window->close();
         QCOMPARE(m_host->gradeGridFocused, 1);

@@ -1,6 +1,6 @@
 // Pictures of the student windows for the documentation; runs only when XIAOWU_SCREENSHOTS names
 // the directory to write them to (for example under xvfb-run).
-#include "FakeStudentsHost.h"
+#include "StudentsBench.h"
 
 #include "students/StudentEditorWindow.h"
 #include "students/StudentViewPage.h"
@@ -46,10 +46,10 @@ QByteArray portrait(QColor shirt)
     return bytes;
 }
 
-void fill(FakeStudentsHost& host)
+void fill(StudentsBench& host)
 {
     StudentsFixture& d = host.data;
-    host.school = u"阳光实验小学"_s;
+    host.state.setSchoolName(u"阳光实验小学"_s);
     d.addClass(u"4年级2班"_s, u"刘红梅"_s,
         {u"语文"_s, u"数学"_s, u"英语"_s, u"科学"_s, u"品德"_s, u"音乐"_s, u"美术"_s, u"体育"_s, u"信息"_s, u"综合"_s});
     d.addClass(u"4年级3班"_s, u"陈国强"_s);
@@ -126,10 +126,10 @@ private Q_SLOTS:
             QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
-        FakeStudentsHost host;
+        StudentsBench host;
         fill(host);
 
-        StudentViewPage page(host);
+        StudentViewPage page(host.ws);
         page.resize(size);
         page.show();
         page.showEnrolled();
@@ -147,7 +147,7 @@ private Q_SLOTS:
         main.resize(size);
         host.prompt.clear();
         {
-            StudentEditorWindow add(host, StudentEditorWindow::Mode::Add, &main);
+            StudentEditorWindow add(host.ws, host.pages(), StudentEditorWindow::Mode::Add, &main);
             QVERIFY(add.start());
             add.resize(size);
             add.姓名编辑框->setText(u"郑可馨"_s);
@@ -156,7 +156,7 @@ private Q_SLOTS:
             QVERIFY(add.grab().save(m_dir + u"/students-editor-add"_s + suffix));
         }
         host.pick = StudentPick {u"4年级2班"_s, 2021041, u"林小雨"_s};
-        StudentEditorWindow modify(host, StudentEditorWindow::Mode::Modify, &main);
+        StudentEditorWindow modify(host.ws, host.pages(), StudentEditorWindow::Mode::Modify, &main);
         QVERIFY(modify.start());
         modify.resize(size);
         modify.show();

@@ -1,4 +1,4 @@
-#include "FakeStudentsHost.h"
+#include "StudentsBench.h"
 
 #include "students/StudentEditorWindow.h"
 #include "students/StudentPhoto.h"
@@ -23,16 +23,16 @@ namespace {
 
 const QString Class1 = u"1年级1班"_s;
 
-std::unique_ptr<StudentEditorWindow> openEditor(FakeStudentsHost& host, StudentEditorWindow::Mode mode)
+std::unique_ptr<StudentEditorWindow> openEditor(StudentsBench& host, StudentEditorWindow::Mode mode)
 {
-    auto editor = std::make_unique<StudentEditorWindow>(host, mode);
+    auto editor = std::make_unique<StudentEditorWindow>(host.ws, host.pages(), mode);
     if (!editor->start())
         return nullptr;
     editor->show();
     return editor;
 }
 
-qint64 counter(FakeStudentsHost& host)
+qint64 counter(StudentsBench& host)
 {
     return host.data.counter();
 }
@@ -46,7 +46,7 @@ class TestStudentEditorWindow : public QObject
 private Q_SLOTS:
     void firstPupilTakesAnyNumberAndTheNextIsOfferedPlusOne()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         QVERIFY(e);
@@ -119,7 +119,7 @@ private Q_SLOTS:
 
     void failedInsertLeavesTheCounterAndTheFields()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(host.data.addPupil(host.data.pupil(5, u"先来"_s, Class1)));
         QVERIFY(host.data.setCounter(4)); // someone else already took 5
@@ -139,7 +139,7 @@ private Q_SLOTS:
 
     void missingNumberOrNameIsAskedFor()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         host.prompt.clear();
@@ -168,7 +168,7 @@ private Q_SLOTS:
 
     void twoPupilsOfOneNameCanEachBeModified()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(u"1年级2班"_s, u"吴老师"_s));
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(host.data.addPupil(host.data.pupil(1, u"张伟"_s, Class1, u"男"_s)));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(e);
         // The empty first class is passed over without a word on the way to the picked pupil's.
         QVERIFY(host.prompt.boxes().isEmpty());
-        QCOMPARE(host.headTeachers.currentText(), u"周老师"_s);
+        QCOMPARE(host.state.headTeachers().currentText(), u"周老师"_s);
         QCOMPARE(e->windowTitle(), u"修改学生资料"_s);
         QCOMPARE(e->保存数据钮->text(), u"保存修改"_s);
         QCOMPARE(e->学生班级组合框->currentText(), Class1);
@@ -209,7 +209,7 @@ private Q_SLOTS:
 
     void modifyRoundTripsEveryFieldAndMovesTheSexCount()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         StudentRecord p = host.data.pupil(8, u"陈晨"_s, Class1, u"男"_s);
         p.民族 = u"维吾尔族"_s;
@@ -252,7 +252,7 @@ private Q_SLOTS:
 
     void modifyOfAnEmptyClassSaysSo()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Modify);
         const QString text = u"目前1年级1班没有学生资料！请选择其他班级修改资料！"_s;
@@ -265,7 +265,7 @@ private Q_SLOTS:
 
     void termCommentIsCutToFourteenLines()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         host.prompt.clear();
@@ -295,7 +295,7 @@ private Q_SLOTS:
 
     void commentLinksSwitchAndClear()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         QTest::mousePress(e->综合评价钮, Qt::LeftButton);
@@ -323,7 +323,7 @@ private Q_SLOTS:
 
     void photoMustBeAReadablePicture()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         QTemporaryDir dir;
@@ -381,7 +381,7 @@ private Q_SLOTS:
 
     void enterAndTabFollowTheFieldChain()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(host.data.setCounter(10));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
@@ -409,45 +409,45 @@ private Q_SLOTS:
 
     void closingAfterASaveLeavesAStaleView()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(host.data.setCounter(10));
-        host.page = 1;
+        host.shell.page = Page::StudentView;
         host.viewClass = Class1;
         {
             auto e = openEditor(host, StudentEditorWindow::Mode::Add);
             e->close();
-            QCOMPARE(host.homePageCalls, 0);
+            QCOMPARE(host.shell.homePageCalls, 0);
         }
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         e->姓名编辑框->setText(u"新生"_s);
         QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
         QTest::mouseClick(e->退出钮, Qt::LeftButton);
-        QCOMPARE(host.homePageCalls, 1);
-        QCOMPARE(host.page, 0);
+        QCOMPARE(host.shell.homePageCalls, 1);
+        QCOMPARE(host.shell.page, Page::Home);
 
         // Another class on show stays.
-        host.page = 3;
+        host.shell.page = Page::EnrolledRoster;
         host.roster = u"2年级1班"_s;
         auto other = openEditor(host, StudentEditorWindow::Mode::Add);
         other->姓名编辑框->setText(u"又一个"_s);
         QTest::mouseClick(other->保存数据钮, Qt::LeftButton);
         other->close();
-        QCOMPARE(host.homePageCalls, 1);
+        QCOMPARE(host.shell.homePageCalls, 1);
     }
 
     void noClassSendsToTheSchoolSettings()
     {
-        FakeStudentsHost host;
-        StudentEditorWindow e(host, StudentEditorWindow::Mode::Add);
+        StudentsBench host;
+        StudentEditorWindow e(host.ws, host.pages(), StudentEditorWindow::Mode::Add);
         QVERIFY(!e.start());
         QCOMPARE(host.prompt.lastText(), u"目前没有班级数据！请先进行校务设置！"_s);
-        QCOMPARE(host.commands, QStringList {u"校务设置"_s});
+        QCOMPARE(host.shell.commands, QStringList {u"校务设置"_s});
     }
 
     void entryListsAreComplete()
     {
-        FakeStudentsHost host;
+        StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
         QCOMPARE(e->民族组合框->count(), 56);

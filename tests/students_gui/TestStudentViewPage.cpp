@@ -1,4 +1,4 @@
-#include "FakeStudentsHost.h"
+#include "StudentsBench.h"
 
 #include "students/StudentPhoto.h"
 #include "students/StudentViewPage.h"
@@ -34,14 +34,18 @@ QByteArray jpegBytes()
     return bytes;
 }
 
-struct Page
+struct ViewPage
 {
-    FakeStudentsHost host;
+    StudentsBench host;
     std::unique_ptr<StudentViewPage> page;
+    QList<QByteArray> zoomed;
+    QStringList leaveNotes;
 
-    Page()
+    ViewPage()
     {
-        page = std::make_unique<StudentViewPage>(host);
+        page = std::make_unique<StudentViewPage>(host.ws);
+        page->zoomPhoto = [this](const QByteArray& photo) { zoomed << photo; };
+        page->showLeaveNote = [this](const QString& note) { leaveNotes << note; };
         page->resize(1024, 700);
         page->show();
     }
@@ -63,34 +67,34 @@ class TestStudentViewPage : public QObject
 private Q_SLOTS:
     void emptyClassShowsSchoolClassAndNobody()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
         p.page->showEnrolled();
-        QCOMPARE(p.host.viewKind, Enrolled);
+        QCOMPARE(p.host.state.currentViewKind(), Enrolled);
         QCOMPARE(p.page->查看页标题标签->text(), u"实验小学1年级1班目前没有学生资料"_s);
         QCOMPARE(p.page->查看学生统计标签->text(), u"本班共有0人 其中男0人 女0人"_s);
         QVERIFY(p.page->学生姓名->text().isEmpty());
         QCOMPARE(p.page->家长1标签->text(), u"家长姓名"_s);
         QVERIFY(!p.page->变动标签->isVisible());
-        QCOMPARE(p.host.state, u"    当前状态：查看在校学生资料"_s);
-        QCOMPARE(p.host.hint, u"    提示： 右击姓名列表可弹出操作菜单，双击照片查看可放大的照片。"_s);
-        QCOMPARE(p.host.page, 1);
+        QCOMPARE(p.host.state.statusState(), u"    当前状态：查看在校学生资料"_s);
+        QCOMPARE(p.host.state.statusHint(), u"    提示： 右击姓名列表可弹出操作菜单，双击照片查看可放大的照片。"_s);
+        QCOMPARE(p.host.shell.page, Page::StudentView);
     }
 
     void reloadingTheClassesReadsTheNamesOnce()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s, {u"语文"_s}));
         QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"张伟"_s, Class1)));
         p.page->showLeavers();
-        const int runs = p.host.progressRuns;
+        const int runs = p.host.shell.bar->shows;
         // Back from the leavers the classes are loaded while the old view kind is still set; only
         // the enrolled names may be read, once.
         p.page->showEnrolled();
-        QCOMPARE(p.host.progressRuns, runs + 1);
-        QCOMPARE(p.host.headTeachers.items(), (QStringList {u"周老师"_s, u"吴老师"_s}));
-        QCOMPARE(p.host.headTeachers.currentIndex(), 0);
+        QCOMPARE(p.host.shell.bar->shows, runs + 1);
+        QCOMPARE(p.host.state.headTeachers().items(), (QStringList {u"周老师"_s, u"吴老师"_s}));
+        QCOMPARE(p.host.state.headTeachers().currentIndex(), 0);
         QCOMPARE(p.page->班主任->text(), u"周老师"_s);
         QCOMPARE(p.page->科目标签[1]->text(), u"语文"_s);
         QCOMPARE(p.names(), QStringList {u"张伟"_s});
@@ -98,7 +102,7 @@ private Q_SLOTS:
 
     void enrolledRecordFillsTheCard()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s));
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s, {u"语文"_s, u"数学"_s, u"英语"_s}));
         StudentRecord r = p.host.data.pupil(12, u"林小雨"_s, Class1, u""_s);
@@ -111,11 +115,11 @@ private Q_SLOTS:
         p.page->showEnrolled();
         QCOMPARE(p.page->查看班级名组合框->currentText(), u"1年级2班"_s);
         p.page->查看班级名组合框->setCurrentIndex(1); // as the user picks it
-        QCOMPARE(p.host.headTeachers.currentIndex(), 1);
+        QCOMPARE(p.host.state.headTeachers().currentIndex(), 1);
         QCOMPARE(p.names(), (QStringList {u"林小雨"_s, u"王五"_s}));
         QCOMPARE(p.page->查看学生统计标签->text(), u"本班共有2人 其中男1人 女1人"_s);
-        QCOMPARE(p.host.progress, 2);
-        QVERIFY(!p.host.progressShown);
+        QCOMPARE(p.host.shell.bar->steps, 2);
+        QVERIFY(!p.host.shell.bar->shown);
         QCOMPARE(p.page->查看学生列表框->currentRow(), 0);
 
         QCOMPARE(p.page->查看页标题标签->text(), u"实验小学1年级1班林小雨同学的资料"_s);
@@ -141,7 +145,7 @@ private Q_SLOTS:
         QVERIFY(!p.page->变动标签->isVisible());
 
         QTest::mouseDClick(p.page->学生照片框, Qt::LeftButton);
-        QCOMPARE(p.host.zoomed, QList<QByteArray> {r.照片});
+        QCOMPARE(p.zoomed, QList<QByteArray> {r.照片});
 
         const auto pick = p.page->currentPick();
         QVERIFY(pick);
@@ -153,12 +157,12 @@ private Q_SLOTS:
         QCOMPARE(p.page->学生姓名->text(), u"王五"_s);
         QVERIFY(p.page->学生照片框->pixmap().isNull());
         QTest::mouseDClick(p.page->学生照片框, Qt::LeftButton);
-        QCOMPARE(p.host.zoomed.size(), 1);
+        QCOMPARE(p.zoomed.size(), 1);
     }
 
     void navigationMovesTheSelection()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
         for (const auto& [n, name] : {std::pair {1, u"阿明"_s}, std::pair {2, u"李四"_s}, std::pair {3, u"张三"_s}})
             QVERIFY(p.host.data.addPupil(p.host.data.pupil(n, name, Class1)));
@@ -178,14 +182,14 @@ private Q_SLOTS:
 
     void graduatesAreListedNewestDateFirst()
     {
-        Page p;
+        ViewPage p;
         for (const QString& d : {u"2004年7月1日"_s, u"2005年7月1日"_s})
             QVERIFY(p.host.data.addGraduationDate(d));
         StudentRecord g = p.host.data.pupil(40, u"赵六"_s, u"6年级1班"_s);
         g.离校时间 = u"2005年7月1日"_s;
         QVERIFY(p.host.data.addPupil(g, u"毕业表"_s));
         p.page->showGraduates();
-        QCOMPARE(p.host.viewKind, u"毕业学生"_s);
+        QCOMPARE(p.host.state.currentViewKind(), u"毕业学生"_s);
         QCOMPARE(p.page->查看班级名组合框->itemText(0), u"2005年7月1日"_s);
         QCOMPARE(p.page->查看班级名组合框->itemText(1), u"2004年7月1日"_s);
         QCOMPARE(p.page->查看学生统计标签->text(), u"共有1人毕业 其中男1人 女0人"_s);
@@ -193,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(p.page->班主任标签->text(), u"个人详细资料"_s);
         QCOMPARE(p.page->科目标签[1]->text(), u"第1科"_s);
         QCOMPARE(p.page->科目标签[10]->text(), u"第10科"_s);
-        QCOMPARE(p.host.hint, u"    提示： 双击照片查看可放大的照片。毕业学生的资料不能被修改。"_s);
+        QCOMPARE(p.host.state.statusHint(), u"    提示： 双击照片查看可放大的照片。毕业学生的资料不能被修改。"_s);
         QVERIFY(!p.page->currentPick()); // graduates cannot be modified
 
         p.host.prompt.clear();
@@ -204,16 +208,16 @@ private Q_SLOTS:
         p.page->openOnArchived(u"毕业学生"_s, u"赵六"_s, u"2005年7月1日"_s);
         QCOMPARE(p.page->查看班级名组合框->currentText(), u"2005年7月1日"_s);
         QCOMPARE(p.page->学生学号->text(), u"40"_s);
-        QCOMPARE(p.host.state, u"    当前状态：查看毕业学生资料"_s);
+        QCOMPARE(p.host.state.statusState(), u"    当前状态：查看毕业学生资料"_s);
     }
 
     void noGraduatesIsReportedWithoutSwitching()
     {
-        Page p;
+        ViewPage p;
         p.page->showGraduates();
         QCOMPARE(p.host.prompt.lastText(), u"目前没有毕业学生数据！"_s);
         QCOMPARE(p.page->查看页标题标签->text(), u"本校目前没有毕业学生数据"_s);
-        QCOMPARE(p.host.studentPageCalls, 0);
+        QCOMPARE(p.host.shell.openCount(Page::StudentView), 0);
 
         QVERIFY(p.host.data.addGraduationDate(u"2006年7月1日"_s));
         p.page->showGraduates();
@@ -222,7 +226,7 @@ private Q_SLOTS:
 
     void leaverShowsTheLinkAndTheEnrolledViewHidesIt()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"在校生"_s, Class1)));
         StudentRecord l = p.host.data.pupil(50, u"钱七"_s, u"3年级2班"_s, u"女"_s);
@@ -231,7 +235,7 @@ private Q_SLOTS:
         QVERIFY(p.host.data.addPupil(l, u"转退表"_s));
 
         p.page->showLeavers();
-        QCOMPARE(p.host.viewKind, u"离校学生"_s);
+        QCOMPARE(p.host.state.currentViewKind(), u"离校学生"_s);
         QCOMPARE(p.page->查看班级名组合框->count(), 1);
         QCOMPARE(p.page->查看班级名组合框->currentText(), u"离校学生资料"_s);
         QCOMPARE(p.page->查看学生统计标签->text(), u"共有1人离校 其中男0人 女1人"_s);
@@ -239,14 +243,14 @@ private Q_SLOTS:
         QVERIFY(p.page->变动标签->isVisible());
         QCOMPARE(p.page->变动标签->text(), u"钱七同学已离开本校(点击查看详细)"_s);
         QTest::mouseClick(p.page->变动标签, Qt::LeftButton);
-        QCOMPARE(p.host.leaveNotes,
+        QCOMPARE(p.leaveNotes,
             QStringList {u"    钱七同学已于2006年3月2日离开本校\r\n\r\n    离开本校的原因是：随父母迁居外地"_s});
 
         // The archive views offer their own pop-up commands.
         const auto actions = p.page->离校学生菜单->actions();
         QCOMPARE(actions.size(), 2);
         actions[1]->trigger();
-        QCOMPARE(p.host.commands, QStringList {u"离校学生复学"_s});
+        QCOMPARE(p.host.shell.commands, QStringList {u"离校学生复学"_s});
 
         p.page->showEnrolled();
         QVERIFY(!p.page->变动标签->isVisible());
@@ -256,16 +260,16 @@ private Q_SLOTS:
 
     void noLeaversIsReported()
     {
-        Page p;
+        ViewPage p;
         p.page->showLeavers();
         QCOMPARE(p.host.prompt.lastText(), u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
         QCOMPARE(p.page->查看页标题标签->text(), u"本校目前没有因转学、退学等原因离校的学生资料"_s);
-        QCOMPARE(p.host.studentPageCalls, 0);
+        QCOMPARE(p.host.shell.openCount(Page::StudentView), 0);
     }
 
     void rosterOpensThePageOnAPupilByNumber()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s));
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"张伟"_s, Class1)));
@@ -273,19 +277,19 @@ private Q_SLOTS:
         second.家庭住址 = u"另一个张伟家"_s;
         QVERIFY(p.host.data.addPupil(second));
         p.page->openOnEnrolled(Class1, 2);
-        QCOMPARE(p.host.viewKind, Enrolled);
+        QCOMPARE(p.host.state.currentViewKind(), Enrolled);
         QCOMPARE(p.page->查看班级名组合框->currentText(), Class1);
-        QCOMPARE(p.host.headTeachers.currentIndex(), 1);
+        QCOMPARE(p.host.state.headTeachers().currentIndex(), 1);
         QCOMPARE(p.page->班主任->text(), u"周老师"_s);
         QCOMPARE(p.page->学生学号->text(), u"2"_s);
         QCOMPARE(p.page->学生家庭住址->text(), u"另一个张伟家"_s);
         QCOMPARE(p.page->科目标签[1]->text(), u"科目1"_s);
-        QCOMPARE(p.host.page, 1);
+        QCOMPARE(p.host.shell.page, Page::StudentView);
     }
 
     void failedSubjectQueryIsReported()
     {
-        Page p;
+        ViewPage p;
         QVERIFY(p.host.data.addClass(Class1, u"周老师"_s, {u"语文"_s}));
         QVERIFY(p.host.data.addClass(u"1年级2班"_s, u"吴老师"_s, {u"数学"_s}));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"王五"_s, u"1年级2班"_s)));
@@ -300,14 +304,14 @@ private Q_SLOTS:
 
     void noClassSendsToTheSchoolSettings()
     {
-        Page p;
+        ViewPage p;
         p.page->showEnrolled();
         QCOMPARE(p.host.prompt.lastText(), u"目前没有班级数据，请先进行校务设置!"_s);
         QCOMPARE(p.host.prompt.boxes().last().title, u"提示"_s);
         p.page->openOnEnrolled(Class1, 1);
         QCOMPARE(p.host.prompt.lastText(), u"目前没有班级数据，请先进行系统设置!"_s);
-        QCOMPARE(p.host.commands, (QStringList {u"校务设置"_s, u"校务设置"_s}));
-        QCOMPARE(p.host.studentPageCalls, 0);
+        QCOMPARE(p.host.shell.commands, (QStringList {u"校务设置"_s, u"校务设置"_s}));
+        QCOMPARE(p.host.shell.openCount(Page::StudentView), 0);
     }
 };
 

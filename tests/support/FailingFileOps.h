@@ -7,6 +7,14 @@
 class FailingFileOps : public DiskFileOps
 {
 public:
+    // Nothing fails until a test says so.
+    static FailingFileOps working()
+    {
+        FailingFileOps ops;
+        ops.failWrites = ops.failCopies = ops.failRenames = false;
+        return ops;
+    }
+
     std::optional<QByteArray> readFile(const QString& path) const override;
     bool writeFile(const QString& path, const QByteArray& data) override;
     bool copy(const QString& from, const QString& to) override;

@@ -1,28 +1,18 @@
 #pragma once
 
-#include "FakeDesktop.h"
-#include "FakePrompt.h"
-#include "TempProgramDir.h"
+#include "FakeServices.h"
 
 #include "access/AccessHost.h"
-#include "platform/AppPaths.h"
-#include "platform/DiskFileOps.h"
-#include "platform/PlatformServices.h"
 #include "store/DbConnection.h"
 
 #include <QList>
 
 // A main window as the login window sees it, on a fresh temporary program directory.
-class FakeAccessHost : public AccessHost
+class FakeAccessHost : public AccessHost, public FakeServices
 {
 public:
-    FakeAccessHost()
-        : m_paths(dir.path())
-        , m_services {prompt, fileChooser, clock, screen, music, launcher, fileOps}
-    { }
-
-    PlatformServices& services() override { return m_services; }
-    const AppPaths& paths() const override { return m_paths; }
+    PlatformServices& services() override { return FakeServices::services; }
+    const AppPaths& paths() const override { return FakeServices::paths; }
     DbConnection& adminDb() override { return db; }
     Session session() const override { return current; }
     void setSession(const Session& session) override
@@ -39,14 +29,6 @@ public:
         db.close();
     }
 
-    TempProgramDir dir;
-    FakePrompt prompt;
-    FakeFileChooser fileChooser;
-    FixedClock clock;
-    FixedScreen screen;
-    FakeMusicPlayer music;
-    FakeLauncher launcher;
-    DiskFileOps fileOps;
     DbConnection db;
 
     Session current;
@@ -55,8 +37,4 @@ public:
     int homePages = 0;
     int splashClosed = 0;
     int quits = 0;
-
-private:
-    AppPaths m_paths;
-    PlatformServices m_services;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/FailingFileOps.h"
 #include "support/FakeDesktop.h"
 #include "support/FakePrompt.h"
 #include "support/TempProgramDir.h"
@@ -20,7 +21,8 @@ struct FakeServices
     FixedScreen screen;
     FakeMusicPlayer music;
     FakeLauncher launcher;
-    DiskFileOps fileOps;
+    // The real disk until a test makes an operation fail.
+    FailingFileOps fileOps = FailingFileOps::working();
     PlatformServices services {prompt, fileChooser, clock, screen, music, launcher, fileOps};
     AppPaths paths {dir.path()};
 
