@@ -68,18 +68,4 @@ QStringList genericSubjects()
     return out;
 }
 
-QString forDisplay(const QString& stored)
-{
-    QString text = stored;
-    text.replace(u"\r\n"_s, u"\n"_s);
-    return text;
-}
-
-QString forStorage(const QString& shown)
-{
-    QString text = forDisplay(shown);
-    text.replace(u'\n', u"\r\n"_s);
-    return text;
-}
-
 } // namespace StudentCardTexts

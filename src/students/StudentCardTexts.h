@@ -25,8 +25,5 @@ QString leaveLink(const QString& name);
 QString leaveNote(const QString& name, const QString& date, const QString& reason);
 // "第1科".."第10科"
 QStringList genericSubjects();
-// Line breaks are stored as "\r\n"; the edit boxes work with "\n".
-QString forDisplay(const QString& stored);
-QString forStorage(const QString& shown);
 
 } // namespace StudentCardTexts

@@ -10,18 +10,21 @@
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/DateBox.h"
+#include "records/FocusChain.h"
+#include "records/LongTextLimit.h"
+#include "records/RecordPhoto.h"
+#include "records/SexCount.h"
+#include "records/StoredListText.h"
 #include "students/StudentCardTexts.h"
-#include "students/StudentEditorFocus.h"
 #include "students/StudentEntryLists.h"
-#include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
-#include "students/TermCommentLimit.h"
 #include "text/DateText.h"
 #include "text/GbText.h"
+#include "text/LineBreaks.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -58,27 +61,6 @@ QComboBox* comboWith(const QString& name, const QStringList& entries)
     box->addItems(entries);
     box->setMaxVisibleItems(16);
     return box;
-}
-
-// The first entry that begins with the stored text; a text no entry begins with stays as it is.
-void selectStored(QComboBox* box, const QString& stored)
-{
-    if (!stored.isEmpty()) {
-        for (int i = 0; i < box->count(); ++i) {
-            if (box->itemText(i).startsWith(stored)) {
-                box->setCurrentIndex(i);
-                return;
-            }
-        }
-    }
-    box->setCurrentIndex(-1);
-    box->setEditText(stored);
-}
-
-void setStoredDate(QDateEdit* box, const QString& stored)
-{
-    if (const auto date = DateText::parse(stored))
-        box->setDate(*date);
 }
 
 QPushButton* linkButton(const QString& name, const QString& caption)
@@ -166,13 +148,8 @@ void StudentEditorWindow::buildControls()
     性别组合框 = comboWith(u"性别组合框"_s, {u"男"_s, u"女"_s});
     民族组合框 = comboWith(u"民族组合框"_s, StudentEntryLists::nationalities());
     民族组合框->setEditText(u"汉族"_s);
-    for (QDateEdit** box : {&出生日期框, &入学日期框}) {
-        *box = new QDateEdit(m_ws.services.clock.today());
-        (*box)->setDisplayFormat(u"yyyy年M月d日"_s);
-        (*box)->setCalendarPopup(true);
-    }
-    出生日期框->setObjectName(u"出生日期框"_s);
-    入学日期框->setObjectName(u"入学日期框"_s);
+    出生日期框 = named(new DateBox(m_ws.services.clock.today()), u"出生日期框"_s);
+    入学日期框 = named(new DateBox(m_ws.services.clock.today()), u"入学日期框"_s);
     所在班级 = named(new QLabel, u"所在班级"_s);
     所在班级->setFrameShape(QFrame::StyledPanel);
     所在班级->setStyleSheet(u"QLabel { background: #f4f6f9; padding: 3px 6px; }"_s);
@@ -340,7 +317,7 @@ QWidget* StudentEditorWindow::buildForm()
 
 void StudentEditorWindow::linkFocusChain()
 {
-    m_focus = new StudentEditorFocus(this);
+    m_focus = new FocusChain(this);
     const QList<QWidget*> chain {学号编辑框, 姓名编辑框, 性别组合框, 民族组合框, 出生日期框, 入学日期框, 班内职务组合框,
         住址编辑框, 住宅电话编辑框, 籍贯编辑框, 户籍编辑框, 家长组合框1, 父亲编辑框, 父亲单位编辑框, 父电话编辑框,
         家长组合框2, 母亲编辑框, 母亲单位编辑框, 母电话编辑框};
@@ -434,7 +411,7 @@ bool StudentEditorWindow::start()
             学生姓名列表框->scrollToItem(item);
         loadSelectedPupil();
         操作提示标签->setText(u"请选择要修改学生资料的班级和学生姓名"_s);
-        StudentEditorFocus::focusAndSelect(姓名编辑框);
+        FocusChain::focusAndSelect(姓名编辑框);
     } else {
         m_status[3]->setText(u"  提示：请先选择要添加学生资料的班级，输入资料后按[保存数据]。"_s);
         窗口标题标签->setText(u"您现在要添加的是"_s + klass + u"的学生资料"_s);
@@ -445,20 +422,25 @@ bool StudentEditorWindow::start()
         班内职务组合框->setEditText({});
         所在班级->setText(klass); // before the first-number hint, which is shown over the window
         show();
-        const StudentRecords::NumberOffer offer
-            = StudentRecords::offerFor(StudentRecords(m_ws.studentDb).counter().value_or(0));
-        if (offer.typedFreely) {
+        const auto next = StudentRecords(m_ws.studentDb).nextNumber();
+        if (!next) {
+            // Without the numbers already given out any number offered could be one of them.
+            setNumberLocked(true);
+            学号编辑框->clear();
+            m_ws.services.prompt.show(u"读取学号数据失败！"_s, u"错误"_s, Prompt::Icon::Error);
+            FocusChain::focusAndSelect(姓名编辑框);
+        } else if (const StudentRecords::NumberOffer offer = *next; offer.typedFreely) {
             setNumberLocked(false);
             学号编辑框->setText(u"1"_s);
             m_ws.services.prompt.show(
                 u"为保证学号的连续性与唯一性，第一次添加学生资料可以任意输入学号，保存资料后学号栏将会按"_s
                 u"第一次的学号自动递增，而且不能再编辑或修改！"_s,
                 u"提示"_s, Prompt::Icon::Warning);
-            StudentEditorFocus::focusAndSelect(学号编辑框);
+            FocusChain::focusAndSelect(学号编辑框);
         } else {
             setNumberLocked(true);
-            学号编辑框->setText(QString::number(offer.number));
-            StudentEditorFocus::focusAndSelect(姓名编辑框);
+            学号编辑框->setText(QString::number(next->number));
+            FocusChain::focusAndSelect(姓名编辑框);
         }
     }
     所在班级->setText(klass);
@@ -529,27 +511,27 @@ void StudentEditorWindow::loadSelectedPupil()
     const QSignalBlocker commentBlocker(本学期评语编辑框);
     学号编辑框->setText(QString::number(pupil->学号));
     姓名编辑框->setText(pupil->姓名);
-    selectStored(性别组合框, pupil->性别);
-    selectStored(民族组合框, pupil->民族);
-    setStoredDate(出生日期框, pupil->出生日期);
-    setStoredDate(入学日期框, pupil->入学日期);
+    StoredListText::select(性别组合框, pupil->性别);
+    StoredListText::select(民族组合框, pupil->民族);
+    出生日期框->setStoredText(pupil->出生日期);
+    入学日期框->setStoredText(pupil->入学日期);
     所在班级->setText(pupil->所在班级);
     班内职务组合框->setEditText(pupil->班内职务);
     住址编辑框->setText(pupil->家庭住址);
     住宅电话编辑框->setText(pupil->联系电话);
     户籍编辑框->setText(pupil->户籍所在地);
     籍贯编辑框->setText(pupil->籍贯);
-    selectStored(家长组合框1, pupil->家长A);
+    StoredListText::select(家长组合框1, pupil->家长A);
     父亲编辑框->setText(pupil->家长A姓名);
     父亲单位编辑框->setText(pupil->家长A单位);
     父电话编辑框->setText(pupil->家长A电话);
-    selectStored(家长组合框2, pupil->家长B);
+    StoredListText::select(家长组合框2, pupil->家长B);
     母亲编辑框->setText(pupil->家长B姓名);
     母亲单位编辑框->setText(pupil->家长B单位);
     母电话编辑框->setText(pupil->家长B电话);
     setPhoto(pupil->照片);
-    本学期评语编辑框->setPlainText(StudentCardTexts::forDisplay(pupil->本学期评语));
-    综合评价编辑框->setPlainText(StudentCardTexts::forDisplay(pupil->综合评语));
+    本学期评语编辑框->setPlainText(LineBreaks::forDisplay(pupil->本学期评语));
+    综合评价编辑框->setPlainText(LineBreaks::forDisplay(pupil->综合评语));
     m_loadedSex = pupil->性别;
     窗口标题标签->setText(u"您现在修改的是"_s + klass + pupil->姓名 + u"同学的资料"_s);
 }
@@ -600,8 +582,8 @@ StudentRecord StudentEditorWindow::fromControls() const
     r.姓名 = 姓名编辑框->text();
     r.性别 = 性别组合框->currentText();
     r.民族 = 民族组合框->currentText();
-    r.出生日期 = DateText::format(出生日期框->date());
-    r.入学日期 = DateText::format(入学日期框->date());
+    r.出生日期 = 出生日期框->storedText();
+    r.入学日期 = 入学日期框->storedText();
     r.所在班级 = 所在班级->text();
     r.班内职务 = 班内职务组合框->currentText();
     r.家庭住址 = 住址编辑框->text();
@@ -617,8 +599,8 @@ StudentRecord StudentEditorWindow::fromControls() const
     r.家长B单位 = 母亲单位编辑框->text();
     r.家长B电话 = 母电话编辑框->text();
     r.照片 = m_photo;
-    r.本学期评语 = StudentCardTexts::forStorage(本学期评语编辑框->toPlainText());
-    r.综合评语 = StudentCardTexts::forStorage(综合评价编辑框->toPlainText());
+    r.本学期评语 = LineBreaks::forStorage(本学期评语编辑框->toPlainText());
+    r.综合评语 = LineBreaks::forStorage(综合评价编辑框->toPlainText());
     return r;
 }
 
@@ -663,7 +645,7 @@ void StudentEditorWindow::saveNew()
     }
     学生姓名列表框->scrollToItem(item);
     clearAfterAdd();
-    if (StudentRecords::isMale(pupil.性别))
+    if (SexCount::isMale(pupil.性别))
         ++m_male;
     else
         ++m_female;
@@ -698,8 +680,8 @@ void StudentEditorWindow::saveChanges()
     }
     item->setText(pupil.姓名);
     姓名编辑框->setFocus();
-    const bool wasMale = StudentRecords::isMale(m_loadedSex);
-    if (StudentRecords::isMale(pupil.性别) != wasMale) {
+    const bool wasMale = SexCount::isMale(m_loadedSex);
+    if (SexCount::isMale(pupil.性别) != wasMale) {
         m_male += wasMale ? -1 : 1;
         m_female += wasMale ? 1 : -1;
     }
@@ -761,11 +743,11 @@ void StudentEditorWindow::limitTermComment()
     if (m_limiting)
         return;
     const QString text = 本学期评语编辑框->toPlainText();
-    if (TermCommentLimit::shownLines(*本学期评语编辑框, text) <= TermCommentLimit::MaxLines)
+    if (LongTextLimit::shownLines(*本学期评语编辑框, text) <= LongTextLimit::TermCommentLines)
         return;
     m_limiting = true;
     本学期评语编辑框->setReadOnly(true);
-    本学期评语编辑框->setPlainText(TermCommentLimit::cut(*本学期评语编辑框, text));
+    本学期评语编辑框->setPlainText(LongTextLimit::cut(*本学期评语编辑框, text, LongTextLimit::TermCommentLines));
     m_ws.services.prompt.show(u"本学期评价最多输入14行内容！"_s);
     本学期评语编辑框->moveCursor(QTextCursor::End);
     本学期评语编辑框->setReadOnly(false);
@@ -774,27 +756,14 @@ void StudentEditorWindow::limitTermComment()
 
 void StudentEditorWindow::choosePhoto()
 {
-    PlatformServices& s = m_ws.services;
-    const auto path = s.fileChooser.openFile(
-        u"选择学生照片"_s, u"图象文件(*.jpg *.bmp *.gif);;JPG文件(*.jpg);;BMP文件(*.bmp);;GIF文件(*.gif)"_s);
-    if (!path)
-        return;
-    const auto bytes = s.fileOps.readFile(*path);
-    if (!bytes || bytes->isEmpty()) {
-        s.prompt.show(u"不能读取所选的照片文件！\r\n请检查文件后重新选择。"_s, u"提示"_s, Prompt::Icon::Warning);
-        return;
-    }
-    // Stored bytes are shown again on every card: only what we can decode is taken.
-    if (!StudentPhoto::isPicture(*bytes)) {
-        s.prompt.show(u"所选的文件不是JPG、BMP或GIF图片，不能作为学生照片！"_s, u"提示"_s, Prompt::Icon::Warning);
-        return;
-    }
-    setPhoto(*bytes);
+    if (const auto photo = RecordPhoto::choose(
+            m_ws.services, u"选择学生照片"_s, u"所选的文件不是JPG、BMP或GIF图片，不能作为学生照片！"_s))
+        setPhoto(*photo);
 }
 
 void StudentEditorWindow::deletePhoto()
 {
-    if (StudentPhoto::isNoPhoto(m_photo))
+    if (RecordPhoto::isNoPhoto(m_photo))
         return;
     if (m_ws.services.prompt.show(u"您确定要删除"_s + 姓名编辑框->text() + u"同学的照片吗？"_s, u"询问"_s,
             Prompt::Icon::Question, Prompt::Buttons::OkCancel)
@@ -804,8 +773,8 @@ void StudentEditorWindow::deletePhoto()
 
 void StudentEditorWindow::setPhoto(const QByteArray& bytes)
 {
-    m_photo = StudentPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
-    QImage image = StudentPhoto::decode(m_photo.isEmpty() ? StudentPhoto::placeholder() : m_photo);
+    m_photo = RecordPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
+    QImage image = RecordPhoto::decode(m_photo.isEmpty() ? RecordPhoto::placeholder() : m_photo);
     if (!m_photo.isEmpty() && !image.isNull())
         image = image.scaled(学生照片->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     学生照片->setPixmap(QPixmap::fromImage(image));

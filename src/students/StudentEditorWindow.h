@@ -10,14 +10,14 @@
 struct Workspace;
 
 class QComboBox;
-class QDateEdit;
+class DateBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
-class StudentEditorFocus;
+class FocusChain;
 
 // Enters new pupils into a class (add mode, modal) and corrects enrolled pupils (modify mode,
 // modeless). Writes only 学籍表 and the student-number counter.
@@ -53,8 +53,8 @@ public:
     QLineEdit* 姓名编辑框;
     QComboBox* 性别组合框;
     QComboBox* 民族组合框;
-    QDateEdit* 出生日期框;
-    QDateEdit* 入学日期框;
+    DateBox* 出生日期框;
+    DateBox* 入学日期框;
     QLabel* 所在班级;
     QComboBox* 班内职务组合框;
     QLineEdit* 住址编辑框;
@@ -121,7 +121,7 @@ private:
     Workspace& m_ws;
     StudentPages m_pages;
     Mode m_mode;
-    StudentEditorFocus* m_focus = nullptr;
+    FocusChain* m_focus = nullptr;
     QStackedWidget* m_comments = nullptr;
     QLabel* m_status[4] = {};
     QByteArray m_photo;

@@ -1,5 +1,6 @@
 #include "students/StudentRecords.h"
 
+#include "records/SexCount.h"
 #include "store/DbConnection.h"
 #include "store/Transaction.h"
 #include "text/GbText.h"
@@ -98,14 +99,19 @@ std::optional<StudentRecords::NameList> StudentRecords::names(StudentViewKind ki
     if (!rows)
         return std::nullopt;
     NameList out;
+    SexCount count;
     for (; !rows->pastLast(); rows->next()) {
         NameEntry e {rows->number(u"学号"), rows->text(u"姓名"), rows->text(u"性别")};
-        if (isMale(e.性别))
-            ++out.male;
-        else
-            ++out.female;
+        count.add(e.性别);
         out.names.append(std::move(e));
     }
+    // A list cut short by an error must not pass for the whole class.
+    if (rows->failed()) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    out.male = count.male;
+    out.female = count.female;
     return out;
 }
 
@@ -129,10 +135,31 @@ std::optional<double> StudentRecords::counter()
     return rows->value(u"学号").toDouble();
 }
 
-StudentRecords::NumberOffer StudentRecords::offerFor(double counter)
+std::optional<qint64> StudentRecords::largestNumber()
 {
-    if (counter > 0.0000001)
-        return {false, static_cast<qint64>(counter) + 1};
+    auto rows
+        = m_db.query(u"select max(学号) as 最大学号 from (select 学号 from 学籍表 union all select 学号 from 毕业表 "_s
+                     u"union all select 学号 from 转退表)"_s);
+    if (!rows || rows->pastLast())
+        return std::nullopt;
+    return rows->number(u"最大学号");
+}
+
+std::optional<StudentRecords::NumberOffer> StudentRecords::nextNumber()
+{
+    const auto last = counter();
+    const auto largest = largestNumber();
+    if (!last || !largest)
+        return std::nullopt;
+    return offerFor(*last, *largest);
+}
+
+StudentRecords::NumberOffer StudentRecords::offerFor(double counter, qint64 largestNumber)
+{
+    const qint64 issued = counter > 0.0000001 ? static_cast<qint64>(counter) : 0;
+    const qint64 last = std::max(issued, largestNumber);
+    if (last > 0)
+        return {false, last + 1};
     return {true, 1};
 }
 

@@ -29,8 +29,9 @@ public:
         int female = 0;
     };
 
-    // What the number box offers: the first pupil ever may take any number, afterwards the
-    // counter + 1 is offered and cannot be changed.
+    // What the number box offers: the first pupil ever may take any number, afterwards the number
+    // after the counter and after every number the three pupil tables hold, and it cannot be
+    // changed. Numbers are never issued twice, also not after the counter was reset.
     struct NumberOffer
     {
         bool typedFreely = false;
@@ -47,7 +48,7 @@ public:
     QStringList graduationDates();
 
     // The names of one file ordered by 姓名: a class (enrolled), a graduation date (graduates),
-    // or all leavers (the selector is ignored). Nothing when the query fails.
+    // or all leavers (the selector is ignored). Nothing when the query fails, also part-way.
     std::optional<NameList> names(StudentViewKind kind, const QString& selector);
     // The enrolled pupils of a class, as the editor lists them.
     std::optional<NameList> classNames(const QString& className) { return names(StudentViewKind::Enrolled, className); }
@@ -56,7 +57,11 @@ public:
 
     // The last number issued, from 记号表; nothing when it cannot be read.
     std::optional<double> counter();
-    static NumberOffer offerFor(double counter);
+    // The largest 学号 of 学籍表, 毕业表 and 转退表, 0 when they are empty; nothing on a failure.
+    std::optional<qint64> largestNumber();
+    // The offer for the next pupil; nothing when the counter or the tables cannot be read.
+    std::optional<NumberOffer> nextNumber();
+    static NumberOffer offerFor(double counter, qint64 largestNumber = 0);
 
     // Inserts an enrolled pupil (no marks, not left) and advances the counter to its number, both
     // or neither. False leaves the database as it was; lastError() says why.
@@ -66,8 +71,6 @@ public:
     bool update(const StudentRecord& pupil);
     QString lastError() const { return m_lastError; }
 
-    // Only exactly "男" is male; anything else, empty included, counts as female.
-    static bool isMale(const QString& sex) { return sex == u"男"; }
     // The counts line of the student view.
     static QString countsLine(StudentViewKind kind, int total, int male, int female);
     // The counts line of the editor.

@@ -9,9 +9,10 @@
 #include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
-#include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
+#include "text/LineBreaks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -379,8 +380,8 @@ void StudentViewPage::clearRecord()
 
 void StudentViewPage::setPhoto(const QByteArray& bytes)
 {
-    m_photo = StudentPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
-    const QImage image = StudentPhoto::decode(m_photo);
+    m_photo = RecordPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
+    const QImage image = RecordPhoto::decode(m_photo);
     if (image.isNull()) {
         学生照片框->setPixmap({});
         学生照片框->setText(m_photo.isEmpty() ? u"暂无照片"_s : u"照片无法显示"_s);
@@ -431,7 +432,7 @@ void StudentViewPage::showSelected()
     setPhoto(pupil->照片);
     m_termComment = pupil->本学期评语;
     综合评价编辑框->setPlainText(
-        StudentCardTexts::forDisplay(StudentCardTexts::combinedComment(pupil->本学期评语, pupil->综合评语)));
+        LineBreaks::forDisplay(StudentCardTexts::combinedComment(pupil->本学期评语, pupil->综合评语)));
     for (int i = 1; i <= 10; ++i) {
         期中标签[i]->setText(StudentCardTexts::mark(pupil->期中[i - 1]));
         期末标签[i]->setText(StudentCardTexts::mark(pupil->期末[i - 1]));

@@ -1,9 +1,10 @@
 #include "StudentsFixture.h"
 
+#include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
-#include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
 #include "support/TestRegistry.h"
+#include "text/LineBreaks.h"
 
 #include <QTest>
 
@@ -183,21 +184,21 @@ private Q_SLOTS:
             u"实验小学1年级1班目前没有学生资料"_s);
         QCOMPARE(StudentCardTexts::leaveNote(u"钱七"_s, u"2006年3月2日"_s, u"迁居"_s),
             u"    钱七同学已于2006年3月2日离开本校\r\n\r\n    离开本校的原因是：迁居"_s);
-        QCOMPARE(StudentCardTexts::forStorage(u"a\nb\r\nc"_s), u"a\r\nb\r\nc"_s);
-        QCOMPARE(StudentCardTexts::forDisplay(u"a\r\nb"_s), u"a\nb"_s);
+        QCOMPARE(LineBreaks::forStorage(u"a\nb\r\nc"_s), u"a\r\nb\r\nc"_s);
+        QCOMPARE(LineBreaks::forDisplay(u"a\r\nb"_s), u"a\nb"_s);
     }
 
     void placeholderIsASmallBuiltInPicture()
     {
-        const QByteArray& p = StudentPhoto::placeholder();
+        const QByteArray& p = RecordPhoto::placeholder();
         QVERIFY(!p.isEmpty());
         QVERIFY(p.size() < 400);
-        QCOMPARE(StudentPhoto::decode(p).size(), QSize(68, 17));
-        QVERIFY(StudentPhoto::isNoPhoto(p));
-        QVERIFY(StudentPhoto::isNoPhoto({}));
-        QVERIFY(!StudentPhoto::isNoPhoto(p + 'x'));
-        QVERIFY(!StudentPhoto::isPicture("this is a text file, not a picture"));
-        QVERIFY(!StudentPhoto::isPicture(p.left(20)));
+        QCOMPARE(RecordPhoto::decode(p).size(), QSize(68, 17));
+        QVERIFY(RecordPhoto::isNoPhoto(p));
+        QVERIFY(RecordPhoto::isNoPhoto({}));
+        QVERIFY(!RecordPhoto::isNoPhoto(p + 'x'));
+        QVERIFY(!RecordPhoto::isPicture("this is a text file, not a picture"));
+        QVERIFY(!RecordPhoto::isPicture(p.left(20)));
     }
 };
 

@@ -1,7 +1,8 @@
 #include "StudentsBench.h"
 
+#include "records/DateBox.h"
+#include "records/RecordPhoto.h"
 #include "students/StudentEditorWindow.h"
-#include "students/StudentPhoto.h"
 #include "students/StudentRecords.h"
 #include "support/TestRegistry.h"
 
@@ -122,15 +123,16 @@ private Q_SLOTS:
         StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
         QVERIFY(host.data.addPupil(host.data.pupil(5, u"先来"_s, Class1)));
-        QVERIFY(host.data.setCounter(4)); // someone else already took 5
+        QVERIFY(host.data.setCounter(4)); // 5 was stored behind the counter's back
         auto e = openEditor(host, StudentEditorWindow::Mode::Add);
-        QCOMPARE(e->学号编辑框->text(), u"5"_s);
+        QCOMPARE(e->学号编辑框->text(), u"6"_s);
+        QVERIFY(host.data.addPupil(host.data.pupil(6, u"抢先"_s, Class1))); // and 6 while the editor was open
         e->姓名编辑框->setText(u"后到"_s);
         e->住址编辑框->setText(u"新华路"_s);
         QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
         QCOMPARE(host.prompt.lastText(), u"保存数据失败！"_s);
         QCOMPARE(counter(host), 4);
-        QCOMPARE(e->学号编辑框->text(), u"5"_s);
+        QCOMPARE(e->学号编辑框->text(), u"6"_s);
         QCOMPARE(e->姓名编辑框->text(), u"后到"_s);
         QCOMPARE(e->住址编辑框->text(), u"新华路"_s);
         QCOMPARE(e->学生姓名列表框->count(), 1);
@@ -216,7 +218,7 @@ private Q_SLOTS:
         p.班内职务 = u"自封的大队长"_s;
         p.家长B = u"姥姥"_s;
         p.期中[2] = 77;
-        p.照片 = StudentPhoto::placeholder() + QByteArray("x"); // not decodable as shown, kept as stored
+        p.照片 = RecordPhoto::placeholder() + QByteArray("x"); // not decodable as shown, kept as stored
         QVERIFY(host.data.addPupil(p));
         QVERIFY(host.data.addPupil(host.data.pupil(9, u"丁丁"_s, Class1, u"女"_s)));
         host.pick = StudentPick {Class1, 8, u"陈晨"_s};

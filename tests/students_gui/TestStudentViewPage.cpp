@@ -1,6 +1,6 @@
 #include "StudentsBench.h"
 
-#include "students/StudentPhoto.h"
+#include "records/RecordPhoto.h"
 #include "students/StudentViewPage.h"
 #include "support/TestRegistry.h"
 

@@ -1,11 +1,11 @@
-#include "students/StudentEditorFocus.h"
+#include "records/FocusChain.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-void StudentEditorFocus::link(QWidget* from, std::function<QWidget*()> next, bool enterMoves)
+void FocusChain::link(QWidget* from, std::function<QWidget*()> next, bool enterMoves)
 {
     m_steps.insert(from, {next, enterMoves});
     from->installEventFilter(this);
@@ -16,7 +16,7 @@ void StudentEditorFocus::link(QWidget* from, std::function<QWidget*()> next, boo
     }
 }
 
-void StudentEditorFocus::focusAndSelect(QWidget* target)
+void FocusChain::focusAndSelect(QWidget* target)
 {
     if (!target)
         return;
@@ -29,7 +29,7 @@ void StudentEditorFocus::focusAndSelect(QWidget* target)
         spin->selectAll();
 }
 
-bool StudentEditorFocus::eventFilter(QObject* watched, QEvent* event)
+bool FocusChain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;

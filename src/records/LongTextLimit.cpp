@@ -1,12 +1,12 @@
-#include "students/TermCommentLimit.h"
+#include "records/LongTextLimit.h"
 
-#include "students/StudentCardTexts.h"
 #include "text/GbText.h"
+#include "text/LineBreaks.h"
 
 #include <QPlainTextEdit>
 #include <QTextLayout>
 
-namespace TermCommentLimit {
+namespace LongTextLimit {
 
 int shownLines(const QPlainTextEdit& box, const QString& text)
 {
@@ -31,10 +31,10 @@ int shownLines(const QPlainTextEdit& box, const QString& text)
 
 QString cut(const QPlainTextEdit& box, const QString& text, int maxLines)
 {
-    QString stored = StudentCardTexts::forStorage(text);
-    while (!stored.isEmpty() && shownLines(box, StudentCardTexts::forDisplay(stored)) > maxLines)
+    QString stored = LineBreaks::forStorage(text);
+    while (!stored.isEmpty() && shownLines(box, LineBreaks::forDisplay(stored)) > maxLines)
         stored = GbText::chopBytes(stored, 2);
-    return StudentCardTexts::forDisplay(stored);
+    return LineBreaks::forDisplay(stored);
 }
 
-} // namespace TermCommentLimit
+} // namespace LongTextLimit

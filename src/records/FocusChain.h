@@ -9,10 +9,10 @@ class QWidget;
 
 // Enter and Tab move along a fixed chain of fields instead of Qt's tab order; the target's text
 // is selected so that typing replaces it.
-class StudentEditorFocus : public QObject
+class FocusChain : public QObject
 {
 public:
-    explicit StudentEditorFocus(QObject* parent)
+    explicit FocusChain(QObject* parent)
         : QObject(parent)
     { }
 
