@@ -11,6 +11,7 @@
 #include "prefs/InterfaceStyler.h"
 #include "settings/AppSettings.h"
 #include "store/DbConnection.h"
+#include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -26,6 +27,9 @@ using namespace Qt::StringLiterals;
 class TestFeatures : public QObject
 {
     Q_OBJECT
+
+    // A message box the test did not expect fails it at once instead of waiting for a click.
+    ModalGuard m_modals;
 
     static bool addClassWithPupils(DbConnection& db, const QString& klass, const QStringList& names)
     {
