@@ -432,36 +432,6 @@ private Q_SLOTS:
         QCOMPARE(m_host->gradeGridFocused, 1);
         QCOMPARE(m_host->state.headTeachers().items(), QStringList({u"1老师"_s}));
     }
-
-    // Not a test: XIAOWU_SCREENSHOT=<png> renders the window with a few classes for the docs.
-    void screenshot()
-    {
-        const QString path = qEnvironmentVariable("XIAOWU_SCREENSHOT");
-        if (path.isEmpty())
-            QSKIP("set XIAOWU_SCREENSHOT to a PNG path");
-        // The program's interface font.
-        const QFont before = QApplication::font();
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        addClasses({u"1年级1班"_s, u"1年级2班"_s, u"3年级1班"_s, u"初中2年级4班"_s, u"高中1年级10班"_s});
-        ClassBook(m_host->db).add(u"特长 班"_s, u"O'Neil"_s, u"自设"_s);
-        openWindow();
-        list()->setCurrentItem(list()->topLevelItem(3));
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QTest::qWait(300);
-        QVERIFY(m_window->grab().save(path));
-
-        // The subjects window beside it, as it opens over the settings.
-        ClassBook(m_host->db)
-            .saveSubjectsToAll(
-                {u"语文"_s, u"数学"_s, u"英语"_s, u"科学"_s, u"音乐"_s, u"美术"_s, u"体育"_s, u"品德"_s, {}, {}});
-        SubjectsWindow subjects(m_host->ws, m_window.get());
-        QVERIFY(subjects.load());
-        subjects.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&subjects));
-        QTest::qWait(300);
-        QVERIFY(subjects.grab().save(QString(path).replace(u"settings"_s, u"subjects"_s)));
-        QApplication::setFont(before);
-    }
 };
 
 XIAOWU_TEST(TestSchoolSettingsWindow)

@@ -1,6 +1,6 @@
 // Pictures of the student windows for the documentation; runs only when XIAOWU_SCREENSHOTS names
 // the directory to write them to (for example under xvfb-run).
-#include "StudentsBench.h"
+#include "students_gui/StudentsBench.h"
 
 #include "students/StudentEditorWindow.h"
 #include "students/StudentViewPage.h"
