@@ -337,11 +337,13 @@ void StudentViewPage::loadNames()
     const StudentViewKind k = kind();
     m_male = 0;
     m_female = 0;
+    bool loaded = false;
     {
         ListProgress progress(m_ws.shell.progressBar());
         const QSignalBlocker blocker(查看学生列表框);
         查看学生列表框->clear();
         if (const auto list = StudentRecords(m_ws.studentDb).names(k, 查看班级名组合框->currentText())) {
+            loaded = true;
             const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
             for (const auto& pupil : list->names) {
                 auto* item = new QListWidgetItem(icon, pupil.姓名, 查看学生列表框);
@@ -355,6 +357,9 @@ void StudentViewPage::loadNames()
     m_ws.state.setStatusState(stateText(k));
     查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
     QApplication::restoreOverrideCursor();
+    // An empty list after a failed read must not pass for a class without pupils.
+    if (!loaded)
+        m_ws.services.prompt.show(u"载入学生姓名数据失败！"_s, u"错误"_s, Prompt::Icon::Error);
 }
 
 void StudentViewPage::clearRecord()

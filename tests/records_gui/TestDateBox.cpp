@@ -1,6 +1,7 @@
 #include "support/TestRegistry.h"
 
 #include "records/DateBox.h"
+#include "support/TypeAsUser.h"
 #include "text/DateText.h"
 
 #include <QApplication>
@@ -53,23 +54,6 @@ private:
         form.show();
         form.activateWindow();
         return QTest::qWaitForWindowActive(&form);
-    }
-
-    // As a user does it: click into the box, select all, type; what is no ASCII comes from the
-    // input method, one character at a time.
-    static void typeOver(DateBox* box, const QString& text)
-    {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80) {
-                QTest::keyClick(box, c.toLatin1());
-            } else {
-                QInputMethodEvent event;
-                event.setCommitString(c);
-                QApplication::sendEvent(box, &event);
-            }
-        }
     }
 
 private Q_SLOTS:

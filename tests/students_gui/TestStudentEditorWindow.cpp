@@ -5,6 +5,7 @@
 #include "students/StudentEditorWindow.h"
 #include "students/StudentRecords.h"
 #include "support/TestRegistry.h"
+#include "support/TypeAsUser.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -207,6 +208,55 @@ private Q_SLOTS:
         QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
         QCOMPARE(records.record(StudentViewKind::Enrolled, 1)->家庭住址, u"一号的新家"_s);
         QCOMPARE(records.record(StudentViewKind::Enrolled, 2)->家庭住址, u"二号的新家"_s);
+    }
+
+    void aWholeTypedDateIsSaved_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("年月日") << u"2019年3月15日"_s;
+        QTest::newRow("dashes") << u"2019-3-15"_s;
+        QTest::newRow("dots") << u"2019.3.15"_s;
+        QTest::newRow("digits") << u"20190315"_s;
+        QTest::newRow("full-width") << u"２０１９．３．１５"_s;
+    }
+
+    void aWholeTypedDateIsSaved()
+    {
+        QFETCH(QString, typed);
+        StudentsBench host;
+        QVERIFY(host.data.addClass(Class1, u"周老师"_s));
+        QVERIFY(host.data.setCounter(10));
+        auto e = openEditor(host, StudentEditorWindow::Mode::Add);
+        QVERIFY(QTest::qWaitForWindowActive(e.get()));
+        e->姓名编辑框->setText(u"林小雨"_s);
+        typeOver(e->出生日期框, typed);
+        QTest::keyClick(e->出生日期框, Qt::Key_Return); // on along the chain, as the office types
+        QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
+        QCOMPARE(StudentRecords(host.data.db).record(StudentViewKind::Enrolled, 11)->出生日期, u"2019年3月15日"_s);
+    }
+
+    void anUntouchedSaveKeepsWhatNoListOrDateCouldShow()
+    {
+        StudentsBench host;
+        QVERIFY(host.data.addClass(Class1, u"周老师"_s));
+        StudentRecord p = host.data.pupil(8, u"陈晨"_s, Class1, u""_s);
+        p.出生日期 = u"-"_s;
+        p.入学日期 = u"九月初"_s;
+        p.家长A = u"父"_s; // the beginning of 父亲: shown as that entry, as stored lists were read
+        p.家长B = QString();
+        QVERIFY(host.data.addPupil(p));
+        host.pick = StudentPick {Class1, 8, u"陈晨"_s};
+        auto e = openEditor(host, StudentEditorWindow::Mode::Modify);
+        QCOMPARE(e->性别组合框->currentText(), QString());
+        QCOMPARE(e->出生日期框->text(), u"-"_s);
+        QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
+        QCOMPARE(host.prompt.lastText(), u"修改数据已保存！"_s);
+        const auto back = StudentRecords(host.data.db).record(StudentViewKind::Enrolled, 8);
+        QCOMPARE(back->性别, QString());
+        QCOMPARE(back->出生日期, u"-"_s);
+        QCOMPARE(back->入学日期, u"九月初"_s);
+        QCOMPARE(back->家长A, u"父亲"_s);
+        QCOMPARE(back->家长B, QString());
     }
 
     void modifyRoundTripsEveryFieldAndMovesTheSexCount()
