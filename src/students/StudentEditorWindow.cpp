@@ -11,6 +11,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "records/DateBox.h"
+#include "records/FieldControls.h"
 #include "records/FocusChain.h"
 #include "records/LongTextLimit.h"
 #include "records/RecordPhoto.h"
@@ -18,6 +19,7 @@
 #include "records/StoredListText.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentEntryLists.h"
+#include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 #include "text/DateText.h"
 #include "text/GbText.h"
@@ -510,25 +512,12 @@ void StudentEditorWindow::loadSelectedPupil()
     const QSignalBlocker numberBlocker(学号编辑框);
     const QSignalBlocker commentBlocker(本学期评语编辑框);
     学号编辑框->setText(QString::number(pupil->学号));
-    姓名编辑框->setText(pupil->姓名);
-    StoredListText::select(性别组合框, pupil->性别);
-    StoredListText::select(民族组合框, pupil->民族);
-    出生日期框->setStoredText(pupil->出生日期);
-    入学日期框->setStoredText(pupil->入学日期);
-    所在班级->setText(pupil->所在班级);
-    班内职务组合框->setEditText(pupil->班内职务);
-    住址编辑框->setText(pupil->家庭住址);
-    住宅电话编辑框->setText(pupil->联系电话);
-    户籍编辑框->setText(pupil->户籍所在地);
-    籍贯编辑框->setText(pupil->籍贯);
-    StoredListText::select(家长组合框1, pupil->家长A);
-    父亲编辑框->setText(pupil->家长A姓名);
-    父亲单位编辑框->setText(pupil->家长A单位);
-    父电话编辑框->setText(pupil->家长A电话);
-    StoredListText::select(家长组合框2, pupil->家长B);
-    母亲编辑框->setText(pupil->家长B姓名);
-    母亲单位编辑框->setText(pupil->家长B单位);
-    母电话编辑框->setText(pupil->家长B电话);
+    const auto controls = fieldControls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const auto list
+            = controls[i] == 班内职务组合框 ? FieldControls::List::FreeText : FieldControls::List::ChooseEntry;
+        FieldControls::show(controls[i], pupil.value().*StudentFields[i].member, list);
+    }
     setPhoto(pupil->照片);
     本学期评语编辑框->setPlainText(LineBreaks::forDisplay(pupil->本学期评语));
     综合评价编辑框->setPlainText(LineBreaks::forDisplay(pupil->综合评语));
@@ -556,9 +545,8 @@ void StudentEditorWindow::classChanged()
 
 void StudentEditorWindow::emptyFields()
 {
-    for (QLineEdit* e : {姓名编辑框, 住址编辑框, 住宅电话编辑框, 籍贯编辑框, 户籍编辑框, 父亲编辑框, 父亲单位编辑框,
-             父电话编辑框, 母亲编辑框, 母亲单位编辑框, 母电话编辑框})
-        e->clear();
+    for (QWidget* control : fieldControls())
+        FieldControls::clear(control);
     if (m_mode == Mode::Modify) {
         const QSignalBlocker blocker(学号编辑框);
         学号编辑框->clear();
@@ -575,29 +563,20 @@ void StudentEditorWindow::clearAfterAdd()
     emptyFields();
 }
 
+std::array<QWidget*, StudentFields.size()> StudentEditorWindow::fieldControls() const
+{
+    return {姓名编辑框, 性别组合框, 民族组合框, 出生日期框, 入学日期框, 所在班级, 班内职务组合框, 住址编辑框,
+        住宅电话编辑框, 户籍编辑框, 籍贯编辑框, 家长组合框1, 父亲编辑框, 父亲单位编辑框, 父电话编辑框, 家长组合框2,
+        母亲编辑框, 母亲单位编辑框, 母电话编辑框};
+}
+
 StudentRecord StudentEditorWindow::fromControls() const
 {
     StudentRecord r;
     r.学号 = 学号编辑框->text().trimmed().toLongLong();
-    r.姓名 = 姓名编辑框->text();
-    r.性别 = 性别组合框->currentText();
-    r.民族 = 民族组合框->currentText();
-    r.出生日期 = 出生日期框->storedText();
-    r.入学日期 = 入学日期框->storedText();
-    r.所在班级 = 所在班级->text();
-    r.班内职务 = 班内职务组合框->currentText();
-    r.家庭住址 = 住址编辑框->text();
-    r.联系电话 = 住宅电话编辑框->text();
-    r.户籍所在地 = 户籍编辑框->text();
-    r.籍贯 = 籍贯编辑框->text();
-    r.家长A = 家长组合框1->currentText();
-    r.家长A姓名 = 父亲编辑框->text();
-    r.家长A单位 = 父亲单位编辑框->text();
-    r.家长A电话 = 父电话编辑框->text();
-    r.家长B = 家长组合框2->currentText();
-    r.家长B姓名 = 母亲编辑框->text();
-    r.家长B单位 = 母亲单位编辑框->text();
-    r.家长B电话 = 母电话编辑框->text();
+    const auto controls = fieldControls();
+    for (size_t i = 0; i < controls.size(); ++i)
+        r.*StudentFields[i].member = FieldControls::read(controls[i]);
     r.照片 = m_photo;
     r.本学期评语 = LineBreaks::forStorage(本学期评语编辑框->toPlainText());
     r.综合评语 = LineBreaks::forStorage(综合评价编辑框->toPlainText());

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "students/StudentFields.h"
 #include "students/StudentPages.h"
 #include "students/StudentRecord.h"
 
@@ -106,6 +107,8 @@ private:
     void save();
     void saveNew();
     void saveChanges();
+    // The controls of the pupil's texts, in the order of StudentFields.
+    std::array<QWidget*, StudentFields.size()> fieldControls() const;
     StudentRecord fromControls() const;
 
     void numberEdited(const QString& text);

@@ -3,6 +3,7 @@
 #include "records/SexCount.h"
 #include "store/DbConnection.h"
 #include "store/Transaction.h"
+#include "students/StudentFields.h"
 #include "text/GbText.h"
 
 using namespace Qt::StringLiterals;
@@ -16,25 +17,8 @@ StudentRecord readRecord(const RecordSet& rows)
 {
     StudentRecord r;
     r.学号 = rows.number(u"学号");
-    r.姓名 = rows.text(u"姓名");
-    r.性别 = rows.text(u"性别");
-    r.民族 = rows.text(u"民族");
-    r.出生日期 = rows.text(u"出生日期");
-    r.入学日期 = rows.text(u"入学日期");
-    r.所在班级 = rows.text(u"所在班级");
-    r.班内职务 = rows.text(u"班内职务");
-    r.家庭住址 = rows.text(u"家庭住址");
-    r.联系电话 = rows.text(u"联系电话");
-    r.户籍所在地 = rows.text(u"户籍所在地");
-    r.籍贯 = rows.text(u"籍贯");
-    r.家长A = rows.text(u"家长A");
-    r.家长A姓名 = rows.text(u"家长A姓名");
-    r.家长A单位 = rows.text(u"家长A单位");
-    r.家长A电话 = rows.text(u"家长A电话");
-    r.家长B = rows.text(u"家长B");
-    r.家长B姓名 = rows.text(u"家长B姓名");
-    r.家长B单位 = rows.text(u"家长B单位");
-    r.家长B电话 = rows.text(u"家长B电话");
+    for (const StudentField& f : StudentFields)
+        r.*f.member = rows.text(f.column);
     r.照片 = rows.bytes(u"照片");
     r.本学期评语 = GbText::fromBytes(rows.bytes(u"本学期评语"));
     r.综合评语 = GbText::fromBytes(rows.bytes(u"综合评语"));
@@ -52,12 +36,23 @@ StudentRecord readRecord(const RecordSet& rows)
     return r;
 }
 
-// The twenty personal and guardian texts in column order, then photo and both comments as bytes.
+// The personal and guardian texts in column order, then photo and both comments as bytes.
 QVariantList personalValues(const StudentRecord& p)
 {
-    return {p.姓名, p.性别, p.民族, p.出生日期, p.入学日期, p.所在班级, p.班内职务, p.家庭住址, p.联系电话,
-        p.户籍所在地, p.籍贯, p.家长A, p.家长A姓名, p.家长A单位, p.家长A电话, p.家长B, p.家长B姓名, p.家长B单位,
-        p.家长B电话, p.照片, GbText::toBytes(p.本学期评语), GbText::toBytes(p.综合评语)};
+    QVariantList values;
+    for (const StudentField& f : StudentFields)
+        values << p.*f.member;
+    values << p.照片 << GbText::toBytes(p.本学期评语) << GbText::toBytes(p.综合评语);
+    return values;
+}
+
+// "学号=?,姓名=?, ... ,综合评语=?" in column order.
+QString personalAssignments()
+{
+    QString out = u"学号=?"_s;
+    for (const StudentField& f : StudentFields)
+        out += u',' + QString::fromUtf16(f.column) + u"=?"_s;
+    return out + u",照片=?,本学期评语=?,综合评语=?"_s;
 }
 
 } // namespace
@@ -186,9 +181,7 @@ bool StudentRecords::update(const StudentRecord& pupil)
     QVariantList values {pupil.学号};
     values += personalValues(pupil);
     values << pupil.学号;
-    const QString sql = u"update 学籍表 set 学号=?,姓名=?,性别=?,民族=?,出生日期=?,入学日期=?,所在班级=?,班内职务=?,"_s
-                        u"家庭住址=?,联系电话=?,户籍所在地=?,籍贯=?,家长A=?,家长A姓名=?,家长A单位=?,家长A电话=?,"_s
-                        u"家长B=?,家长B姓名=?,家长B单位=?,家长B电话=?,照片=?,本学期评语=?,综合评语=? where 学号=?"_s;
+    static const QString sql = u"update 学籍表 set "_s + personalAssignments() + u" where 学号=?"_s;
     if (!m_db.execute(sql, values)) {
         m_lastError = m_db.lastError();
         return false;

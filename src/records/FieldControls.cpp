@@ -1,0 +1,49 @@
+#include "records/FieldControls.h"
+
+#include "records/DateBox.h"
+#include "records/StoredListText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace FieldControls {
+
+void show(QWidget* control, const QString& stored, List list)
+{
+    // A date box is a line edit too: it comes first.
+    if (auto* date = qobject_cast<DateBox*>(control))
+        date->setStoredText(stored);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(stored);
+    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && list == List::ChooseEntry)
+        StoredListText::select(combo, stored);
+    else if (combo)
+        combo->setEditText(stored);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(stored);
+}
+
+QString read(const QWidget* control)
+{
+    if (auto* date = qobject_cast<const DateBox*>(control))
+        return date->storedText();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return {};
+}
+
+void clear(QWidget* control)
+{
+    // Dates and lists keep what they show: an add keeps them for the next pupil.
+    if (qobject_cast<DateBox*>(control))
+        return;
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->clear();
+}
+
+} // namespace FieldControls
