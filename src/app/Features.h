@@ -8,6 +8,8 @@
 #include <memory>
 
 class AppSettings;
+class ArchivedRosterPage;
+class EnrolledRosterPage;
 class MainWindow;
 class Preferences;
 class StudentPageView;
@@ -28,16 +30,21 @@ public:
     AppSettings& settings() { return *m_settings; }
     Workspace& workspace() { return m_ws; }
     StudentPageView* studentView() const { return m_studentView; }
+    EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
+    ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
 
 private:
     void installPreferences();
     void installClasses();
     void installStudents();
+    void installRosters();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
     Workspace m_ws;
     Preferences* m_preferences = nullptr;
     StudentPageView* m_studentView = nullptr;
+    EnrolledRosterPage* m_enrolledRoster = nullptr;
+    ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
 };

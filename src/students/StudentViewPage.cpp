@@ -606,12 +606,12 @@ void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
     enterPage(enrolledHint());
 }
 
-void StudentViewPage::openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate)
+void StudentViewPage::openOnArchived(StudentViewKind kind, qint64 number, const QString& graduationDate)
 {
-    const auto k = StudentViewKinds::fromText(viewKind);
-    if (!k || *k == StudentViewKind::Enrolled)
+    if (kind == StudentViewKind::Enrolled)
         return;
-    m_ws.state.setCurrentViewKind(viewKind);
+    const auto k = std::optional<StudentViewKind>(kind);
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(kind));
     {
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->clear();
@@ -624,8 +624,15 @@ void StudentViewPage::openOnArchived(const QString& viewKind, const QString& nam
     }
     setGenericCaptions();
     loadNames();
-    const auto found = 查看学生列表框->findItems(name, Qt::MatchExactly);
-    selectRow(found.isEmpty() ? 0 : 查看学生列表框->row(found.first()));
+    // By number: two pupils of one name are both reachable.
+    int row = 0;
+    for (int i = 0; i < 查看学生列表框->count(); ++i) {
+        if (查看学生列表框->item(i)->data(PupilNumberRole).toLongLong() == number) {
+            row = i;
+            break;
+        }
+    }
+    selectRow(row);
     m_ws.state.setStatusState(stateText(*k));
     enterPage(*k == StudentViewKind::Leaver ? enrolledHint() : graduateHint());
 }

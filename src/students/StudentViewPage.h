@@ -37,10 +37,10 @@ public:
     void nextRecord();
     void lastRecord();
 
-    // The rosters open the page on a pupil: an enrolled one by class and number, a graduate or
-    // leaver (by the roster's view kind text) by name, and a graduate also by date.
+    // The rosters open the page on a pupil by number: an enrolled one in its class, a graduate of
+    // its graduation date or a leaver.
     void openOnEnrolled(const QString& className, qint64 number);
-    void openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate = {});
+    void openOnArchived(StudentViewKind kind, qint64 number, const QString& graduationDate = {});
 
     // The photo zoom and the leave note; Features opens their windows, tests record the calls.
     std::function<void(const QByteArray& photo)> zoomPhoto;
