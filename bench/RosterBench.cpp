@@ -104,6 +104,13 @@ void SchoolSearch_ours(benchmark::State& state)
     state.counters["rows"] = list().topLevelItemCount();
 }
 
+void SchoolSearchQuery_ours(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            StudentRosters(workspace().studentDb).search(StudentRosters::Search::School, u"出生日期"_s, u"20"_s));
+}
+
 void SchoolSearch_raw(benchmark::State& state)
 {
     for (auto _ : state)
@@ -196,6 +203,8 @@ void Sort_raw(benchmark::State& state)
 
 BENCHMARK(SchoolSearch_ours)->Name("SchoolSearch/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(SchoolSearch_raw)->Name("SchoolSearch/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(SchoolSearchQuery_ours)->Name("SchoolSearchQuery/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(SchoolSearch_raw)->Name("SchoolSearchQuery/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(GraduateRoster_ours)->Name("GraduateRoster/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(GraduateRoster_raw)->Name("GraduateRoster/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(Sort_ours)->Name("SortByName/ours")->Arg(2)->Unit(benchmark::kMillisecond);
