@@ -55,6 +55,7 @@ struct QuietDesktop : Prompt, FileChooser, Clock, Screen, MusicPlayer, Launcher,
     QString findProgram(const QStringList&) const override { return {}; }
     bool startDetached(const QString&, const QStringList&) override { return false; }
     bool openDocument(const QString&) override { return false; }
+    bool hasWebBrowser() const override { return false; }
     bool exists(const QString&) const override { return false; }
     std::optional<QByteArray> readFile(const QString&) const override { return {}; }
     bool writeFile(const QString&, const QByteArray&) override { return false; }
