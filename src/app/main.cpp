@@ -59,5 +59,7 @@ int main(int argc, char** argv)
         return 1;
     QObject::connect(
         startup.mainWindow(), &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    return app.exec();
+    const int code = app.exec();
+    music.stopForExit();
+    return code;
 }
