@@ -13,6 +13,7 @@
 #include "students/ArchivedRosterPage.h"
 #include "students/EnrolledRosterPage.h"
 #include "students/StudentEditorWindow.h"
+#include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
 
 using namespace Qt::StringLiterals;
@@ -104,4 +105,12 @@ void Features::installRosters()
     c.setHandler(u"在校学生列表", [this] { m_enrolledRoster->showRoster(); });
     c.setHandler(u"毕业学生列表", [this] { m_archivedRoster->showGraduates(); });
     c.setHandler(u"转退学生列表", [this] { m_archivedRoster->showLeavers(); });
+
+    m_studentStatus = std::make_unique<StudentStatusCommands>(m_ws, *view, *m_enrolledRoster, *m_archivedRoster);
+    StudentStatusCommands* status = m_studentStatus.get();
+    c.setHandler(u"学生转学退学", [status] { status->leave(); });
+    c.setHandler(u"调整学生班级", [status] { status->changeClass(); });
+    c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
+    c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
+    c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
 }

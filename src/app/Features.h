@@ -13,6 +13,7 @@ class EnrolledRosterPage;
 class MainWindow;
 class Preferences;
 class StudentPageView;
+class StudentStatusCommands;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
 // commands. Created once, right after the main window; every feature gets the one workspace.
@@ -47,4 +48,5 @@ private:
     EnrolledRosterPage* m_enrolledRoster = nullptr;
     ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
+    std::unique_ptr<StudentStatusCommands> m_studentStatus;
 };

@@ -335,6 +335,7 @@ void StudentViewPage::loadNames()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const StudentViewKind k = kind();
+    m_listedKind = k;
     m_male = 0;
     m_female = 0;
     bool loaded = false;
@@ -398,7 +399,7 @@ void StudentViewPage::setPhoto(const QByteArray& bytes)
 
 void StudentViewPage::showSelected()
 {
-    const StudentViewKind k = kind();
+    const StudentViewKind k = m_listedKind;
     const QString school = m_ws.state.schoolName();
     const QString selector = 查看班级名组合框->currentText();
     if (查看学生列表框->count() == 0) {
@@ -477,7 +478,7 @@ void StudentViewPage::selectRow(int row)
 void StudentViewPage::selectorChanged(int index)
 {
     m_ws.state.headTeachers().setCurrentIndex(index);
-    if (kind() == StudentViewKind::Enrolled)
+    if (m_listedKind == StudentViewKind::Enrolled)
         loadSubjectCaptions();
     else
         setGenericCaptions();
@@ -640,15 +641,31 @@ void StudentViewPage::openOnArchived(StudentViewKind kind, qint64 number, const 
 std::optional<StudentPick> StudentViewPage::currentPick() const
 {
     const QListWidgetItem* item = 查看学生列表框->currentItem();
-    if (kind() != StudentViewKind::Enrolled || !item)
+    if (m_listedKind != StudentViewKind::Enrolled || !item)
         return std::nullopt;
     return StudentPick {查看班级名组合框->currentText(), item->data(PupilNumberRole).toLongLong(), item->text()};
+}
+
+std::optional<StudentPick> StudentViewPage::selectedPupil() const
+{
+    const QListWidgetItem* item = 查看学生列表框->currentItem();
+    if (!item)
+        return std::nullopt;
+    const QString klass
+        = m_listedKind == StudentViewKind::Enrolled ? 查看班级名组合框->currentText() : 学生所在班级->text();
+    return StudentPick {klass, item->data(PupilNumberRole).toLongLong(), item->text()};
+}
+
+void StudentViewPage::removeSelectedPupil()
+{
+    delete 查看学生列表框->currentItem();
+    selectRow(0);
 }
 
 void StudentViewPage::popUpMenu(const QPoint& at)
 {
     const QPoint global = 查看学生列表框->viewport()->mapToGlobal(at);
-    if (kind() == StudentViewKind::Enrolled) {
+    if (m_listedKind == StudentViewKind::Enrolled) {
         if (QMenu* menu = m_ws.shell.menu(u"班务管理"))
             menu->popup(global);
     } else {

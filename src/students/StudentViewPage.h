@@ -56,6 +56,12 @@ public:
 
     // The enrolled pupil on show, for the editor; nothing in the archive views or when empty.
     std::optional<StudentPick> currentPick() const;
+    // The kind of pupils the names list holds, whatever view kind another page set since.
+    StudentViewKind listedKind() const { return m_listedKind; }
+    // The selected pupil of any kind (the class of an archived pupil from the card).
+    std::optional<StudentPick> selectedPupil() const;
+    // After the pupil left the list's table: the first name is selected and shown, or none.
+    void removeSelectedPupil();
     // The class on show in the enrolled view (the selector's text).
     QString selectorText() const;
     // 评语与简历 and 首页底色标签 of the old main window: the term comment and the leave note.
@@ -114,6 +120,7 @@ private:
     void enterPage(const QString& hint);
 
     Workspace& m_ws;
+    StudentViewKind m_listedKind = StudentViewKind::Enrolled;
     QByteArray m_photo;
     QString m_termComment;
     QString m_leaveNote;
