@@ -15,6 +15,8 @@
 #include "students/StudentEditorWindow.h"
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
+#include "teachers/TeacherEditorWindow.h"
+#include "teachers/TeacherViewPage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +31,7 @@ Features::Features(MainWindow& main)
     installClasses();
     installStudents();
     installRosters();
+    installTeachers();
 }
 
 Features::~Features() = default;
@@ -113,4 +116,27 @@ void Features::installRosters()
     c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
     c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
     c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
+}
+
+void Features::installTeachers()
+{
+    PageFrame* frame = m_main.page(Page::TeacherView);
+    m_teacherView = new TeacherViewPage(m_ws, *frame);
+    frame->setView(m_teacherView);
+    TeacherViewPage* view = m_teacherView;
+    view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
+    view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
+    const TeacherEditorWindow::PickedTeacher picked = [view]() -> std::optional<qint64> {
+        if (const auto teacher = view->selectedTeacher(); teacher && view->listedKind() == TeacherViewKind::InService)
+            return teacher->first;
+        return std::nullopt;
+    };
+
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"查看教员档案", [view] { view->show(TeacherViewKind::InService); });
+    c.setHandler(u"退休教员档案", [view] { view->show(TeacherViewKind::Retired); });
+    c.setHandler(u"调离教员档案", [view] { view->show(TeacherViewKind::MovedAway); });
+    c.setHandler(u"添加教员档案", [this] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Add, {}); });
+    c.setHandler(u"修改教员档案",
+        [this, picked] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Modify, picked); });
 }
