@@ -18,6 +18,8 @@
 #include "teachers/TeacherEditorWindow.h"
 #include "teachers/TeacherViewPage.h"
 
+#include <QFrame>
+
 using namespace Qt::StringLiterals;
 
 Features::Features(MainWindow& main)
@@ -67,6 +69,8 @@ void Features::installStudents()
 {
     m_studentView = new StudentPageView(m_ws);
     m_main.page(Page::StudentView)->setView(m_studentView);
+    // The view's own title frame names the pupil on show; the frame's fixed title would only take room.
+    m_main.page(Page::StudentView)->titleFrame()->hide();
     StudentViewPage* view = m_studentView->page();
     view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
     view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
