@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr quint32 CursorRowColour = 0xECECEC;
-constexpr quint32 PlainRowColour = 0xFFFFFF;
+// White on screen and paper without a fill of its own: the grid draws its lines under a filled
+// neighbour, so an explicit white would wipe the lines of every row the cursor has visited.
+constexpr quint32 PlainRowColour = SheetColour::None;
 constexpr int Columns = ScoreSheetRules::ColumnCount;
 constexpr int FirstMark = ScoreSheetRules::FirstMarkColumn;
 
@@ -108,6 +111,7 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     layout->addWidget(成绩表格);
     // Whoever focuses the page (the school settings closing over it) means the grid.
     setFocusProxy(成绩表格);
+    成绩表格->viewport()->installEventFilter(this);
     frame.setFocusProxy(成绩表格);
 
     connect(成绩表班级组合框, &QComboBox::currentIndexChanged, this, &ScoreSheetPage::classChanged);
@@ -163,22 +167,29 @@ void ScoreSheetPage::buildHeader()
 
 void ScoreSheetPage::applyColumnLayout()
 {
-    const int screenWidth = m_ws.services.screen.width();
-    int windowWidth = m_windowWidth;
-    if (windowWidth <= 0)
-        windowWidth = m_ws.shell.ownerWindow() ? m_ws.shell.ownerWindow()->width() : width();
-    成绩表格->setZoom(PageMetrics::gradeGridZoom(screenWidth));
-    成绩源.setColumnWidths(1, Columns, PageMetrics::gradeGridColumnWidth(windowWidth));
+    const int zoom = PageMetrics::gradeGridZoom(m_ws.services.screen.width());
+    if (成绩表格->zoom() != zoom)
+        成绩表格->setZoom(zoom);
+    // The twelve equal columns fill the grid: widths are tenths of a millimetre, scaled by the zoom
+    // on screen.
+    const double unit = 成绩表格->logicalDpiY() / 254.0 * zoom / 100.0;
+    const int width = std::max(1, int(成绩表格->viewport()->width() / (Columns * unit)));
+    成绩源.setColumnWidths(1, Columns, width);
 }
 
-void ScoreSheetPage::applyLayout(int windowWidth, int screenWidth)
+void ScoreSheetPage::applyLayout(int, int)
 {
-    Q_UNUSED(screenWidth);
-    m_windowWidth = windowWidth;
     if (成绩源.columnCount() == Columns) {
         applyColumnLayout();
         成绩源.commit();
     }
+}
+
+bool ScoreSheetPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == 成绩表格->viewport() && event->type() == QEvent::Resize)
+        applyLayout(0, 0);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScoreSheetPage::fillLists()
@@ -210,8 +221,6 @@ void ScoreSheetPage::load()
     成绩源.setAlignment({1, 1, rows, Columns}, SheetAlignment::Centre);
     成绩源.setReadOnly({1, 1, rows, 2}, true);
     成绩源.setDataType({2, FirstMark, rows - 1, Columns - FirstMark + 1}, SheetDataType::Double);
-    // The header row sets the widths; the appended rows brought their own.
-    applyColumnLayout();
 
     m_highlightedRow = 0;
     成绩表格->attach(&成绩源);

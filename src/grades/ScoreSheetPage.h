@@ -38,7 +38,7 @@ public:
     // 平均成绩统计钮; Features wires the statistics view.
     std::function<void()> showStatistics;
 
-    // --- PageView
+    // --- PageView: the grid's zoom follows the screen width, its columns fill the grid
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return this; }
     // --- RecordNavigation: the grid's data rows, keeping the cursor column
@@ -55,6 +55,9 @@ public:
     QLabel* 成绩表标题标签;
     SheetGrid* 成绩表格;
     SheetTable 成绩源;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls(PageFrame& frame);
@@ -73,5 +76,4 @@ private:
     Workspace& m_ws;
     ScoreSheetRules m_rules;
     int m_highlightedRow = 0;
-    int m_windowWidth = 0;
 };

@@ -153,7 +153,7 @@ private Q_SLOTS:
         p.grid()->setCursorCell(4, 1);
         QCOMPARE(p.grid()->cursorColumn(), 3);
         QCOMPARE(p.sheet().cell(4, 12).background, 0xECECECu);
-        QCOMPARE(p.sheet().cell(2, 1).background, 0xFFFFFFu);
+        QCOMPARE(p.sheet().cell(2, 1).background, SheetColour::None);
 
         // One selection, one load; a renamed subject shows with the next one.
         QVERIFY(p.host.data.db.execute(u"update 班级表 set 科目1='国文' where 所在班级=?"_s, {Class1}));
