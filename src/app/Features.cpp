@@ -11,7 +11,10 @@
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
 #include "settings/AppSettings.h"
+#include "students/ArchivedRosterPage.h"
+#include "students/EnrolledRosterPage.h"
 #include "students/StudentEditorWindow.h"
+#include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
 
 using namespace Qt::StringLiterals;
@@ -41,6 +44,7 @@ Features::Features(MainWindow& main)
     installPreferences();
     installClasses();
     installStudents();
+    installRosters();
     installGrades(m_main, m_ws);
 }
 
@@ -82,11 +86,12 @@ void Features::installStudents()
     view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
 
     m_studentPages.studentViewClass = [view] { return view->selectorText(); };
-    // The enrolled roster arrives with its own page; until then no roster class is on show.
-    m_studentPages.rosterClass = [] { return QString(); };
+    m_studentPages.rosterClass = [this] { return m_enrolledRoster->rosterClass(); };
     m_studentPages.pickedPupil = [this, view]() -> std::optional<StudentPick> {
         if (m_main.currentPage() == Page::StudentView)
             return view->currentPick();
+        if (m_main.currentPage() == Page::EnrolledRoster)
+            return m_enrolledRoster->currentPick();
         return std::nullopt;
     };
 
@@ -96,4 +101,33 @@ void Features::installStudents()
     c.setHandler(u"转退学生资料", [view] { view->showLeavers(); });
     c.setHandler(u"添加学生资料", [this] { StudentEditorWindow::openAdd(m_ws, m_studentPages); });
     c.setHandler(u"修改学生资料", [this] { StudentEditorWindow::openModify(m_ws, m_studentPages); });
+}
+
+void Features::installRosters()
+{
+    StudentViewPage* view = m_studentView->page();
+    PageFrame* enrolledFrame = m_main.page(Page::EnrolledRoster);
+    m_enrolledRoster = new EnrolledRosterPage(m_ws, *enrolledFrame);
+    enrolledFrame->setView(m_enrolledRoster);
+    m_enrolledRoster->openPupil
+        = [view](const QString& className, qint64 number) { view->openOnEnrolled(className, number); };
+    PageFrame* archivedFrame = m_main.page(Page::LeaverRoster);
+    m_archivedRoster = new ArchivedRosterPage(m_ws, *archivedFrame);
+    archivedFrame->setView(m_archivedRoster);
+    m_archivedRoster->openPupil = [view](StudentViewKind kind, qint64 number, const QString& date) {
+        view->openOnArchived(kind, number, date);
+    };
+
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"在校学生列表", [this] { m_enrolledRoster->showRoster(); });
+    c.setHandler(u"毕业学生列表", [this] { m_archivedRoster->showGraduates(); });
+    c.setHandler(u"转退学生列表", [this] { m_archivedRoster->showLeavers(); });
+
+    m_studentStatus = std::make_unique<StudentStatusCommands>(m_ws, *view, *m_enrolledRoster, *m_archivedRoster);
+    StudentStatusCommands* status = m_studentStatus.get();
+    c.setHandler(u"学生转学退学", [status] { status->leave(); });
+    c.setHandler(u"调整学生班级", [status] { status->changeClass(); });
+    c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
+    c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
+    c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
 }

@@ -8,9 +8,12 @@
 #include <memory>
 
 class AppSettings;
+class ArchivedRosterPage;
+class EnrolledRosterPage;
 class MainWindow;
 class Preferences;
 class StudentPageView;
+class StudentStatusCommands;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
 // commands. Created once, right after the main window; every feature gets the one workspace.
@@ -28,16 +31,22 @@ public:
     AppSettings& settings() { return *m_settings; }
     Workspace& workspace() { return m_ws; }
     StudentPageView* studentView() const { return m_studentView; }
+    EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
+    ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
 
 private:
     void installPreferences();
     void installClasses();
     void installStudents();
+    void installRosters();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
     Workspace m_ws;
     Preferences* m_preferences = nullptr;
     StudentPageView* m_studentView = nullptr;
+    EnrolledRosterPage* m_enrolledRoster = nullptr;
+    ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
+    std::unique_ptr<StudentStatusCommands> m_studentStatus;
 };

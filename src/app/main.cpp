@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +35,9 @@ void setUpFonts(QApplication& app)
 
 int main(int argc, char** argv)
 {
+    // Dates and numbers as a Chinese office reads them, in Qt's dialogs too, whatever the
+    // desktop's own language is.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QApplication app(argc, argv);
     // The program ends by its own exit paths only; between splash, login and main window there
     // are moments with no window on screen.
@@ -59,5 +63,7 @@ int main(int argc, char** argv)
         return 1;
     QObject::connect(
         startup.mainWindow(), &MainWindow::programEnding, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    return app.exec();
+    const int code = app.exec();
+    music.stopForExit();
+    return code;
 }

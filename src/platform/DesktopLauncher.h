@@ -9,4 +9,5 @@ public:
     QString findProgram(const QStringList& candidates) const override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
     bool openDocument(const QString& path) override;
+    bool hasWebBrowser() const override;
 };

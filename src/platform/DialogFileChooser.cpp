@@ -1,7 +1,13 @@
 #include "platform/DialogFileChooser.h"
 
+#include "platform/FileDialogModel.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -11,11 +17,21 @@ QWidget* owner()
     return widget ? widget : QApplication::activeWindow();
 }
 
-std::optional<QString> chosen(const QString& path)
+std::optional<QString> run(QFileDialog& dialog)
 {
-    if (path.isEmpty())
+    // Qt's own dialog (no native one on this desktop) gets Chinese dates and room to show them.
+    if (dialog.testOption(QFileDialog::DontUseNativeDialog) || !dialog.findChildren<QTreeView*>().isEmpty()) {
+        dialog.setProxyModel(new FileDialogModel(&dialog));
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
+        if (auto* view = dialog.findChild<QTreeView*>(u"treeView"_s)) {
+            const int date = view->fontMetrics().horizontalAdvance(u"2026/12/31 23:59"_s) + 24;
+            view->header()->resizeSection(FileDialogModel::NameColumn, 300);
+            view->header()->resizeSection(FileDialogModel::DateColumn, date);
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -23,11 +39,17 @@ std::optional<QString> chosen(const QString& path)
 std::optional<QString> DialogFileChooser::openFile(
     const QString& caption, const QString& filter, const QString& startDir)
 {
-    return chosen(QFileDialog::getOpenFileName(owner(), caption, startDir, filter));
+    QFileDialog dialog(owner(), caption, startDir, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return run(dialog);
 }
 
 std::optional<QString> DialogFileChooser::saveFile(
     const QString& caption, const QString& filter, const QString& startPath)
 {
-    return chosen(QFileDialog::getSaveFileName(owner(), caption, startPath, filter));
+    QFileDialog dialog(owner(), caption, startPath, filter);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return run(dialog);
 }

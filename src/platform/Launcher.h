@@ -14,4 +14,7 @@ public:
     virtual bool startDetached(const QString& program, const QStringList& arguments = {}) = 0;
     // Opens a document with the program the desktop associates with it.
     virtual bool openDocument(const QString& path) = 0;
+    // True when the desktop has a program to show an HTML page. Opening one without it may still
+    // report success and show nothing.
+    virtual bool hasWebBrowser() const = 0;
 };

@@ -74,6 +74,16 @@ void SdlMusicPlayer::stop()
     m_music = nullptr;
 }
 
+void SdlMusicPlayer::stopForExit()
+{
+    stop();
+    if (m_audioOpen) {
+        // Paused, the device no longer calls into the mixer while the process winds down.
+        SDL_PauseAudio(1);
+        m_audioOpen = false;
+    }
+}
+
 bool SdlMusicPlayer::isPlaying() const
 {
     return m_music && Mix_PlayingMusic() != 0;

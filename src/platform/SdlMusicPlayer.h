@@ -18,6 +18,11 @@ public:
     void stop() override;
     bool isPlaying() const override;
 
+    // At the program's end: silence at once, and leave the sound device to be released with the
+    // process. Closing it waits for SDL to drain two buffer lengths and for the sound server to
+    // close the stream, time in which the ended program still seems to run.
+    void stopForExit();
+
 private:
     bool openAudio();
 

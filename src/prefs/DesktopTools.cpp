@@ -25,29 +25,38 @@ const QStringList& DesktopTools::calculators()
     return programs;
 }
 
-bool DesktopTools::openNotepad()
+DesktopTools::Start DesktopTools::openNotepad()
 {
     return startFirst(textEditors());
 }
 
-bool DesktopTools::openCalculator()
+DesktopTools::Start DesktopTools::openCalculator()
 {
     return startFirst(calculators());
 }
 
-bool DesktopTools::openManual()
+QString DesktopTools::manualPath() const
 {
-    const QString chm = m_paths.path(u"\\使用手册.chm");
-    const QString html = m_paths.path(u"\\使用手册.html");
-    if (m_services.fileOps.exists(chm))
-        return m_services.launcher.openDocument(chm);
-    if (m_services.fileOps.exists(html))
-        return m_services.launcher.openDocument(html);
-    return false;
+    return m_paths.path(u"\\使用手册.html");
 }
 
-bool DesktopTools::startFirst(const QStringList& candidates)
+DesktopTools::Manual DesktopTools::openManual()
+{
+    const QString chm = m_paths.path(u"\\使用手册.chm");
+    if (m_services.fileOps.exists(chm) && m_services.launcher.openDocument(chm))
+        return Manual::Opened;
+    const QString html = manualPath();
+    if (!m_services.fileOps.exists(html))
+        return Manual::Missing;
+    if (m_services.launcher.hasWebBrowser() && m_services.launcher.openDocument(html))
+        return Manual::Opened;
+    return Manual::ShowHere;
+}
+
+DesktopTools::Start DesktopTools::startFirst(const QStringList& candidates)
 {
     const QString program = m_services.launcher.findProgram(candidates);
-    return !program.isEmpty() && m_services.launcher.startDetached(program);
+    if (program.isEmpty())
+        return Start::NotInstalled;
+    return m_services.launcher.startDetached(program) ? Start::Started : Start::Failed;
 }

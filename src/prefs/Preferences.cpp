@@ -1,14 +1,32 @@
 #include "prefs/Preferences.h"
 
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
 #include "prefs/InterfaceStyler.h"
+#include "prefs/ManualWindow.h"
 #include "prefs/UiStyleWindow.h"
 #include "settings/AppSettings.h"
 
 #include <QAction>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void tellIfNotStarted(Prompt& prompt, DesktopTools::Start start, const QString& notInstalled, const QString& failed)
+{
+    if (start == DesktopTools::Start::NotInstalled)
+        prompt.show(notInstalled, u"提示"_s, Prompt::Icon::Information);
+    else if (start == DesktopTools::Start::Failed)
+        prompt.show(failed, u"提示"_s, Prompt::Icon::Warning);
+}
+
+} // namespace
+
 Preferences::Preferences(PlatformServices& services, const AppPaths& paths, AppSettings& settings, QWidget* owner)
     : QObject(owner)
+    , m_services(services)
     , m_settings(settings)
     , m_owner(owner)
     , m_music(services, paths)
@@ -49,4 +67,34 @@ void Preferences::chooseStyle()
 {
     UiStyleWindow window(m_settings, m_owner);
     window.exec();
+}
+
+void Preferences::openNotepad()
+{
+    tellIfNotStarted(m_services.prompt, m_tools.openNotepad(),
+        u"未找到记事本程序。请安装 gedit 或 mousepad 等文本编辑器。"_s, u"记事本程序无法启动！"_s);
+}
+
+void Preferences::openCalculator()
+{
+    tellIfNotStarted(m_services.prompt, m_tools.openCalculator(),
+        u"未找到计算器程序。请安装 gnome-calculator 或 galculator 等计算器。"_s, u"计算器程序无法启动！"_s);
+}
+
+void Preferences::openManual()
+{
+    switch (m_tools.openManual()) {
+    case DesktopTools::Manual::Opened:
+        return;
+    case DesktopTools::Manual::Missing:
+        m_services.prompt.show(u"找不到使用手册文件“使用手册.html”！"_s, u"提示"_s, Prompt::Icon::Warning);
+        return;
+    case DesktopTools::Manual::ShowHere:
+        break;
+    }
+    if (!m_manual)
+        m_manual = new ManualWindow(m_tools.manualPath(), m_owner);
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
 }

@@ -12,7 +12,8 @@ class QWidget;
 
 // The main window's commands of 常用工具 and 帮助 that need no rights: interface style, background
 // music, 记事本, 计算器 and 使用手册. The main window gives it the music actions and calls one
-// function per command.
+// function per command. A missing editor or calculator is named to the user with the packages
+// that provide one.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -29,19 +30,21 @@ public:
     void applyStoredStyle();
 
     void chooseStyle(); // 设置界面风格
-    void openNotepad() { m_tools.openNotepad(); } // 记事本
-    void openCalculator() { m_tools.openCalculator(); } // 计算器
+    void openNotepad(); // 记事本
+    void openCalculator(); // 计算器
     void playMusic1() { m_music.playMusic1(); } // 背景音乐一
     void playMusic2() { m_music.playMusic2(); } // 背景音乐二
     void otherMusic() { m_music.otherMusic(); } // 其它音乐
     void stopMusic() { m_music.stopMusic(); } // 关闭音乐
-    void openManual() { m_tools.openManual(); } // 使用手册
+    // 使用手册: in the desktop's browser, or in a window of our own when there is none.
+    void openManual();
 
     MusicMenu& music() { return m_music; }
 
 private:
     void showTicks();
 
+    PlatformServices& m_services;
     AppSettings& m_settings;
     QPointer<QWidget> m_owner;
     MusicMenu m_music;
@@ -49,4 +52,5 @@ private:
     QPointer<QAction> m_music2;
     QPointer<QAction> m_otherMusic;
     DesktopTools m_tools;
+    QPointer<QWidget> m_manual;
 };

@@ -44,6 +44,15 @@ int compare(void*, int n1, const void* v1, int n2, const void* v2)
 
 } // namespace
 
+int compare(const QString& a, const QString& b)
+{
+    const int order = collator().compare(a, b);
+    if (order != 0)
+        return order;
+    // Ties are broken as the database breaks them: by the UTF-8 bytes, which order as code points.
+    return a.compare(b, Qt::CaseSensitive) < 0 ? -1 : (a == b ? 0 : 1);
+}
+
 bool registerOn(sqlite3* db)
 {
     return sqlite3_create_collation_v2(db, name, SQLITE_UTF8, nullptr, &compare, nullptr) == SQLITE_OK;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct sqlite3;
 
 // Pinyin order of Chinese texts (阿明, 李四, 王五, 张三), registered on every connection and used
@@ -10,5 +12,8 @@ namespace PinyinCollation {
 inline constexpr const char* name = "PINYIN";
 
 bool registerOn(sqlite3* db);
+
+// The same order outside the database, for lists sorted in place: negative, zero or positive.
+int compare(const QString& a, const QString& b);
 
 } // namespace PinyinCollation

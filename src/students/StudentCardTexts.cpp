@@ -35,7 +35,9 @@ QString recordTitle(
 
 QString graduationYear(const QString& date)
 {
-    return GbText::leftBytes(date, 6);
+    // Up to and including the first 年: a malformed date never gives half a character or a month.
+    const qsizetype year = date.indexOf(u'年');
+    return year < 0 ? date : date.left(year + 1);
 }
 
 QString combinedComment(const QString& termComment, const QString& overall)

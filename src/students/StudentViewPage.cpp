@@ -335,6 +335,7 @@ void StudentViewPage::loadNames()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const StudentViewKind k = kind();
+    m_listedKind = k;
     m_male = 0;
     m_female = 0;
     bool loaded = false;
@@ -398,7 +399,7 @@ void StudentViewPage::setPhoto(const QByteArray& bytes)
 
 void StudentViewPage::showSelected()
 {
-    const StudentViewKind k = kind();
+    const StudentViewKind k = m_listedKind;
     const QString school = m_ws.state.schoolName();
     const QString selector = 查看班级名组合框->currentText();
     if (查看学生列表框->count() == 0) {
@@ -477,7 +478,7 @@ void StudentViewPage::selectRow(int row)
 void StudentViewPage::selectorChanged(int index)
 {
     m_ws.state.headTeachers().setCurrentIndex(index);
-    if (kind() == StudentViewKind::Enrolled)
+    if (m_listedKind == StudentViewKind::Enrolled)
         loadSubjectCaptions();
     else
         setGenericCaptions();
@@ -606,12 +607,12 @@ void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
     enterPage(enrolledHint());
 }
 
-void StudentViewPage::openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate)
+void StudentViewPage::openOnArchived(StudentViewKind kind, qint64 number, const QString& graduationDate)
 {
-    const auto k = StudentViewKinds::fromText(viewKind);
-    if (!k || *k == StudentViewKind::Enrolled)
+    if (kind == StudentViewKind::Enrolled)
         return;
-    m_ws.state.setCurrentViewKind(viewKind);
+    const auto k = std::optional<StudentViewKind>(kind);
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(kind));
     {
         const QSignalBlocker blocker(查看班级名组合框);
         查看班级名组合框->clear();
@@ -624,8 +625,15 @@ void StudentViewPage::openOnArchived(const QString& viewKind, const QString& nam
     }
     setGenericCaptions();
     loadNames();
-    const auto found = 查看学生列表框->findItems(name, Qt::MatchExactly);
-    selectRow(found.isEmpty() ? 0 : 查看学生列表框->row(found.first()));
+    // By number: two pupils of one name are both reachable.
+    int row = 0;
+    for (int i = 0; i < 查看学生列表框->count(); ++i) {
+        if (查看学生列表框->item(i)->data(PupilNumberRole).toLongLong() == number) {
+            row = i;
+            break;
+        }
+    }
+    selectRow(row);
     m_ws.state.setStatusState(stateText(*k));
     enterPage(*k == StudentViewKind::Leaver ? enrolledHint() : graduateHint());
 }
@@ -633,15 +641,31 @@ void StudentViewPage::openOnArchived(const QString& viewKind, const QString& nam
 std::optional<StudentPick> StudentViewPage::currentPick() const
 {
     const QListWidgetItem* item = 查看学生列表框->currentItem();
-    if (kind() != StudentViewKind::Enrolled || !item)
+    if (m_listedKind != StudentViewKind::Enrolled || !item)
         return std::nullopt;
     return StudentPick {查看班级名组合框->currentText(), item->data(PupilNumberRole).toLongLong(), item->text()};
+}
+
+std::optional<StudentPick> StudentViewPage::selectedPupil() const
+{
+    const QListWidgetItem* item = 查看学生列表框->currentItem();
+    if (!item)
+        return std::nullopt;
+    const QString klass
+        = m_listedKind == StudentViewKind::Enrolled ? 查看班级名组合框->currentText() : 学生所在班级->text();
+    return StudentPick {klass, item->data(PupilNumberRole).toLongLong(), item->text()};
+}
+
+void StudentViewPage::removeSelectedPupil()
+{
+    delete 查看学生列表框->currentItem();
+    selectRow(0);
 }
 
 void StudentViewPage::popUpMenu(const QPoint& at)
 {
     const QPoint global = 查看学生列表框->viewport()->mapToGlobal(at);
-    if (kind() == StudentViewKind::Enrolled) {
+    if (m_listedKind == StudentViewKind::Enrolled) {
         if (QMenu* menu = m_ws.shell.menu(u"班务管理"))
             menu->popup(global);
     } else {

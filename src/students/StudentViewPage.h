@@ -37,10 +37,10 @@ public:
     void nextRecord();
     void lastRecord();
 
-    // The rosters open the page on a pupil: an enrolled one by class and number, a graduate or
-    // leaver (by the roster's view kind text) by name, and a graduate also by date.
+    // The rosters open the page on a pupil by number: an enrolled one in its class, a graduate of
+    // its graduation date or a leaver.
     void openOnEnrolled(const QString& className, qint64 number);
-    void openOnArchived(const QString& viewKind, const QString& name, const QString& graduationDate = {});
+    void openOnArchived(StudentViewKind kind, qint64 number, const QString& graduationDate = {});
 
     // The photo zoom and the leave note; Features opens their windows, tests record the calls.
     std::function<void(const QByteArray& photo)> zoomPhoto;
@@ -56,6 +56,12 @@ public:
 
     // The enrolled pupil on show, for the editor; nothing in the archive views or when empty.
     std::optional<StudentPick> currentPick() const;
+    // The kind of pupils the names list holds, whatever view kind another page set since.
+    StudentViewKind listedKind() const { return m_listedKind; }
+    // The selected pupil of any kind (the class of an archived pupil from the card).
+    std::optional<StudentPick> selectedPupil() const;
+    // After the pupil left the list's table: the first name is selected and shown, or none.
+    void removeSelectedPupil();
     // The class on show in the enrolled view (the selector's text).
     QString selectorText() const;
     // 评语与简历 and 首页底色标签 of the old main window: the term comment and the leave note.
@@ -114,6 +120,7 @@ private:
     void enterPage(const QString& hint);
 
     Workspace& m_ws;
+    StudentViewKind m_listedKind = StudentViewKind::Enrolled;
     QByteArray m_photo;
     QString m_termComment;
     QString m_leaveNote;

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -103,6 +104,25 @@ private Q_SLOTS:
         f.prompt.clear();
         main.navigate(RecordNavigation::Move::Next);
         QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+    }
+
+    void rosterRowOpensThePupilOnTheStudentView()
+    {
+        AppFixture f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
+        QVERIFY(main.runCommand(u"在校学生列表"));
+        QCOMPARE(main.currentPage(), Page::EnrolledRoster);
+        auto* roster = main.findChild<QTreeWidget*>(u"在校生列表框"_s);
+        QCOMPARE(roster->topLevelItemCount(), 2);
+        main.navigate(RecordNavigation::Move::Last); // the toolbar moves along the roster too
+        QCOMPARE(roster->currentItem()->text(2), u"张三"_s);
+        QTest::keyClick(roster, Qt::Key_Return);
+        QCOMPARE(main.currentPage(), Page::StudentView);
+        QCOMPARE(main.findChild<QLabel*>(u"学生学号"_s)->text(), roster->currentItem()->text(1));
     }
 
     void storedStyleIsAppliedAtStart()

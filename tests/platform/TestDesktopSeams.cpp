@@ -171,6 +171,35 @@ private Q_SLOTS:
         QVERIFY(!launcher.openDocument(u"/nonexistent/使用手册.chm"_s));
     }
 
+    void aBrowserNeedsXdgOpenAndAProgramForPages()
+    {
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const auto install = [&](const QString& name, const QByteArray& script) {
+            QFile file(bin.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n" + script + "\n");
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        };
+        DesktopLauncher launcher;
+        install(u"firefox"_s, {});
+        const bool withoutXdgOpen = launcher.hasWebBrowser();
+        install(u"xdg-open"_s, {});
+        const bool withFirefox = launcher.hasWebBrowser();
+        QFile::remove(bin.filePath(u"firefox"_s));
+        install(u"xdg-mime"_s, "exit 0");
+        const bool withNothingForPages = launcher.hasWebBrowser();
+        install(u"xdg-mime"_s, "echo falkon.desktop");
+        const bool withAProgramForPages = launcher.hasWebBrowser();
+        qputenv("PATH", path);
+
+        QVERIFY(!withoutXdgOpen);
+        QVERIFY(withFirefox);
+        QVERIFY(!withNothingForPages);
+        QVERIFY(withAProgramForPages);
+    }
+
     void musicLoopsUntilStoppedAndRefusesWhatItCannotPlay()
     {
         QTemporaryDir dir;

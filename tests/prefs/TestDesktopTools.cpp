@@ -16,8 +16,8 @@ private Q_SLOTS:
     {
         FakeServices f;
         DesktopTools tools(f.services, f.paths);
-        QVERIFY(!tools.openNotepad());
-        QVERIFY(!tools.openCalculator());
+        QCOMPARE(tools.openNotepad(), DesktopTools::Start::NotInstalled);
+        QCOMPARE(tools.openCalculator(), DesktopTools::Start::NotInstalled);
         QVERIFY(f.launcher.started.isEmpty());
         QVERIFY(f.prompt.boxes().isEmpty());
     }
@@ -27,23 +27,42 @@ private Q_SLOTS:
         FakeServices f;
         f.launcher.installed = {u"xcalc"_s, u"leafpad"_s, u"kate"_s, u"galculator"_s};
         DesktopTools tools(f.services, f.paths);
-        QVERIFY(tools.openNotepad());
-        QVERIFY(tools.openCalculator());
+        QCOMPARE(tools.openNotepad(), DesktopTools::Start::Started);
+        QCOMPARE(tools.openCalculator(), DesktopTools::Start::Started);
         QCOMPARE(f.launcher.started, (QList<QStringList> {{u"/usr/bin/kate"_s}, {u"/usr/bin/galculator"_s}}));
+    }
+
+    void manualPrefersTheOldHelpFile_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("browser");
+        QTest::addColumn<DesktopTools::Manual>("result");
+        QTest::addColumn<QString>("opened");
+
+        const QString chm = u"\\使用手册.chm"_s;
+        const QString html = u"\\使用手册.html"_s;
+        QTest::newRow("nothing") << QStringList {} << true << DesktopTools::Manual::Missing << QString();
+        QTest::newRow("html, browser") << QStringList {html} << true << DesktopTools::Manual::Opened << html;
+        QTest::newRow("html, no browser") << QStringList {html} << false << DesktopTools::Manual::ShowHere << QString();
+        QTest::newRow("chm and html") << QStringList {html, chm} << true << DesktopTools::Manual::Opened << chm;
+        QTest::newRow("chm, no browser") << QStringList {chm} << false << DesktopTools::Manual::Opened << chm;
     }
 
     void manualPrefersTheOldHelpFile()
     {
-        FakeServices f;
-        DesktopTools tools(f.services, f.paths);
-        QVERIFY(!tools.openManual());
-        QVERIFY(f.launcher.opened.isEmpty());
+        QFETCH(QStringList, files);
+        QFETCH(bool, browser);
+        QFETCH(DesktopTools::Manual, result);
+        QFETCH(QString, opened);
 
-        const QString html = f.touch(u"\\使用手册.html"_s);
-        QVERIFY(tools.openManual());
-        const QString chm = f.touch(u"\\使用手册.chm"_s);
-        QVERIFY(tools.openManual());
-        QCOMPARE(f.launcher.opened, (QStringList {html, chm}));
+        FakeServices f;
+        for (const QString& file : files)
+            f.touch(file);
+        f.launcher.browser = browser;
+        DesktopTools tools(f.services, f.paths);
+        QCOMPARE(tools.openManual(), result);
+        QCOMPARE(f.launcher.opened, opened.isEmpty() ? QStringList() : QStringList {f.paths.path(opened)});
+        QCOMPARE(tools.manualPath(), f.paths.path(u"\\使用手册.html"_s));
     }
 };
 

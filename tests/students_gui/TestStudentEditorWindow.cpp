@@ -459,7 +459,7 @@ private Q_SLOTS:
         QCOMPARE(host.data.count(u"学籍表"_s), 0); // Enter never saved on the way
     }
 
-    void closingAfterASaveLeavesAStaleView()
+    void closingAfterASaveUnderItsClassGoesHome()
     {
         StudentsBench host;
         QVERIFY(host.data.addClass(Class1, u"周老师"_s));
@@ -486,6 +486,14 @@ private Q_SLOTS:
         QTest::mouseClick(other->保存数据钮, Qt::LeftButton);
         other->close();
         QCOMPARE(host.shell.homePageCalls, 1);
+
+        // The roster of the class saved into does not stay on show either.
+        host.roster = Class1;
+        auto same = openEditor(host, StudentEditorWindow::Mode::Add);
+        same->姓名编辑框->setText(u"第三个"_s);
+        QTest::mouseClick(same->保存数据钮, Qt::LeftButton);
+        same->close();
+        QCOMPARE(host.shell.homePageCalls, 2);
     }
 
     void noClassSendsToTheSchoolSettings()

@@ -204,8 +204,8 @@ private Q_SLOTS:
         p.page->查看班级名组合框->setCurrentIndex(1);
         QCOMPARE(p.page->查看页标题标签->text(), u"没有2004年7月1日毕业的学生资料"_s);
 
-        // Opening from the roster finds the date and the name.
-        p.page->openOnArchived(u"毕业学生"_s, u"赵六"_s, u"2005年7月1日"_s);
+        // Opening from the roster finds the date and the number.
+        p.page->openOnArchived(StudentViewKind::Graduate, 40, u"2005年7月1日"_s);
         QCOMPARE(p.page->查看班级名组合框->currentText(), u"2005年7月1日"_s);
         QCOMPARE(p.page->学生学号->text(), u"40"_s);
         QCOMPARE(p.host.state.statusState(), u"    当前状态：查看毕业学生资料"_s);

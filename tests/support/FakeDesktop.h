@@ -98,8 +98,10 @@ public:
         opened.append(path);
         return true;
     }
+    bool hasWebBrowser() const override { return browser; }
 
     QStringList installed;
+    bool browser = true;
     QList<QStringList> started;
     QStringList opened;
 };

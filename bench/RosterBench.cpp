@@ -1,0 +1,231 @@
+// The rosters on the large test school: 全校搜索 filling page 3 with all 6,000 pupils and 毕业学生列表
+// of one date out of 30,000 graduates, each against a raw sqlite3 loop over the same query; a
+// header sort of 30,000 rows against std::stable_sort on keys parsed in advance.
+#include "school/LargeSchool.h"
+#include "support/RatioReporter.h"
+#include "support/RawRow.h"
+#include "support/Workbench.h"
+
+#include "records/ReportList.h"
+#include "store/DatabaseKind.h"
+#include "store/PinyinCollation.h"
+#include "students/RosterColumns.h"
+#include "students/StudentRosters.h"
+#include "text/DateText.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString studentsPath()
+{
+    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
+}
+
+struct BenchWorkspace
+{
+    BenchWorkspace()
+    {
+        if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
+            std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
+            std::exit(1);
+        }
+    }
+    DbConnection db;
+    Workbench bench {db};
+};
+
+Workspace& workspace()
+{
+    static BenchWorkspace w;
+    return w.bench.ws;
+}
+
+sqlite3* raw()
+{
+    static sqlite3* db = [] {
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        PinyinCollation::registerOn(h);
+        return h;
+    }();
+    return db;
+}
+
+ReportList& list()
+{
+    static ReportList* l = [] {
+        auto* made = new ReportList(u"在校生列表框"_s);
+        made->setColumns(RosterColumns::enrolled());
+        made->resize(1024, 600);
+        made->show();
+        return made;
+    }();
+    return *l;
+}
+
+QString firstDate()
+{
+    return LargeSchool::graduationDates().first();
+}
+
+// The raw side: the same statement stepped through, each row's texts made into what a list shows.
+qint64 rawRoster(const QByteArray& sql, const QByteArray& bound)
+{
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
+    sqlite3_bind_text(s, 1, bound.constData(), static_cast<int>(bound.size()), SQLITE_TRANSIENT);
+    qint64 sum = 0;
+    while (sqlite3_step(s) == SQLITE_ROW)
+        sum += rawRowValues(s);
+    sqlite3_finalize(s);
+    return sum;
+}
+
+void SchoolSearch_ours(benchmark::State& state)
+{
+    for (auto _ : state) {
+        // Every pupil was born in this century: the whole school.
+        const auto rows
+            = StudentRosters(workspace().studentDb).search(StudentRosters::Search::School, u"出生日期"_s, u"20"_s);
+        list().fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, nullptr);
+    }
+    state.counters["rows"] = list().topLevelItemCount();
+}
+
+void SchoolSearchQuery_ours(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            StudentRosters(workspace().studentDb).search(StudentRosters::Search::School, u"出生日期"_s, u"20"_s));
+}
+
+void SchoolSearch_raw(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            rawRoster("select 学号,姓名,性别,民族,所在班级,班内职务,出生日期,入学日期,联系电话 from 学籍表 "
+                      "where 出生日期 like ? escape '\\' order by 姓名 COLLATE PINYIN",
+                "20%"));
+}
+
+void GraduateRoster_ours(benchmark::State& state)
+{
+    const QString date = firstDate();
+    for (auto _ : state) {
+        const auto rows = StudentRosters(workspace().studentDb).graduates(date);
+        list().fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, nullptr);
+    }
+    state.counters["rows"] = list().topLevelItemCount();
+}
+
+void GraduateRoster_raw(benchmark::State& state)
+{
+    const QByteArray date = firstDate().toUtf8();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            rawRoster("select 学号,姓名,性别,民族,所在班级,班内职务,出生日期,离校时间,联系电话 from 毕业表 "
+                      "where 离校时间=? order by 姓名 COLLATE PINYIN",
+                date));
+}
+
+// All 30,000 graduates in the list once.
+void fillAllGraduates()
+{
+    static bool done = false;
+    if (done)
+        return;
+    StudentRosters::Rows all;
+    for (const QString& date : LargeSchool::graduationDates())
+        all += StudentRosters(workspace().studentDb).graduates(date).value_or(StudentRosters::Rows {});
+    list().fill(all, StudentRosters::SexColumn, nullptr);
+    done = true;
+}
+
+void Sort_ours(benchmark::State& state)
+{
+    fillAllGraduates();
+    const int column = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        list().sortByColumn(column); // each click reverses: every run sorts
+    state.counters["rows"] = list().topLevelItemCount();
+}
+
+void Sort_raw(benchmark::State& state)
+{
+    fillAllGraduates();
+    const int column = static_cast<int>(state.range(0));
+    QStringList texts;
+    for (int i = 0; i < list().topLevelItemCount(); ++i)
+        texts << list().topLevelItem(i)->text(column);
+    // Keys parsed before the clock runs: what is left is the sort itself.
+    std::vector<qint64> numbers;
+    std::vector<QCollatorSortKey> names;
+    QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
+    for (const QString& t : texts) {
+        if (column == 2)
+            names.push_back(collator.sortKey(t));
+        else if (column == 7)
+            numbers.push_back(DateText::parse(t).value_or(QDate()).toJulianDay());
+        else
+            numbers.push_back(t.toLongLong());
+    }
+    std::vector<int> order(texts.size());
+    bool descending = false;
+    for (auto _ : state) {
+        std::iota(order.begin(), order.end(), 0);
+        descending = !descending;
+        if (column == 2)
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                const int c = names[size_t(a)].compare(names[size_t(b)]);
+                return descending ? c > 0 : c < 0;
+            });
+        else
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                return descending ? numbers[size_t(a)] > numbers[size_t(b)] : numbers[size_t(a)] < numbers[size_t(b)];
+            });
+        benchmark::DoNotOptimize(order.data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(SchoolSearch_ours)->Name("SchoolSearch/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(SchoolSearch_raw)->Name("SchoolSearch/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(SchoolSearchQuery_ours)->Name("SchoolSearchQuery/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(SchoolSearch_raw)->Name("SchoolSearchQuery/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(GraduateRoster_ours)->Name("GraduateRoster/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(GraduateRoster_raw)->Name("GraduateRoster/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_ours)->Name("SortByName/ours")->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_raw)->Name("SortByName/raw")->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_ours)->Name("SortByNumber/ours")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_raw)->Name("SortByNumber/raw")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_ours)->Name("SortByBirth/ours")->Arg(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_raw)->Name("SortByBirth/raw")->Arg(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_ours)->Name("SortByPhone/ours")->Arg(9)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sort_raw)->Name("SortByPhone/raw")->Arg(9)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString error;
+    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return runWithRatios(argc, argv);
+}

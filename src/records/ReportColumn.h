@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// How a report list compares the texts of a column when its header is clicked.
+enum class SortAs { Number, Text, Date };
+
+// One visible column of a report list (the hidden column 0 comes before them).
+struct ReportColumn
+{
+    QString title;
+    int width = 80;
+    SortAs sortAs = SortAs::Text;
+};

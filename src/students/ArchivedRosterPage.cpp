@@ -1,0 +1,187 @@
+#include "students/ArchivedRosterPage.h"
+
+#include "app/PageFrame.h"
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "records/PrefixSearch.h"
+#include "records/ReportList.h"
+#include "records/SearchBar.h"
+#include "students/RosterColumns.h"
+#include "students/StudentCardTexts.h"
+#include "students/StudentRecords.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ArchivedRosterPage::ArchivedRosterPage(Workspace& ws, PageFrame& frame, QWidget* parent)
+    : QWidget(parent)
+    , m_ws(ws)
+    , m_frame(frame)
+    , m_navigation(nullptr)
+{
+    毕业日期组合框 = new QComboBox;
+    毕业日期组合框->setObjectName(u"毕业日期组合框"_s);
+    毕业日期组合框->setMinimumContentsLength(10);
+    毕业统计标签 = new QLabel;
+    毕业统计标签->setObjectName(u"毕业统计标签"_s);
+    离校统计标签 = new QLabel;
+    离校统计标签->setObjectName(u"离校统计标签"_s);
+    离校统计标签->hide();
+    SearchBar bar = SearchBar::make(u"搜索离校生"_s, StudentRosters::archivedSearchFields());
+    bar.base->setObjectName(u"搜索离校底座"_s);
+    搜索离校底座 = bar.base;
+    搜索离校生组合框 = bar.field;
+    搜索离校生编辑框 = bar.value;
+    搜索离校 = bar.addButton(u"本届搜索"_s, u"搜索离校"_s);
+    历届搜索 = bar.addButton(u"历届搜索"_s);
+    if (QHBoxLayout* barLayout = frame.barLayout()) {
+        barLayout->addWidget(毕业日期组合框);
+        barLayout->addWidget(毕业统计标签, 1);
+        barLayout->addWidget(离校统计标签, 1);
+        barLayout->addWidget(搜索离校底座);
+    }
+
+    毕业离校列表框 = new ReportList(u"毕业离校列表框"_s, this);
+    毕业离校列表框->setColumns(RosterColumns::archived());
+    m_navigation = ItemViewNavigation(毕业离校列表框);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(毕业离校列表框);
+
+    connect(毕业日期组合框, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        毕业离校列表框->setFocus();
+        loadDate();
+    });
+    connect(搜索离校, &QPushButton::clicked, this, &ArchivedRosterPage::searchShown);
+    connect(历届搜索, &QPushButton::clicked, this, &ArchivedRosterPage::searchAllGraduates);
+    connect(毕业离校列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
+        if (openPupil)
+            openPupil(m_kind, item->text(RosterColumns::Number).toLongLong(), item->text(RosterColumns::LeaveDate));
+    });
+    毕业离校列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(毕业离校列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (毕业离校列表框->itemAt(at))
+            if (QMenu* menu = m_ws.shell.menu(u"学离"))
+                menu->popup(毕业离校列表框->viewport()->mapToGlobal(at));
+    });
+}
+
+void ArchivedRosterPage::showGraduates()
+{
+    const QStringList dates = StudentRecords(m_ws.studentDb).graduationDatesNewestFirst();
+    if (dates.isEmpty()) {
+        m_ws.services.prompt.show(u"目前没有毕业生数据！"_s);
+        return;
+    }
+    {
+        const QSignalBlocker quiet(毕业日期组合框);
+        毕业日期组合框->clear();
+        毕业日期组合框->addItems(dates);
+        毕业日期组合框->setCurrentIndex(0);
+    }
+    showFor(StudentViewKind::Graduate);
+    m_ws.shell.openPage(Page::LeaverRoster);
+    loadDate();
+}
+
+void ArchivedRosterPage::loadDate()
+{
+    m_searchResult = false;
+    const QString date = 毕业日期组合框->currentText();
+    const QString year = StudentCardTexts::graduationYear(date);
+    m_frame.setTitle(m_ws.state.schoolName() + year + u"毕业学生花名册"_s);
+    fill(StudentRosters(m_ws.studentDb).graduates(date));
+    m_ws.state.setStatusState(u"    当前状态：毕业学生列表"_s);
+    const SexCount& counts = 毕业离校列表框->counts();
+    毕业统计标签->setText(StudentRosters::graduateCounts(counts.total(), counts.male, counts.female));
+    if (counts.total() == 0)
+        m_ws.services.prompt.show(year + u"没有毕业生数据！"_s);
+}
+
+void ArchivedRosterPage::showLeavers()
+{
+    // Asked before the page changes: with nobody there, page 2 stays as it was.
+    const auto rows = StudentRosters(m_ws.studentDb).leavers();
+    if (rows && rows->isEmpty()) {
+        m_ws.services.prompt.show(u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
+        return;
+    }
+    showFor(StudentViewKind::Leaver);
+    m_searchResult = false;
+    fill(rows);
+    const SexCount& counts = 毕业离校列表框->counts();
+    离校统计标签->setText(StudentRosters::leaverCounts(counts.total(), counts.male, counts.female));
+    m_frame.setTitle(m_ws.state.schoolName() + u"因转学、退学等原因离校的学生花名册"_s);
+    m_ws.state.setStatusState(u"    当前状态：转退学生列表"_s);
+    m_ws.shell.openPage(Page::LeaverRoster);
+}
+
+void ArchivedRosterPage::showFor(StudentViewKind kind)
+{
+    m_kind = kind;
+    m_ws.state.setCurrentViewKind(StudentViewKinds::text(kind));
+    const bool graduates = kind == StudentViewKind::Graduate;
+    历届搜索->setVisible(graduates);
+    搜索离校->setText(graduates ? u"本届搜索"_s : u"开始搜索"_s);
+    毕业日期组合框->setVisible(graduates);
+    毕业统计标签->setVisible(graduates);
+    离校统计标签->setVisible(!graduates);
+    毕业离校列表框->setColumnTitle(RosterColumns::LeaveDate, u"离校时间"_s);
+}
+
+void ArchivedRosterPage::fill(const std::optional<StudentRosters::Rows>& rows)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    毕业离校列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
+    QApplication::restoreOverrideCursor();
+    // An empty list after a failed read must not pass for nobody having left.
+    if (!rows)
+        m_ws.services.prompt.show(u"载入学生资料数据失败！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+void ArchivedRosterPage::searchShown()
+{
+    search(m_kind == StudentViewKind::Leaver ? StudentRosters::Search::Leavers : StudentRosters::Search::Graduation);
+}
+
+void ArchivedRosterPage::searchAllGraduates()
+{
+    search(StudentRosters::Search::AllGraduates);
+}
+
+void ArchivedRosterPage::search(StudentRosters::Search kind)
+{
+    const auto value = PrefixSearch::cleanValue(搜索离校生编辑框->text());
+    if (!value) {
+        m_ws.services.prompt.show(u"请输入搜索条件！"_s);
+        搜索离校生编辑框->setFocus();
+        return;
+    }
+    m_searchResult = true;
+    const QString date = 毕业日期组合框->currentText();
+    const auto rows = StudentRosters(m_ws.studentDb).search(kind, 搜索离校生组合框->currentText(), *value, date);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    毕业离校列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
+    QApplication::restoreOverrideCursor();
+    m_frame.setTitle(StudentRosters::searchTitle(kind, m_ws.state.schoolName(), date));
+    const SexCount& counts = 毕业离校列表框->counts();
+    m_ws.services.prompt.show(counts.total() > 0
+            ? StudentRosters::searchResult(kind, date, counts.total(), counts.male, counts.female)
+            : u"未找到符合条件的资料！"_s);
+    搜索离校生编辑框->setFocus();
+    搜索离校生编辑框->selectAll();
+}

@@ -1,0 +1,158 @@
+#include "students/EnrolledRosterPage.h"
+
+#include "app/PageFrame.h"
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "classes/ClassSelector.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "records/PrefixSearch.h"
+#include "records/ReportList.h"
+#include "records/SearchBar.h"
+#include "students/RosterColumns.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+EnrolledRosterPage::EnrolledRosterPage(Workspace& ws, PageFrame& frame, QWidget* parent)
+    : QWidget(parent)
+    , m_ws(ws)
+    , m_frame(frame)
+    , m_navigation(nullptr)
+{
+    在校生列表班级组合框 = new QComboBox;
+    在校生列表班级组合框->setObjectName(u"在校生列表班级组合框"_s);
+    在校生列表班级组合框->setMinimumContentsLength(10);
+    在校生统计标签 = new QLabel;
+    在校生统计标签->setObjectName(u"在校生统计标签"_s);
+    SearchBar bar = SearchBar::make(u"搜索在校生"_s, StudentRosters::enrolledSearchFields());
+    搜索在校生底座 = bar.base;
+    搜索在校生组合框 = bar.field;
+    搜索在校生编辑框 = bar.value;
+    班内搜索 = bar.addButton(u"班内搜索"_s);
+    全校搜索 = bar.addButton(u"全校搜索"_s);
+    if (QHBoxLayout* barLayout = frame.barLayout()) {
+        barLayout->addWidget(在校生列表班级组合框);
+        barLayout->addWidget(在校生统计标签, 1);
+        barLayout->addWidget(搜索在校生底座);
+    }
+
+    在校生列表框 = new ReportList(u"在校生列表框"_s, this);
+    在校生列表框->setColumns(RosterColumns::enrolled());
+    m_navigation = ItemViewNavigation(在校生列表框);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(在校生列表框);
+
+    connect(在校生列表班级组合框, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        m_ws.state.headTeachers().setCurrentIndex(index);
+        在校生列表框->setFocus();
+        loadClass();
+    });
+    connect(班内搜索, &QPushButton::clicked, this, &EnrolledRosterPage::searchInClass);
+    connect(全校搜索, &QPushButton::clicked, this, &EnrolledRosterPage::searchSchool);
+    connect(在校生列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
+        if (openPupil)
+            openPupil(item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong());
+    });
+    在校生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(在校生列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (在校生列表框->itemAt(at))
+            if (QMenu* menu = m_ws.shell.menu(u"班务管理"))
+                menu->popup(在校生列表框->viewport()->mapToGlobal(at));
+    });
+}
+
+void EnrolledRosterPage::showRoster()
+{
+    bool anyClass = false;
+    {
+        // One load for the command, after the selector is filled.
+        const QSignalBlocker quiet(在校生列表班级组合框);
+        anyClass = ClassSelector::load(*在校生列表班级组合框, m_ws.state.headTeachers(), m_ws.studentDb);
+    }
+    if (!anyClass) {
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行校务设置！"_s, u"提示"_s);
+        m_ws.shell.runCommand(u"校务设置");
+        return;
+    }
+    loadClass();
+    m_ws.shell.openPage(Page::EnrolledRoster);
+    m_ws.state.setStatusHint(u"    提示： 双击选择项可查看详细资料，右击选择项可弹出操作菜单！"_s);
+}
+
+void EnrolledRosterPage::loadClass()
+{
+    m_searchResult = false;
+    const QString klass = 在校生列表班级组合框->currentText();
+    m_frame.setTitle(m_ws.state.schoolName() + klass + u"学生花名册"_s);
+    fill(StudentRosters(m_ws.studentDb).enrolled(klass));
+    const SexCount& counts = 在校生列表框->counts();
+    在校生统计标签->setText(StudentRosters::enrolledCounts(counts.total(), counts.male, counts.female));
+    m_ws.state.setStatusState(u"    当前状态：在校学生列表"_s);
+}
+
+void EnrolledRosterPage::fill(const std::optional<StudentRosters::Rows>& rows)
+{
+    在校生列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
+    // An empty list after a failed read must not pass for a class without pupils.
+    if (!rows)
+        m_ws.services.prompt.show(u"载入学生资料数据失败！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+void EnrolledRosterPage::searchInClass()
+{
+    search(StudentRosters::Search::InClass);
+}
+
+void EnrolledRosterPage::searchSchool()
+{
+    search(StudentRosters::Search::School);
+}
+
+void EnrolledRosterPage::search(StudentRosters::Search kind)
+{
+    const auto value = PrefixSearch::cleanValue(搜索在校生编辑框->text());
+    if (!value) {
+        m_ws.services.prompt.show(u"请输入搜索条件！"_s);
+        搜索在校生编辑框->setFocus();
+        return;
+    }
+    m_searchResult = true;
+    const QString klass = 在校生列表班级组合框->currentText();
+    const auto rows = StudentRosters(m_ws.studentDb).search(kind, 搜索在校生组合框->currentText(), *value, klass);
+    在校生列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
+    m_frame.setTitle(StudentRosters::searchTitle(kind, m_ws.state.schoolName(), klass));
+    m_ws.state.setStatusState(u"    当前状态：搜索学生资料"_s);
+    const SexCount& counts = 在校生列表框->counts();
+    m_ws.services.prompt.show(counts.total() > 0
+            ? StudentRosters::searchResult(kind, klass, counts.total(), counts.male, counts.female)
+            : u"未找到符合条件的资料！"_s);
+    搜索在校生编辑框->setFocus();
+    搜索在校生编辑框->selectAll();
+}
+
+QString EnrolledRosterPage::rosterClass() const
+{
+    return 在校生列表班级组合框->currentText();
+}
+
+std::optional<StudentPick> EnrolledRosterPage::currentPick() const
+{
+    const QTreeWidgetItem* item = 在校生列表框->currentItem();
+    if (!item)
+        return std::nullopt;
+    return StudentPick {item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong(),
+        item->text(RosterColumns::Name)};
+}
