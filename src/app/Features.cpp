@@ -5,6 +5,7 @@
 #include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
+#include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
@@ -22,6 +23,21 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入.
+void installGrades(MainWindow& main, Workspace& ws)
+{
+    PageFrame* frame = main.page(Page::ScoreSheet);
+    auto* sheet = new ScoreSheetPage(ws, *frame);
+    frame->setView(sheet);
+    main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
+    main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
+    QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+}
+
+} // namespace
+
 Features::Features(MainWindow& main)
     : QObject(&main)
     , m_main(main)
@@ -34,6 +50,7 @@ Features::Features(MainWindow& main)
     installStudents();
     installRosters();
     installTeachers();
+    installGrades(m_main, m_ws);
 }
 
 Features::~Features() = default;
