@@ -86,6 +86,10 @@ Table pupilTable(const QString& name)
         t.indexes.append({u"学籍表_所在班级"_s, {u"所在班级"_s}});
         t.indexes.append({u"学籍表_成绩"_s, QStringList {u"所在班级"_s, u"姓名"_s} + marks});
     }
+    if (name == u"毕业表") {
+        // 毕业学生列表 and the student view read the graduates of one date out of tens of thousands.
+        t.indexes.append({u"毕业表_离校时间"_s, {u"离校时间"_s}});
+    }
     return t;
 }
 
