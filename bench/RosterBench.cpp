@@ -224,11 +224,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString error;
-    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
-    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    return runWithRatios(argc, argv);
+    return runOnLargeSchool(argc, argv);
 }

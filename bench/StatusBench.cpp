@@ -100,11 +100,5 @@ BENCHMARK(LeaveAndReenrol_raw)->Name("LeaveAndReenrol/raw")->Unit(benchmark::kMi
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString error;
-    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
-    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    return runWithRatios(argc, argv);
+    return runOnLargeSchool(argc, argv);
 }

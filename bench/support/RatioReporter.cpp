@@ -1,5 +1,7 @@
 #include "support/RatioReporter.h"
 
+#include "school/LargeSchool.h"
+
 #include <cstdio>
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
@@ -36,4 +38,15 @@ int runWithRatios(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
+}
+
+int runOnLargeSchool(int argc, char** argv)
+{
+    QString error;
+    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return runWithRatios(argc, argv);
 }

@@ -19,3 +19,6 @@ private:
 
 // Runs every registered benchmark with this reporter; returns main()'s exit code.
 int runWithRatios(int argc, char** argv);
+
+// Makes the large test school once (or finds it made) and runs every benchmark on it.
+int runOnLargeSchool(int argc, char** argv);

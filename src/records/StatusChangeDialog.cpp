@@ -1,6 +1,7 @@
 #include "records/StatusChangeDialog.h"
 
 #include "classes/GbByteValidator.h"
+#include "records/Controls.h"
 #include "records/DateBox.h"
 
 #include <QCheckBox>
@@ -16,14 +17,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+using Controls::named;
 
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
+namespace {
 
 QLabel* questionLine(const QString& name)
 {

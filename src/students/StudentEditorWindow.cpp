@@ -10,6 +10,7 @@
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/Controls.h"
 #include "records/DateBox.h"
 #include "records/FieldControls.h"
 #include "records/FocusChain.h"
@@ -43,16 +44,12 @@
 
 using namespace Qt::StringLiterals;
 
+using Controls::linkButton;
+using Controls::named;
+
 namespace {
 
 constexpr int PupilNumberRole = Qt::UserRole;
-
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QComboBox* comboWith(const QString& name, const QStringList& entries)
 {
@@ -62,16 +59,6 @@ QComboBox* comboWith(const QString& name, const QStringList& entries)
     box->addItems(entries);
     box->setMaxVisibleItems(16);
     return box;
-}
-
-QPushButton* linkButton(const QString& name, const QString& caption)
-{
-    auto* b = named(new QPushButton(caption), name);
-    b->setFlat(true);
-    b->setAutoDefault(false);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setStyleSheet(u"QPushButton { color: #1a5fb4; border: none; padding: 2px 4px; text-decoration: underline; }"_s);
-    return b;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "students/StudentRosters.h"
 
 #include "records/PrefixSearch.h"
+#include "records/ReportRows.h"
 #include "store/DbConnection.h"
 #include "students/StudentCardTexts.h"
 
@@ -18,38 +19,19 @@ QString counts(int male, int female)
 
 } // namespace
 
-std::optional<StudentRosters::Rows> StudentRosters::rows(const QString& sql, const QVariantList& values)
-{
-    auto set = m_db.query(sql, values);
-    if (!set)
-        return std::nullopt;
-    Rows out;
-    for (; !set->pastLast(); set->next()) {
-        QStringList row;
-        row.reserve(9);
-        row << QString::number(set->number(1));
-        for (int column = 2; column <= 9; ++column)
-            row << set->text(column);
-        out.append(std::move(row));
-    }
-    if (set->failed())
-        return std::nullopt;
-    return out;
-}
-
 std::optional<StudentRosters::Rows> StudentRosters::enrolled(const QString& className)
 {
-    return rows(EnrolledColumns + u"学籍表 where 所在班级=? order by 姓名"_s, {className});
+    return ReportRows::read(m_db, EnrolledColumns + u"学籍表 where 所在班级=? order by 姓名"_s, {className});
 }
 
 std::optional<StudentRosters::Rows> StudentRosters::graduates(const QString& date)
 {
-    return rows(ArchivedColumns + u"毕业表 where 离校时间=? order by 姓名"_s, {date});
+    return ReportRows::read(m_db, ArchivedColumns + u"毕业表 where 离校时间=? order by 姓名"_s, {date});
 }
 
 std::optional<StudentRosters::Rows> StudentRosters::leavers()
 {
-    return rows(ArchivedColumns + u"转退表 order by 姓名"_s, {});
+    return ReportRows::read(m_db, ArchivedColumns + u"转退表 order by 姓名"_s, {});
 }
 
 std::optional<StudentRosters::Rows> StudentRosters::search(
@@ -63,17 +45,22 @@ std::optional<StudentRosters::Rows> StudentRosters::search(
     const QString pattern = PrefixSearch::likeValue(value);
     switch (search) {
     case Search::InClass:
-        return rows(EnrolledColumns + u"学籍表 where 所在班级=? and "_s + *condition + u" order by 姓名"_s,
+        return ReportRows::read(m_db,
+            EnrolledColumns + u"学籍表 where 所在班级=? and "_s + *condition + u" order by 姓名"_s,
             {selector, pattern});
     case Search::School:
-        return rows(EnrolledColumns + u"学籍表 where "_s + *condition + u" order by 姓名"_s, {pattern});
+        return ReportRows::read(
+            m_db, EnrolledColumns + u"学籍表 where "_s + *condition + u" order by 姓名"_s, {pattern});
     case Search::Leavers:
-        return rows(ArchivedColumns + u"转退表 where "_s + *condition + u" order by 姓名"_s, {pattern});
+        return ReportRows::read(
+            m_db, ArchivedColumns + u"转退表 where "_s + *condition + u" order by 姓名"_s, {pattern});
     case Search::Graduation:
-        return rows(ArchivedColumns + u"毕业表 where 离校时间=? and "_s + *condition + u" order by 姓名"_s,
+        return ReportRows::read(m_db,
+            ArchivedColumns + u"毕业表 where 离校时间=? and "_s + *condition + u" order by 姓名"_s,
             {selector, pattern});
     case Search::AllGraduates:
-        return rows(ArchivedColumns + u"毕业表 where "_s + *condition + u" order by 姓名"_s, {pattern});
+        return ReportRows::read(
+            m_db, ArchivedColumns + u"毕业表 where "_s + *condition + u" order by 姓名"_s, {pattern});
     }
     return std::nullopt;
 }

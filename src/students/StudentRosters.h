@@ -48,7 +48,5 @@ public:
     static QString searchTitle(Search search, const QString& school, const QString& selector);
 
 private:
-    std::optional<Rows> rows(const QString& sql, const QVariantList& values);
-
     DbConnection& m_db;
 };

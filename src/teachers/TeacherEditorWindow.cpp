@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/Controls.h"
 #include "records/DateBox.h"
 #include "records/FieldControls.h"
 #include "records/FocusChain.h"
@@ -37,17 +38,12 @@
 
 using namespace Qt::StringLiterals;
 
+using Controls::named;
+
 namespace {
 
 constexpr int TeacherNumberRole = Qt::UserRole;
 constexpr qsizetype LongTextBytes = 1150;
-
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLineEdit* edit(const QString& name, qsizetype maxBytes)
 {
@@ -67,16 +63,6 @@ QComboBox* list(const QString& name, const QStringList& items, bool editable, qs
     }
     box->setMaxVisibleItems(16);
     return box;
-}
-
-QPushButton* link(const QString& name, const QString& text)
-{
-    auto* b = named(new QPushButton(text), name);
-    b->setFlat(true);
-    b->setAutoDefault(false);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setStyleSheet(u"QPushButton { color: #1a5fb4; border: none; padding: 2px 4px; text-decoration: underline; }"_s);
-    return b;
 }
 
 } // namespace
@@ -152,8 +138,8 @@ void TeacherEditorWindow::buildControls()
     fields->setColumnStretch(3, 1);
 
     教员照片 = new PhotoBox(u"教员照片"_s);
-    选择照片钮 = link(u"选择照片钮"_s, u"选择照片"_s);
-    删除照片钮 = link(u"删除照片钮"_s, u"删除照片"_s);
+    选择照片钮 = Controls::linkButton(u"选择照片钮"_s, u"选择照片"_s);
+    删除照片钮 = Controls::linkButton(u"删除照片钮"_s, u"删除照片"_s);
     auto* photo = new QVBoxLayout;
     photo->addWidget(教员照片, 0, Qt::AlignHCenter);
     auto* photoLinks = new QHBoxLayout;
@@ -163,9 +149,9 @@ void TeacherEditorWindow::buildControls()
     photo->addStretch(1);
 
     请选择录入 = named(new QLabel(u"请选择录入"_s), u"请选择录入"_s);
-    个人简历钮 = link(u"个人简历钮"_s, u"● 个人简历"_s);
-    其它资料钮 = link(u"其它资料钮"_s, u"其它资料"_s);
-    清除内容钮 = link(u"清除内容钮"_s, u"清除内容"_s);
+    个人简历钮 = Controls::linkButton(u"个人简历钮"_s, u"● 个人简历"_s);
+    其它资料钮 = Controls::linkButton(u"其它资料钮"_s, u"其它资料"_s);
+    清除内容钮 = Controls::linkButton(u"清除内容钮"_s, u"清除内容"_s);
     简历标题标签 = named(new QLabel(u" 个人简历："_s), u"简历标题标签"_s);
     输入提示标签 = named(new QLabel(u"(最多录入19行内容)"_s), u"输入提示标签"_s);
     简历编辑框 = named(new QPlainTextEdit, u"简历编辑框"_s);

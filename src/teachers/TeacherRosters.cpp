@@ -1,6 +1,7 @@
 #include "teachers/TeacherRosters.h"
 
 #include "records/PrefixSearch.h"
+#include "records/ReportRows.h"
 #include "store/DbConnection.h"
 
 using namespace Qt::StringLiterals;
@@ -29,28 +30,9 @@ QString byKind(TeacherViewKind kind, const char16_t* inService, const char16_t* 
 
 } // namespace
 
-std::optional<TeacherRosters::Rows> TeacherRosters::rows(const QString& sql, const QVariantList& values)
-{
-    auto set = m_db.query(sql, values);
-    if (!set)
-        return std::nullopt;
-    Rows out;
-    for (; !set->pastLast(); set->next()) {
-        QStringList row;
-        row.reserve(10);
-        row << QString::number(set->number(1));
-        for (int column = 2; column <= 10; ++column)
-            row << set->text(column);
-        out.append(std::move(row));
-    }
-    if (set->failed())
-        return std::nullopt;
-    return out;
-}
-
 std::optional<TeacherRosters::Rows> TeacherRosters::roster(TeacherViewKind kind)
 {
-    return rows(columns(kind) + u" order by 姓名"_s, {});
+    return ReportRows::read(m_db, columns(kind) + u" order by 姓名"_s, {});
 }
 
 std::optional<TeacherRosters::Rows> TeacherRosters::search(
@@ -59,14 +41,14 @@ std::optional<TeacherRosters::Rows> TeacherRosters::search(
     const QString pattern = PrefixSearch::likeValue(value);
     // 联系电话 is no column: a teacher is reached by either of the two phones.
     if (field == u"联系电话" && searchFields(kind).contains(field)) {
-        return rows(
+        return ReportRows::read(m_db,
             columns(kind) + u" where 住宅电话 like ? escape '\\' or 手机号码 like ? escape '\\' order by 姓名"_s,
             {pattern, pattern});
     }
     const auto condition = PrefixSearch::condition(searchFields(kind), field);
     if (!condition)
         return std::nullopt;
-    return rows(columns(kind) + u" where "_s + *condition + u" order by 姓名"_s, {pattern});
+    return ReportRows::read(m_db, columns(kind) + u" where "_s + *condition + u" order by 姓名"_s, {pattern});
 }
 
 QStringList TeacherRosters::searchFields(TeacherViewKind kind)

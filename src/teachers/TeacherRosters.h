@@ -35,7 +35,5 @@ public:
     static QString stateText(TeacherViewKind kind);
 
 private:
-    std::optional<Rows> rows(const QString& sql, const QVariantList& values);
-
     DbConnection& m_db;
 };
