@@ -5,6 +5,7 @@
 #include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
+#include "comments/CommentEntryWindow.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
@@ -29,6 +30,7 @@ Features::Features(MainWindow& main)
     installClasses();
     installStudents();
     installRosters();
+    installComments();
 }
 
 Features::~Features() = default;
@@ -113,4 +115,9 @@ void Features::installRosters()
     c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
     c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
     c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
+}
+
+void Features::installComments()
+{
+    m_main.commands().setHandler(u"智能评语录入", [this] { CommentEntryWindow::open(m_ws); });
 }

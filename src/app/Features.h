@@ -39,6 +39,7 @@ private:
     void installClasses();
     void installStudents();
     void installRosters();
+    void installComments();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
