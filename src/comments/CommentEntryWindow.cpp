@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -257,9 +256,8 @@ QWidget* CommentEntryWindow::buildEntriesPage()
     bar->addStretch();
 
     评语词条列表框 = list(u"评语词条列表框"_s, {u"  ☆★☆　双击列表中的评语词条可录入该条评语　☆★☆"_s, u"id"_s});
-    评语词条列表框->header()->setStretchLastSection(false);
-    评语词条列表框->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    评语词条列表框->setColumnWidth(1, 0);
+    // The key column is there for the program only.
+    评语词条列表框->setColumnHidden(1, true);
     评语词条列表框->setContextMenuPolicy(Qt::CustomContextMenu);
     m_entryDelegate = new EntryEditDelegate(评语词条列表框);
     评语词条列表框->setItemDelegateForColumn(0, m_entryDelegate);

@@ -2,6 +2,7 @@
 
 #include "comments/CommentLibrary.h"
 #include "comments/CommentStore.h"
+#include "comments/RandomSource.h"
 
 #include <QDialog>
 
@@ -23,7 +24,6 @@ class QStatusBar;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
-class RandomSource;
 
 // 评语录入: the term comment and the overall evaluation of enrolled pupils, class by class,
 // composed from the comment library; its pop-up menus edit the library in place.

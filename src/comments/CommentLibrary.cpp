@@ -115,7 +115,9 @@ bool CommentLibrary::entryTextFits(const QString& text)
 
 QString CommentLibrary::modelItemText(const QString& model)
 {
-    return GbText::leftBytes(model, CommentKinds::ModelItemBytes);
+    // One line per model in the list: its line breaks show as blanks.
+    QString text = GbText::leftBytes(LineBreaks::forStorage(model), CommentKinds::ModelItemBytes);
+    return text.replace(u"\r\n"_s, u"  "_s).replace(u'\r', u' ');
 }
 
 QByteArray CommentLibrary::modelBytes(const QString& text)
