@@ -6,6 +6,7 @@
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
+#include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
@@ -16,8 +17,27 @@
 #include "students/StudentEditorWindow.h"
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
+#include "teachers/TeacherEditorWindow.h"
+#include "teachers/TeacherViewPage.h"
+
+#include <QFrame>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入.
+void installGrades(MainWindow& main, Workspace& ws)
+{
+    PageFrame* frame = main.page(Page::ScoreSheet);
+    auto* sheet = new ScoreSheetPage(ws, *frame);
+    frame->setView(sheet);
+    main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
+    main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
+    QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+}
+
+} // namespace
 
 Features::Features(MainWindow& main)
     : QObject(&main)
@@ -31,6 +51,8 @@ Features::Features(MainWindow& main)
     installStudents();
     installRosters();
     installComments();
+    installTeachers();
+    installGrades(m_main, m_ws);
 }
 
 Features::~Features() = default;
@@ -66,6 +88,8 @@ void Features::installStudents()
 {
     m_studentView = new StudentPageView(m_ws);
     m_main.page(Page::StudentView)->setView(m_studentView);
+    // The view's own title frame names the pupil on show; the frame's fixed title would only take room.
+    m_main.page(Page::StudentView)->titleFrame()->hide();
     StudentViewPage* view = m_studentView->page();
     view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
     view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
@@ -115,6 +139,29 @@ void Features::installRosters()
     c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
     c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
     c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
+}
+
+void Features::installTeachers()
+{
+    PageFrame* frame = m_main.page(Page::TeacherView);
+    m_teacherView = new TeacherViewPage(m_ws, *frame);
+    frame->setView(m_teacherView);
+    TeacherViewPage* view = m_teacherView;
+    view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
+    view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
+    const TeacherEditorWindow::PickedTeacher picked = [view]() -> std::optional<qint64> {
+        if (const auto teacher = view->selectedTeacher(); teacher && view->listedKind() == TeacherViewKind::InService)
+            return teacher->first;
+        return std::nullopt;
+    };
+
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"查看教员档案", [view] { view->show(TeacherViewKind::InService); });
+    c.setHandler(u"退休教员档案", [view] { view->show(TeacherViewKind::Retired); });
+    c.setHandler(u"调离教员档案", [view] { view->show(TeacherViewKind::MovedAway); });
+    c.setHandler(u"添加教员档案", [this] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Add, {}); });
+    c.setHandler(u"修改教员档案",
+        [this, picked] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Modify, picked); });
 }
 
 void Features::installComments()

@@ -14,6 +14,7 @@ class MainWindow;
 class Preferences;
 class StudentPageView;
 class StudentStatusCommands;
+class TeacherViewPage;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
 // commands. Created once, right after the main window; every feature gets the one workspace.
@@ -33,6 +34,7 @@ public:
     StudentPageView* studentView() const { return m_studentView; }
     EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
+    TeacherViewPage* teacherView() const { return m_teacherView; }
 
 private:
     void installPreferences();
@@ -40,6 +42,7 @@ private:
     void installStudents();
     void installRosters();
     void installComments();
+    void installTeachers();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
@@ -50,4 +53,5 @@ private:
     ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
     std::unique_ptr<StudentStatusCommands> m_studentStatus;
+    TeacherViewPage* m_teacherView = nullptr;
 };
