@@ -8,6 +8,7 @@
 #include "support/Workbench.h"
 
 #include "comments/CommentEntryWindow.h"
+#include "comments/CommentStore.h"
 #include "store/DatabaseKind.h"
 #include "store/PinyinCollation.h"
 #include "text/GbText.h"
@@ -56,10 +57,15 @@ struct BenchWindow
     std::unique_ptr<CommentEntryWindow> window;
 };
 
-CommentEntryWindow& window()
+BenchWindow& bench()
 {
     static BenchWindow w;
-    return *w.window;
+    return w;
+}
+
+CommentEntryWindow& window()
+{
+    return *bench().window;
 }
 
 sqlite3* raw()
@@ -127,6 +133,30 @@ void Save50_ours(benchmark::State& state)
     }
 }
 
+// The store alone, without the window: what our database layer costs over the raw calls.
+void ClassLoadQuery_ours(benchmark::State& state)
+{
+    CommentStore store(bench().db);
+    const QStringList names = LargeSchool::classNames();
+    int i = 0;
+    for (auto _ : state) {
+        const auto pupils = store.pupils(names[++i % 2]);
+        benchmark::DoNotOptimize(store.comments(pupils->first().学号));
+    }
+}
+
+void Save50Store_ours(benchmark::State& state)
+{
+    CommentStore store(bench().db);
+    const auto pupils = store.pupils(LargeSchool::classNames().first());
+    for (auto _ : state) {
+        for (qsizetype i = 0; i < pupils->size(); ++i) {
+            store.save(pupils->at(i).学号,
+                {u"    你是一个懂事的孩子，小小年纪知道怎样管理好自己。第%1次。"_s.arg(i), u"品学兼优。"_s});
+        }
+    }
+}
+
 void Save50_raw(benchmark::State& state)
 {
     std::vector<qint64> numbers;
@@ -156,6 +186,10 @@ void Save50_raw(benchmark::State& state)
 
 BENCHMARK(ClassLoad_ours)->Name("ClassLoad/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(ClassLoad_raw)->Name("ClassLoad/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(ClassLoadQuery_ours)->Name("ClassLoadQuery/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(ClassLoad_raw)->Name("ClassLoadQuery/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(Save50Store_ours)->Name("Save50Store/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(Save50_raw)->Name("Save50Store/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(Save50_ours)->Name("Save50/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(Save50_raw)->Name("Save50/raw")->Unit(benchmark::kMillisecond);
 
