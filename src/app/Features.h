@@ -14,6 +14,8 @@ class MainWindow;
 class Preferences;
 class StudentPageView;
 class StudentStatusCommands;
+class TeacherRosterPage;
+class TeacherStatusCommands;
 class TeacherViewPage;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
@@ -35,6 +37,7 @@ public:
     EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
     TeacherViewPage* teacherView() const { return m_teacherView; }
+    TeacherRosterPage* teacherRoster() const { return m_teacherRoster; }
 
 private:
     void installPreferences();
@@ -54,4 +57,6 @@ private:
     StudentPages m_studentPages;
     std::unique_ptr<StudentStatusCommands> m_studentStatus;
     TeacherViewPage* m_teacherView = nullptr;
+    TeacherRosterPage* m_teacherRoster = nullptr;
+    std::unique_ptr<TeacherStatusCommands> m_teacherStatus;
 };
