@@ -5,6 +5,7 @@
 #include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
+#include "comments/CommentEntryWindow.h"
 #include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
@@ -51,6 +52,7 @@ Features::Features(MainWindow& main)
     installClasses();
     installStudents();
     installRosters();
+    installComments();
     installTeachers();
     installGrades(m_main, m_ws);
 }
@@ -180,4 +182,9 @@ void Features::installTeachers()
     c.setHandler(u"恢复教员资料", [status] { status->restore(); });
     c.setHandler(u"删除教员档案", [status] { status->deleteRecord(); });
     c.setHandler(u"删除教员", [status] { status->deleteFormer(); });
+}
+
+void Features::installComments()
+{
+    m_main.commands().setHandler(u"智能评语录入", [this] { CommentEntryWindow::open(m_ws); });
 }

@@ -44,6 +44,7 @@ private:
     void installClasses();
     void installStudents();
     void installRosters();
+    void installComments();
     void installTeachers();
 
     MainWindow& m_main;

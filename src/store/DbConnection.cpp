@@ -238,6 +238,11 @@ int DbConnection::changes() const
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
+qint64 DbConnection::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
 bool DbConnection::beginTransaction()
 {
     return execute(u"BEGIN IMMEDIATE"_s);

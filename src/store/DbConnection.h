@@ -43,6 +43,8 @@ public:
     bool execute(const QString& sql, const QVariantList& parameters = {});
     // Rows changed by the last successful execute.
     int changes() const;
+    // The key of the row the last successful insert made (编号 of 评语表 and the like); 0 before any.
+    qint64 lastInsertId() const;
     QString lastError() const { return m_lastError; }
     OpenFailure openFailure() const { return m_openFailure; }
 

@@ -232,8 +232,14 @@ private Q_SLOTS:
             {u"测试库"_s, u"分类1"_s, u"条目"_s, QVariant()}));
         QVERIFY(db.execute(u"insert into 评语表 (库别,类别,内容,范例) values (?,?,?,?)"_s,
             {u"测试库"_s, u"优等生评语范例"_s, u""_s, QByteArray("\xC4\xE3\xBA\xC3")}));
+        // The new row's own key, not a guess from its texts.
+        const qint64 model = db.lastInsertId();
+        QVERIFY(model > 0);
+        QVERIFY(!db.execute(u"insert into 评语表 (编号,库别) values (?,?)"_s, {model, u"测试库"_s}));
+        QCOMPARE(db.lastInsertId(), model);
         auto rows = db.query(u"select * from 评语表 where 库别=? order by 编号 desc"_s, {u"测试库"_s});
         QVERIFY(rows && !rows->pastLast());
+        QCOMPARE(rows->number(u"编号"), model);
         QCOMPARE(rows->text(u"内容"), QString());
         QCOMPARE(rows->text(u"范例"), u"你好"_s);
         QCOMPARE(rows->bytes(u"范例"), QByteArray("\xC4\xE3\xBA\xC3"));

@@ -1,0 +1,690 @@
+#include "comments/CommentEntryWindow.h"
+
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "classes/ClassSelector.h"
+#include "classes/HeadTeacherList.h"
+#include "comments/CommentComposer.h"
+#include "comments/CommentKinds.h"
+#include "comments/CommentLibraryMenus.h"
+#include "comments/EntryEditDelegate.h"
+#include "comments/GrowthLineLimit.h"
+#include "comments/SteadyRandomSource.h"
+#include "platform/Clock.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "records/LongTextLimit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ModelNumberRole = Qt::UserRole;
+const QColor HighlightColour(200, 255, 200);
+
+template<typename W>
+W* named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* link(const QString& name, const QString& caption)
+{
+    auto* l = named(new QLabel(caption), name);
+    l->setCursor(Qt::PointingHandCursor);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMargin(3);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(0x1a, 0x5f, 0xb4));
+    l->setPalette(p);
+    QFont f = l->font();
+    f.setUnderline(true);
+    l->setFont(f);
+    return l;
+}
+
+QTreeWidget* list(const QString& name, const QStringList& headers)
+{
+    auto* t = named(new QTreeWidget, name);
+    t->setColumnCount(static_cast<int>(headers.size()));
+    t->setHeaderLabels(headers);
+    t->setRootIsDecorated(false);
+    t->setUniformRowHeights(true);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    return t;
+}
+
+struct Scheme
+{
+    QString name;
+    QColor background;
+    QColor text;
+};
+
+const QList<Scheme>& schemes()
+{
+    static const QList<Scheme> all {
+        {u"默认方案"_s, QColor(255, 255, 255), QColor(0, 0, 0)},
+        {u"银装素裹"_s, QColor(255, 255, 255), QColor(128, 128, 0)},
+        {u"蓝天白云"_s, QColor(0, 96, 192), QColor(255, 255, 255)},
+        {u"浪漫情怀"_s, QColor(128, 128, 192), QColor(255, 255, 0)},
+        {u"草原之夜"_s, QColor(0, 52, 0), QColor(255, 255, 255)},
+        {u"夜色深沉"_s, QColor(0, 0, 0), QColor(236, 236, 236)},
+    };
+    return all;
+}
+
+QWidget* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true)
+{
+    auto* w = new QWidget;
+    auto* layout = new QHBoxLayout(w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    if (stretchAtEnd)
+        layout->addStretch();
+    return w;
+}
+
+// The cursor shows the wait while a list fills; input waits too, as nothing lets events run.
+struct BusyCursor
+{
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+CommentEntryWindow::CommentEntryWindow(Workspace& ws, std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QDialog(parent)
+    , m_ws(ws)
+    , m_store(ws.studentDb)
+    , m_library(ws.studentDb)
+    , m_random(random ? std::move(random) : std::make_unique<SteadyRandomSource>())
+{
+    setObjectName(u"CommentEntryWindow"_s);
+    setWindowTitle(u"评语录入"_s);
+    buildControls();
+    m_termLimit = new GrowthLineLimit(*本学期评语编辑框, LongTextLimit::TermCommentLines,
+        [this] { m_ws.services.prompt.show(u"本学期评语最多输入14行内容！"_s); });
+    m_menus = new CommentLibraryMenus(*this, m_ws);
+    connectControls();
+    if (parent)
+        setGeometry(parent->geometry());
+    else
+        resize(1024, 768);
+}
+
+CommentEntryWindow::~CommentEntryWindow() = default;
+
+void CommentEntryWindow::open(Workspace& ws)
+{
+    CommentEntryWindow window(ws, {}, ws.shell.ownerWindow());
+    if (window.start())
+        window.exec();
+}
+
+void CommentEntryWindow::buildControls()
+{
+    标签2 = named(new QLabel, u"标签2"_s);
+    标签2->setAlignment(Qt::AlignCenter);
+    QFont titleFont = 标签2->font();
+    titleFont.setPointSize(titleFont.pointSize() + 4);
+    titleFont.setBold(true);
+    标签2->setFont(titleFont);
+
+    评语班级名组合框 = named(new QComboBox, u"评语班级名组合框"_s);
+    评语姓名列表框 = list(u"评语姓名列表框"_s, {u"学号"_s, u"姓名"_s});
+    评语姓名列表框->setColumnWidth(0, 70);
+    auto* left = new QWidget;
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(row({new QLabel(u"选择"_s), 评语班级名组合框}, false));
+    leftLayout->addWidget(评语姓名列表框, 1);
+    left->setMaximumWidth(230);
+
+    选择夹1 = named(new QTabWidget, u"选择夹1"_s);
+    选择夹1->addTab(buildEntriesPage(), u"单句评语"_s);
+    选择夹1->addTab(buildModelsPage(), u"范例评语"_s);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(left);
+    top->addWidget(选择夹1, 1);
+
+    综合评价钮 = named(new QPushButton(u"将当前的本学期评语加入到综合资料中"_s), u"综合评价钮"_s);
+    词条范例转换钮 = named(new QPushButton(u"到范例评语录入↑"_s), u"词条范例转换钮"_s);
+    随机录入按钮 = named(new QPushButton(u"随机录入"_s), u"随机录入按钮"_s);
+    清空按钮 = named(new QPushButton(u"清空"_s), u"清空按钮"_s);
+
+    综合评语编辑框 = named(new QPlainTextEdit, u"综合评语编辑框"_s);
+    本学期评语编辑框 = named(new QPlainTextEdit, u"本学期评语编辑框"_s);
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(new QLabel(u"综合资料录入："_s), 0, 0);
+    boxes->addWidget(row({综合评价钮}), 0, 1);
+    boxes->addWidget(new QLabel(u"本学期评语录入："_s), 0, 2);
+    boxes->addWidget(row({词条范例转换钮, 随机录入按钮, 清空按钮}), 0, 3);
+    int column = 0;
+    for (QPlainTextEdit* box : {综合评语编辑框, 本学期评语编辑框}) {
+        auto* frame = new QFrame;
+        frame->setFrameShape(QFrame::StyledPanel);
+        auto* inner = new QVBoxLayout(frame);
+        inner->setContentsMargins(4, 4, 4, 4);
+        inner->addWidget(box);
+        m_commentFrames[column / 2] = frame;
+        boxes->addWidget(frame, 1, column, 1, 2);
+        column += 2;
+    }
+    boxes->setRowStretch(1, 1);
+
+    方案组合框 = named(new QComboBox, u"方案组合框"_s);
+    for (const Scheme& s : schemes())
+        方案组合框->addItem(s.name);
+    字体组合框 = named(new QComboBox, u"字体组合框"_s);
+    字体组合框->addItems({u"小"_s, u"中"_s, u"大"_s, u"最大"_s});
+    保存评语按钮 = named(new QPushButton(u"保存评语"_s), u"保存评语按钮"_s);
+    退出按钮 = named(new QPushButton(u"退出"_s), u"退出按钮"_s);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(u"配色方案："_s));
+    bottom->addWidget(方案组合框);
+    bottom->addSpacing(16);
+    bottom->addWidget(new QLabel(u"字体大小："_s));
+    bottom->addWidget(字体组合框);
+    bottom->addStretch();
+    bottom->addWidget(保存评语按钮);
+    bottom->addWidget(退出按钮);
+    for (QPushButton* b : {综合评价钮, 词条范例转换钮, 随机录入按钮, 清空按钮, 保存评语按钮, 退出按钮})
+        b->setAutoDefault(false);
+
+    状态条1 = named(new QStatusBar, u"状态条1"_s);
+    状态条1->setSizeGripEnabled(false);
+    状态条1->showMessage(u"           提示：双击评语词条可录入该条评语 单击右键可修改、添加、删除评语 "
+                         u"单击表上方的分类按钮可选择该类型的评语"_s);
+
+    评语菜单 = named(new QMenu(u"评语菜单"_s, this), u"评语菜单"_s);
+    范例菜单 = named(new QMenu(u"范例菜单"_s, this), u"范例菜单"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(标签2);
+    layout->addLayout(top, 3);
+    layout->addLayout(boxes, 2);
+    layout->addLayout(bottom);
+    layout->addWidget(状态条1);
+
+    字体组合框->setCurrentIndex(1);
+    applyFontSize(1);
+}
+
+QWidget* CommentEntryWindow::buildEntriesPage()
+{
+    选择词条库组合框 = named(new QComboBox, u"选择词条库组合框"_s);
+    选择词条库组合框->addItems(CommentKinds::libraries());
+    分类操作转换钮 = named(new QPushButton(u"自动转分类"_s), u"分类操作转换钮"_s);
+    分类操作转换钮->setAutoDefault(false);
+    const QStringList captions = CommentKinds::categoryCaptions();
+    标题1 = link(u"标题1"_s, captions[0]);
+    标题2 = link(u"标题2"_s, captions[1]);
+    标题3 = link(u"标题3"_s, captions[2]);
+    标题4 = link(u"标题4"_s, captions[3]);
+    标题5 = link(u"标题5"_s, captions[4]);
+    标题6 = link(u"标题6"_s, captions[5]);
+    标题7 = link(u"标题7"_s, captions[6]);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(选择词条库组合框);
+    bar->addWidget(分类操作转换钮);
+    for (QLabel* l : categoryLinks())
+        bar->addWidget(l);
+    bar->addStretch();
+
+    评语词条列表框 = list(u"评语词条列表框"_s, {u"  ☆★☆　双击列表中的评语词条可录入该条评语　☆★☆"_s, u"id"_s});
+    // The key column is there for the program only.
+    评语词条列表框->setColumnHidden(1, true);
+    评语词条列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_entryDelegate = new EntryEditDelegate(评语词条列表框);
+    评语词条列表框->setItemDelegateForColumn(0, m_entryDelegate);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(bar);
+    layout->addWidget(评语词条列表框, 1);
+    return page;
+}
+
+QWidget* CommentEntryWindow::buildModelsPage()
+{
+    选择范例库组合框 = named(new QComboBox, u"选择范例库组合框"_s);
+    选择范例库组合框->addItems(CommentKinds::libraries());
+    const QStringList kinds = CommentKinds::modelKinds();
+    优等生评语范例钮 = link(u"优等生评语范例钮"_s, kinds[0]);
+    中等生评语范例钮 = link(u"中等生评语范例钮"_s, kinds[1]);
+    后进生评语范例钮 = link(u"后进生评语范例钮"_s, kinds[2]);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(选择范例库组合框);
+    for (QLabel* l : modelLinks())
+        bar->addWidget(l);
+    bar->addStretch();
+
+    范例评语列表框 = list(u"范例评语列表框"_s, {u"  ★☆★　单击下表中的评语范例可录入该段评语　★☆★"_s});
+    范例评语列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+    详细评语编辑框 = named(new QPlainTextEdit, u"详细评语编辑框"_s);
+    详细评语编辑框->setReadOnly(true);
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(bar);
+    layout->addWidget(范例评语列表框, 3);
+    layout->addWidget(new QLabel(u"当前评语详细内容↓"_s));
+    layout->addWidget(详细评语编辑框, 2);
+    return page;
+}
+
+void CommentEntryWindow::connectControls()
+{
+    for (QLabel* l : categoryLinks())
+        l->installEventFilter(this);
+    for (QLabel* l : modelLinks())
+        l->installEventFilter(this);
+    connect(评语班级名组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::classChanged);
+    connect(评语姓名列表框, &QTreeWidget::currentItemChanged, this, &CommentEntryWindow::pupilChanged);
+    connect(选择词条库组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::entryLibraryChanged);
+    connect(选择范例库组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::modelLibraryChanged);
+    connect(评语词条列表框, &QTreeWidget::itemDoubleClicked, this, &CommentEntryWindow::insertEntry);
+    connect(范例评语列表框, &QTreeWidget::currentItemChanged, this, &CommentEntryWindow::showPreview);
+    connect(范例评语列表框, &QTreeWidget::itemClicked, this, &CommentEntryWindow::insertModel);
+    connect(分类操作转换钮, &QPushButton::clicked, this, &CommentEntryWindow::switchMode);
+    connect(词条范例转换钮, &QPushButton::clicked, this, &CommentEntryWindow::switchPage);
+    connect(选择夹1, &QTabWidget::currentChanged, this, &CommentEntryWindow::pageShown);
+    connect(随机录入按钮, &QPushButton::clicked, this, &CommentEntryWindow::randomComment);
+    connect(清空按钮, &QPushButton::clicked, this, [this] { m_termLimit->insert({}, false); });
+    connect(综合评价钮, &QPushButton::clicked, this, &CommentEntryWindow::addToOverall);
+    connect(保存评语按钮, &QPushButton::clicked, this, &CommentEntryWindow::save);
+    connect(退出按钮, &QPushButton::clicked, this, &QDialog::reject);
+    connect(方案组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::applyScheme);
+    connect(字体组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::applyFontSize);
+    connect(评语词条列表框, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { 评语菜单->popup(评语词条列表框->viewport()->mapToGlobal(at)); });
+    connect(范例评语列表框, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { 范例菜单->popup(范例评语列表框->viewport()->mapToGlobal(at)); });
+}
+
+std::array<QLabel*, 7> CommentEntryWindow::categoryLinks() const
+{
+    return {标题1, 标题2, 标题3, 标题4, 标题5, 标题6, 标题7};
+}
+
+std::array<QLabel*, 3> CommentEntryWindow::modelLinks() const
+{
+    return {优等生评语范例钮, 中等生评语范例钮, 后进生评语范例钮};
+}
+
+void CommentEntryWindow::highlight(QLabel* link, bool on)
+{
+    QPalette p = link->palette();
+    p.setColor(QPalette::Window, HighlightColour);
+    link->setPalette(p);
+    link->setAutoFillBackground(on);
+}
+
+bool CommentEntryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The links act on mouse down, as the old window's did.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const auto categories = categoryLinks();
+        for (int i = 0; i < CommentKinds::CategoryCount; ++i) {
+            if (watched == categories[i]) {
+                selectCategory(i + 1);
+                return true;
+            }
+        }
+        const auto kinds = modelLinks();
+        for (int i = 0; i < 3; ++i) {
+            if (watched == kinds[i]) {
+                loadModels(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool CommentEntryWindow::start()
+{
+    bool anyClass = false;
+    {
+        const QSignalBlocker quiet(评语班级名组合框);
+        anyClass = ClassSelector::load(*评语班级名组合框, m_ws.state.headTeachers(), m_ws.studentDb);
+    }
+    if (!anyClass) {
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行校务设置！"_s, u"提示"_s);
+        m_ws.shell.runCommand(u"校务设置"_s);
+        return false;
+    }
+    loadPupils();
+    if (评语姓名列表框->topLevelItemCount() > 0)
+        评语姓名列表框->setCurrentItem(评语姓名列表框->topLevelItem(0));
+    else
+        loadSelectedPupil();
+    {
+        const QSignalBlocker quiet(选择词条库组合框);
+        选择词条库组合框->setCurrentIndex(0);
+    }
+    selectCategory(1);
+    {
+        const QSignalBlocker quiet(选择范例库组合框);
+        选择范例库组合框->setCurrentIndex(0);
+    }
+    loadModels(0);
+    return true;
+}
+
+bool CommentEntryWindow::automaticMode() const
+{
+    return 分类操作转换钮->text() == u"自动转分类"_s;
+}
+
+QString CommentEntryWindow::entryLibrary() const
+{
+    return 选择词条库组合框->currentText();
+}
+
+QString CommentEntryWindow::modelLibrary() const
+{
+    return 选择范例库组合框->currentText();
+}
+
+QString CommentEntryWindow::currentModelKind() const
+{
+    return CommentKinds::modelKinds().at(m_modelKind);
+}
+
+void CommentEntryWindow::loadPupils()
+{
+    BusyCursor busy;
+    const QSignalBlocker quiet(评语姓名列表框);
+    评语姓名列表框->clear();
+    const auto pupils = m_store.pupils(评语班级名组合框->currentText());
+    if (!pupils)
+        return;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(pupils->size());
+    for (const CommentStore::Pupil& p : *pupils)
+        items.append(new QTreeWidgetItem({QString::number(p.学号), p.姓名}));
+    评语姓名列表框->addTopLevelItems(items);
+}
+
+void CommentEntryWindow::classChanged()
+{
+    m_ws.state.headTeachers().setCurrentIndex(评语班级名组合框->currentIndex());
+    评语姓名列表框->setFocus();
+    loadPupils();
+    if (评语姓名列表框->topLevelItemCount() > 0) {
+        评语姓名列表框->setCurrentItem(评语姓名列表框->topLevelItem(0));
+        return;
+    }
+    loadSelectedPupil();
+    m_ws.services.prompt.show(
+        u"  目前"_s + 评语班级名组合框->currentText() + u"没有学生数据，请选择其它班级！  "_s, u"提示"_s);
+}
+
+void CommentEntryWindow::pupilChanged()
+{
+    loadSelectedPupil();
+    if (评语姓名列表框->currentItem()) {
+        本学期评语编辑框->setFocus();
+        本学期评语编辑框->moveCursor(QTextCursor::End);
+    }
+}
+
+qint64 CommentEntryWindow::selectedNumber() const
+{
+    const QTreeWidgetItem* item = 评语姓名列表框->currentItem();
+    return item && item->isSelected() ? item->text(0).toLongLong() : 0;
+}
+
+void CommentEntryWindow::loadSelectedPupil()
+{
+    const QString className = 评语班级名组合框->currentText();
+    const QTreeWidgetItem* item = 评语姓名列表框->currentItem();
+    std::optional<CommentStore::Comments> comments;
+    if (!item) {
+        标签2->setText(u"目前"_s + className + u"没有学生数据，请选择其它班级！"_s);
+    } else {
+        标签2->setText(u"您正在录入"_s + className + item->text(1) + u"同学的评语"_s);
+        comments = m_store.comments(item->text(0).toLongLong());
+    }
+    // Shown as stored, however long: cutting here would lose the rest at the next save.
+    m_termLimit->load(comments ? comments->term : QString());
+    综合评语编辑框->setPlainText(comments ? comments->overall : QString());
+    综合评语编辑框->moveCursor(QTextCursor::End);
+}
+
+void CommentEntryWindow::selectCategory(int category)
+{
+    m_category = category;
+    loadEntries();
+}
+
+void CommentEntryWindow::loadEntries()
+{
+    const auto links = categoryLinks();
+    for (int i = 0; i < CommentKinds::CategoryCount; ++i)
+        highlight(links[i], i + 1 == m_category);
+    BusyCursor busy;
+    评语词条列表框->clear();
+    const auto entries = m_library.entries(entryLibrary(), CommentKinds::categoryName(m_category));
+    if (!entries)
+        return;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(entries->size());
+    for (const CommentLibrary::Item& e : *entries)
+        items.append(new QTreeWidgetItem({e.text, QString::number(e.编号)}));
+    评语词条列表框->addTopLevelItems(items);
+    if (!items.isEmpty())
+        评语词条列表框->setCurrentItem(items.first());
+}
+
+void CommentEntryWindow::loadModels(int kind)
+{
+    m_modelKind = kind;
+    const auto links = modelLinks();
+    for (int i = 0; i < 3; ++i)
+        highlight(links[i], i == kind);
+    BusyCursor busy;
+    {
+        const QSignalBlocker quiet(范例评语列表框);
+        范例评语列表框->clear();
+        if (const auto models = m_library.models(modelLibrary(), currentModelKind())) {
+            QList<QTreeWidgetItem*> items;
+            items.reserve(models->size());
+            for (const CommentLibrary::Item& m : *models) {
+                auto* item = new QTreeWidgetItem({CommentLibrary::modelItemText(m.text)});
+                item->setData(0, ModelNumberRole, m.编号);
+                items.append(item);
+            }
+            范例评语列表框->addTopLevelItems(items);
+            if (!items.isEmpty())
+                范例评语列表框->setCurrentItem(items.first());
+        }
+    }
+    showPreview();
+}
+
+void CommentEntryWindow::showPreview()
+{
+    const QTreeWidgetItem* item = 范例评语列表框->currentItem();
+    std::optional<QString> model;
+    if (item)
+        model = m_library.model(item->data(0, ModelNumberRole).toLongLong());
+    详细评语编辑框->setPlainText(CommentComposer::modelShown(model.value_or(QString())));
+}
+
+void CommentEntryWindow::editEntry(QTreeWidgetItem* item, const QString& refused)
+{
+    if (!item)
+        return;
+    m_entryDelegate->setPendingText(refused);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    评语词条列表框->setCurrentItem(item);
+    评语词条列表框->scrollToItem(item);
+    评语词条列表框->editItem(item, 0);
+}
+
+void CommentEntryWindow::entryLibraryChanged()
+{
+    评语词条列表框->setFocus();
+    selectCategory(1);
+}
+
+void CommentEntryWindow::modelLibraryChanged()
+{
+    范例评语列表框->setFocus();
+    loadModels(0);
+}
+
+bool CommentEntryWindow::pupilChosen()
+{
+    if (selectedNumber() != 0)
+        return true;
+    m_ws.services.prompt.show(u"请选择要录入评语的学生姓名！"_s, u"提示"_s);
+    return false;
+}
+
+void CommentEntryWindow::insertEntry(QTreeWidgetItem* item)
+{
+    if (!item || !pupilChosen())
+        return;
+    本学期评语编辑框->setFocus();
+    m_termLimit->insert(CommentComposer::append(本学期评语编辑框->toPlainText(), item->text(0)), true);
+    本学期评语编辑框->moveCursor(QTextCursor::End);
+    if (automaticMode())
+        selectCategory(CommentComposer::nextCategory(m_category));
+}
+
+void CommentEntryWindow::insertModel(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    if (范例评语列表框->currentItem() != item)
+        范例评语列表框->setCurrentItem(item);
+    m_termLimit->insert(详细评语编辑框->toPlainText(), false);
+}
+
+void CommentEntryWindow::randomComment()
+{
+    if (!随机录入按钮->isEnabled())
+        return;
+    BusyCursor busy;
+    QList<QStringList> categories;
+    for (int n = 1; n <= CommentKinds::CategoryCount; ++n) {
+        QStringList sentences;
+        if (const auto entries = m_library.entries(entryLibrary(), CommentKinds::categoryName(n))) {
+            for (const CommentLibrary::Item& e : *entries)
+                sentences << e.text;
+        }
+        categories << sentences;
+    }
+    m_termLimit->insert({}, false);
+    for (const QString& sentence : CommentComposer::draw(categories, *m_random))
+        m_termLimit->insert(CommentComposer::append(本学期评语编辑框->toPlainText(), sentence), true);
+}
+
+void CommentEntryWindow::addToOverall()
+{
+    综合评语编辑框->setPlainText(CommentComposer::addToOverall(
+        综合评语编辑框->toPlainText(), 本学期评语编辑框->toPlainText(), m_ws.services.clock.today()));
+    综合评语编辑框->setFocus();
+    综合评语编辑框->moveCursor(QTextCursor::End);
+}
+
+void CommentEntryWindow::save()
+{
+    const qint64 number = selectedNumber();
+    if (number == 0) {
+        m_ws.services.prompt.show(u"请选择要录入评语的学生姓名！"_s, u"提示"_s);
+        return;
+    }
+    QTreeWidgetItem* item = 评语姓名列表框->currentItem();
+    const QString name = item->text(1);
+    if (!m_store.save(number, {本学期评语编辑框->toPlainText(), 综合评语编辑框->toPlainText()})) {
+        // The teacher's text stays in the boxes and the pupil stays selected, to try again.
+        m_ws.services.prompt.show(name + u"同学的评语保存失败！"_s, u"错误"_s, Prompt::Icon::Error);
+        return;
+    }
+    const int index = 评语姓名列表框->indexOfTopLevelItem(item);
+    QTreeWidgetItem* next = 评语姓名列表框->topLevelItem(index + 1);
+    if (!next) {
+        m_ws.services.prompt.show(name + u"同学的评语已保存！"_s);
+        return;
+    }
+    m_ws.services.prompt.show(name + u"同学的评语已保存！即将录入的是"_s + next->text(1) + u"同学的评语。"_s);
+    评语姓名列表框->setCurrentItem(next);
+}
+
+void CommentEntryWindow::switchPage()
+{
+    选择夹1->setCurrentIndex(选择夹1->currentIndex() == 0 ? 1 : 0);
+}
+
+void CommentEntryWindow::pageShown(int page)
+{
+    随机录入按钮->setEnabled(page == 0);
+    词条范例转换钮->setText(page == 0 ? u"到范例评语录入"_s : u"到单句评语录入"_s);
+}
+
+void CommentEntryWindow::switchMode()
+{
+    分类操作转换钮->setText(automaticMode() ? u"手动选分类"_s : u"自动转分类"_s);
+}
+
+void CommentEntryWindow::applyScheme(int scheme)
+{
+    if (scheme < 0 || scheme >= schemes().size())
+        return;
+    const Scheme& s = schemes().at(scheme);
+    const QList<QWidget*> texts {
+        评语姓名列表框, 评语词条列表框, 范例评语列表框, 综合评语编辑框, 本学期评语编辑框, 详细评语编辑框};
+    for (QWidget* w : texts) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, s.background);
+        p.setColor(QPalette::Text, s.text);
+        w->setPalette(p);
+    }
+    for (QFrame* frame : m_commentFrames) {
+        QPalette p = frame->palette();
+        p.setColor(QPalette::Window, s.background);
+        frame->setPalette(p);
+        frame->setAutoFillBackground(true);
+    }
+}
+
+void CommentEntryWindow::applyFontSize(int size)
+{
+    if (size < 0 || size > 3)
+        return;
+    const QList<QWidget*> texts {
+        评语姓名列表框, 评语词条列表框, 范例评语列表框, 综合评语编辑框, 本学期评语编辑框, 详细评语编辑框};
+    for (QWidget* w : texts) {
+        QFont f = w->font();
+        f.setPointSize(9 + size);
+        w->setFont(f);
+    }
+}
