@@ -14,6 +14,7 @@ class MainWindow;
 class Preferences;
 class StudentPageView;
 class StudentStatusCommands;
+class WagePage;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
 // commands. Created once, right after the main window; every feature gets the one workspace.
@@ -33,12 +34,14 @@ public:
     StudentPageView* studentView() const { return m_studentView; }
     EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
+    WagePage* wagePage() const { return m_wagePage; }
 
 private:
     void installPreferences();
     void installClasses();
     void installStudents();
     void installRosters();
+    void installWages();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
@@ -49,4 +52,5 @@ private:
     ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
     std::unique_ptr<StudentStatusCommands> m_studentStatus;
+    WagePage* m_wagePage = nullptr;
 };
