@@ -118,8 +118,8 @@ bool WagePage::openSheet(int sheet)
     m_sheet = std::make_unique<WageSheet>(*m_table);
     m_open = sheet;
     m_path = path;
-    m_sheet->present(columnWidth());
     工资表格->setZoom(PageMetrics::wageGridZoom(m_ws.services.screen.width()));
+    m_sheet->present(columnWidth());
     工资表格->attach(m_table.get());
 
     const QDate today = m_ws.services.clock.today();
@@ -151,16 +151,29 @@ void WagePage::showSelectorItem(int sheet)
 
 int WagePage::columnWidth() const
 {
-    const QWidget* main = m_ws.shell.ownerWindow() ? m_ws.shell.ownerWindow() : window();
-    return int(main->width() / 3.33);
+    // Ten equal columns across the grid at its zoom. The old proportion of the main window's width
+    // (W / 3.33) left the net pay out of sight at 1024 pixels; it stays as the fallback while the
+    // grid has no width yet.
+    const int pixels = 工资表格->viewport()->width();
+    const double pixelsPerUnit = 工资表格->logicalDpiY() / 254.0 * 工资表格->zoom() / 100.0;
+    if (pixels < 100 || pixelsPerUnit <= 0) {
+        const QWidget* main = m_ws.shell.ownerWindow() ? m_ws.shell.ownerWindow() : window();
+        return int(main->width() / 3.33);
+    }
+    return int(pixels / pixelsPerUnit / int(WageSheet::Extra));
 }
 
-void WagePage::applyLayout(int windowWidth, int screenWidth)
+void WagePage::applyLayout(int, int screenWidth)
 {
     if (!m_sheet)
         return;
     工资表格->setZoom(PageMetrics::wageGridZoom(screenWidth));
-    m_sheet->setColumnWidths(int(windowWidth / 3.33));
+    fitColumns();
+}
+
+void WagePage::fitColumns()
+{
+    m_sheet->setColumnWidths(columnWidth());
     m_table->commit();
 }
 
@@ -271,6 +284,8 @@ bool WagePage::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (watched == 工资表格->viewport() && event->type() == QEvent::Resize && m_sheet)
+        fitColumns();
     if (watched == 工资表格->viewport() && event->type() == QEvent::ContextMenu && m_sheet) {
         if (QMenu* menu = m_ws.shell.menu(u"工资"))
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -62,7 +62,9 @@ private:
     // Writes the open sheet over its file; says so when that fails.
     bool save();
     void showSelectorItem(int sheet);
+    // Ten equal columns that fill the grid.
     int columnWidth() const;
+    void fitColumns();
 
     Workspace& m_ws;
     PageFrame& m_frame;
