@@ -9,6 +9,7 @@
 #include "records/ReportList.h"
 #include "store/DatabaseKind.h"
 #include "store/PinyinCollation.h"
+#include "store/StoreIndexes.h"
 #include "students/RosterColumns.h"
 #include "students/StudentRosters.h"
 #include "text/DateText.h"
@@ -41,6 +42,8 @@ struct BenchWorkspace
             std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
             std::exit(1);
         }
+        // As the program does when it opens the file.
+        StoreIndexes::ensure(db, DatabaseKind::Student);
     }
     DbConnection db;
     Workbench bench {db};

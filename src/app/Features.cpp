@@ -5,6 +5,7 @@
 #include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
+#include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
@@ -15,12 +16,30 @@
 #include "students/StudentEditorWindow.h"
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
+#include "teachers/TeacherEditorWindow.h"
+#include "teachers/TeacherViewPage.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
 
 #include <QAction>
+#include <QFrame>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入.
+void installGrades(MainWindow& main, Workspace& ws)
+{
+    PageFrame* frame = main.page(Page::ScoreSheet);
+    auto* sheet = new ScoreSheetPage(ws, *frame);
+    frame->setView(sheet);
+    main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
+    main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
+    QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+}
+
+} // namespace
 
 Features::Features(MainWindow& main)
     : QObject(&main)
@@ -33,6 +52,8 @@ Features::Features(MainWindow& main)
     installClasses();
     installStudents();
     installRosters();
+    installTeachers();
+    installGrades(m_main, m_ws);
     installWages();
 }
 
@@ -69,6 +90,8 @@ void Features::installStudents()
 {
     m_studentView = new StudentPageView(m_ws);
     m_main.page(Page::StudentView)->setView(m_studentView);
+    // The view's own title frame names the pupil on show; the frame's fixed title would only take room.
+    m_main.page(Page::StudentView)->titleFrame()->hide();
     StudentViewPage* view = m_studentView->page();
     view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
     view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
@@ -141,4 +164,27 @@ void Features::installWages()
     c.setHandler(u"添加一行", [page] { page->insertRow(); });
     c.setHandler(u"删除一行", [page] { page->deleteRow(); });
     c.setHandler(u"标题设置", [page] { page->titleSettings(); });
+}
+
+void Features::installTeachers()
+{
+    PageFrame* frame = m_main.page(Page::TeacherView);
+    m_teacherView = new TeacherViewPage(m_ws, *frame);
+    frame->setView(m_teacherView);
+    TeacherViewPage* view = m_teacherView;
+    view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
+    view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
+    const TeacherEditorWindow::PickedTeacher picked = [view]() -> std::optional<qint64> {
+        if (const auto teacher = view->selectedTeacher(); teacher && view->listedKind() == TeacherViewKind::InService)
+            return teacher->first;
+        return std::nullopt;
+    };
+
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"查看教员档案", [view] { view->show(TeacherViewKind::InService); });
+    c.setHandler(u"退休教员档案", [view] { view->show(TeacherViewKind::Retired); });
+    c.setHandler(u"调离教员档案", [view] { view->show(TeacherViewKind::MovedAway); });
+    c.setHandler(u"添加教员档案", [this] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Add, {}); });
+    c.setHandler(u"修改教员档案",
+        [this, picked] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Modify, picked); });
 }

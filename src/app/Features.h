@@ -14,6 +14,7 @@ class MainWindow;
 class Preferences;
 class StudentPageView;
 class StudentStatusCommands;
+class TeacherViewPage;
 class WagePage;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
@@ -34,6 +35,7 @@ public:
     StudentPageView* studentView() const { return m_studentView; }
     EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
+    TeacherViewPage* teacherView() const { return m_teacherView; }
     WagePage* wagePage() const { return m_wagePage; }
 
 private:
@@ -41,6 +43,7 @@ private:
     void installClasses();
     void installStudents();
     void installRosters();
+    void installTeachers();
     void installWages();
 
     MainWindow& m_main;
@@ -52,5 +55,6 @@ private:
     ArchivedRosterPage* m_archivedRoster = nullptr;
     StudentPages m_studentPages;
     std::unique_ptr<StudentStatusCommands> m_studentStatus;
+    TeacherViewPage* m_teacherView = nullptr;
     WagePage* m_wagePage = nullptr;
 };

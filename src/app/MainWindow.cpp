@@ -13,6 +13,7 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "store/DatabaseKind.h"
+#include "store/StoreIndexes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -234,6 +235,8 @@ bool MainWindow::openSchoolDatabases()
         m_services.prompt.show(u"载入系统数据A失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return false;
     }
+    // A file from before the per-class indexes gets them now; one that cannot take them still works.
+    StoreIndexes::ensure(外部数据库1, DatabaseKind::Student);
     if (!外部数据库2.open(
             m_paths.database(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher))) {
         m_services.prompt.show(u"载入系统数据B失败！"_s, u"错误"_s, Prompt::Icon::Error);

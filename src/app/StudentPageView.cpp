@@ -3,7 +3,6 @@
 #include "students/StudentViewPage.h"
 
 #include <QListWidget>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 StudentPageView::StudentPageView(Workspace& ws, QWidget* parent)
@@ -11,12 +10,8 @@ StudentPageView::StudentPageView(Workspace& ws, QWidget* parent)
     , m_page(new StudentViewPage(ws, this))
     , m_navigation(m_page->查看学生列表框)
 {
-    // On a small screen the card scrolls rather than squeezing its fields over each other.
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(m_page);
+    // The page fits the smallest main window as it is; its comment box scrolls, the page never.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    layout->addWidget(m_page);
 }

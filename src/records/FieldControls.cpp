@@ -9,17 +9,30 @@
 
 namespace FieldControls {
 
+namespace {
+
+// A byte limit holds for typing only: a stored text longer than the box takes shows whole.
+void setUnchecked(QLineEdit* edit, const QString& text)
+{
+    const QValidator* validator = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(validator);
+}
+
+} // namespace
+
 void show(QWidget* control, const QString& stored, List list)
 {
     // A date box is a line edit too: it comes first.
     if (auto* date = qobject_cast<DateBox*>(control))
         date->setStoredText(stored);
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(stored);
+        setUnchecked(edit, stored);
     else if (auto* combo = qobject_cast<QComboBox*>(control); combo && list == List::ChooseEntry)
         StoredListText::select(combo, stored);
-    else if (combo)
-        combo->setEditText(stored);
+    else if (combo && combo->lineEdit())
+        setUnchecked(combo->lineEdit(), stored);
     else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(stored);
 }

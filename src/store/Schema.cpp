@@ -69,13 +69,27 @@ Table pupilTable(const QString& name)
         },
         u"学号"_s,
         // SQLite index names are global to a file, so each sibling's 学号 index carries its table.
-        {{name + u"_学号"_s, u"学号"_s}}};
+        {{name + u"_学号"_s, {u"学号"_s}}}};
+    QStringList marks;
     for (int slot = 1; slot <= 10; ++slot)
-        t.columns.append(int16(u"期中"_s + QString::number(slot)));
+        marks.append(u"期中"_s + QString::number(slot));
     for (int slot = 1; slot <= 10; ++slot)
-        t.columns.append(int16(u"期末"_s + QString::number(slot)));
+        marks.append(u"期末"_s + QString::number(slot));
+    for (const QString& mark : std::as_const(marks))
+        t.columns.append(int16(mark));
     t.columns.append(text(u"离校时间"_s, 20));
     t.columns.append(text(u"离校原因"_s, 200));
+    if (name == u"学籍表") {
+        // Every per-class page reads the enrolled pupils by class. The marks lie behind the photo in
+        // the row, so the score sheet and the class averages are served from a covering index
+        // rather than walking each pupil's photo.
+        t.indexes.append({u"学籍表_所在班级"_s, {u"所在班级"_s}});
+        t.indexes.append({u"学籍表_成绩"_s, QStringList {u"所在班级"_s, u"姓名"_s} + marks});
+    }
+    if (name == u"毕业表") {
+        // 毕业学生列表 and the student view read the graduates of one date out of tens of thousands.
+        t.indexes.append({u"毕业表_离校时间"_s, {u"离校时间"_s}});
+    }
     return t;
 }
 
@@ -141,6 +155,15 @@ QString columnDefinition(const Column& column, bool primaryKey)
     return def;
 }
 
+QString indexStatement(const Table& t, const Index& i, bool ifNotExists)
+{
+    QStringList columns;
+    for (const QString& c : i.columns)
+        columns.append(quoted(c));
+    return (ifNotExists ? u"CREATE INDEX IF NOT EXISTS "_s : u"CREATE INDEX "_s) + quoted(i.name) + u" ON "_s
+        + quoted(t.name) + u" ("_s + columns.join(u',') + u")"_s;
+}
+
 } // namespace
 
 int Table::columnIndex(QStringView column) const
@@ -162,7 +185,7 @@ QList<Table> tables(DatabaseKind kind)
             pupilTable(u"毕业表"_s),
             pupilTable(u"转退表"_s),
             Table {u"毕业时间表"_s, {text(u"毕业时间"_s, 50)}, {}, {}},
-            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"学号"_s)}, {}, {{u"ID"_s, u"ID"_s}}},
+            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"学号"_s)}, {}, {{u"ID"_s, {u"ID"_s}}}},
             Table {u"评语表"_s,
                 {int32(u"编号"_s), text(u"库别"_s, 20), text(u"类别"_s, 20), text(u"内容"_s, 120), bytes(u"范例"_s)},
                 u"编号"_s, {}},
@@ -172,7 +195,7 @@ QList<Table> tables(DatabaseKind kind)
             teacherTable(u"教员表"_s),
             teacherTable(u"退休表"_s),
             teacherTable(u"调离表"_s),
-            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"教员编号"_s)}, {}, {{u"ID"_s, u"ID"_s}}},
+            Table {u"记号表"_s, {int32(u"ID"_s), int32(u"教员编号"_s)}, {}, {{u"ID"_s, {u"ID"_s}}}},
         };
     case DatabaseKind::Admin:
         return {
@@ -202,8 +225,17 @@ QStringList createStatements(DatabaseKind kind)
             defs.append(columnDefinition(c, c.name == t.primaryKey));
         statements.append(u"CREATE TABLE "_s + quoted(t.name) + u" (\n    "_s + defs.join(u",\n    "_s) + u"\n)"_s);
         for (const Index& i : t.indexes)
-            statements.append(
-                u"CREATE INDEX "_s + quoted(i.name) + u" ON "_s + quoted(t.name) + u" ("_s + quoted(i.column) + u")"_s);
+            statements.append(indexStatement(t, i, false));
+    }
+    return statements;
+}
+
+QStringList indexStatements(DatabaseKind kind)
+{
+    QStringList statements;
+    for (const Table& t : tables(kind)) {
+        for (const Index& i : t.indexes)
+            statements.append(indexStatement(t, i, true));
     }
     return statements;
 }

@@ -28,7 +28,7 @@ struct Column
 struct Index
 {
     QString name;
-    QString column;
+    QStringList columns;
 };
 
 struct Table
@@ -46,5 +46,7 @@ const Table* table(DatabaseKind kind, QStringView name);
 
 // CREATE TABLE and CREATE INDEX statements of one database, in table order.
 QStringList createStatements(DatabaseKind kind);
+// "CREATE INDEX IF NOT EXISTS" of every index of one database: what an older file lacks.
+QStringList indexStatements(DatabaseKind kind);
 
 } // namespace Schema

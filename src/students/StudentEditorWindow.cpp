@@ -28,7 +28,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,10 +131,10 @@ void StudentEditorWindow::buildControls()
     窗口标题标签 = named(new QLabel, u"窗口标题标签"_s);
     窗口标题标签->setAlignment(Qt::AlignCenter);
     QFont titleFont = 窗口标题标签->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
     窗口标题标签->setFont(titleFont);
-    窗口标题标签->setStyleSheet(u"QLabel { color: #1c3d6e; padding: 8px; border-bottom: 2px solid #9bb3d1; }"_s);
+    窗口标题标签->setStyleSheet(u"QLabel { color: #1c3d6e; padding: 2px; border-bottom: 2px solid #9bb3d1; }"_s);
 
     学生班级组合框 = named(new QComboBox, u"学生班级组合框"_s);
     学生班级组合框->setMinimumWidth(180);
@@ -224,7 +223,7 @@ void StudentEditorWindow::buildControls()
     photo->addStretch(1);
 
     auto* body = new QHBoxLayout;
-    body->setSpacing(14);
+    body->setSpacing(8);
     body->addLayout(names, 0);
     body->addWidget(buildForm(), 1);
     body->addLayout(photo, 0);
@@ -235,7 +234,9 @@ void StudentEditorWindow::buildControls()
     bottom->addWidget(退出钮);
 
     auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(12, 8, 12, 0);
+    // Everything but the comment box keeps its height, so the box takes what a taller window gives.
+    root->setContentsMargins(8, 4, 8, 0);
+    root->setSpacing(4);
     root->addWidget(窗口标题标签);
     root->addLayout(classRow);
     root->addLayout(body, 1);
@@ -258,10 +259,18 @@ QWidget* StudentEditorWindow::buildForm()
         return l;
     };
 
-    auto* personal = new QGroupBox(u"基本资料"_s);
+    // Plain panels rather than titled group boxes: the window has to fit the smallest main window
+    // with room left for the comment box.
+    auto section = [] {
+        auto* frame = new QFrame;
+        frame->setFrameShape(QFrame::StyledPanel);
+        return frame;
+    };
+    auto* personal = section();
     auto* grid = new QGridLayout(personal);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
     const QList<std::pair<QString, QWidget*>> fields {{u"学    号"_s, 学号编辑框}, {u"姓    名"_s, 姓名编辑框},
         {u"性    别"_s, 性别组合框}, {u"民    族"_s, 民族组合框}, {u"出生日期"_s, 出生日期框},
         {u"入学日期"_s, 入学日期框}, {u"所在班级"_s, 所在班级}, {u"班内职务"_s, 班内职务组合框},
@@ -274,10 +283,11 @@ QWidget* StudentEditorWindow::buildForm()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    auto* guardians = new QGroupBox(u"家长资料"_s);
+    auto* guardians = section();
     auto* g = new QGridLayout(guardians);
-    g->setHorizontalSpacing(10);
-    g->setVerticalSpacing(8);
+    g->setContentsMargins(6, 4, 6, 4);
+    g->setHorizontalSpacing(8);
+    g->setVerticalSpacing(4);
     int row = 0;
     for (const auto& [relation, name, unit, phone] :
         {std::tuple {家长组合框1, 父亲编辑框, 父亲单位编辑框, 父电话编辑框},
@@ -291,16 +301,21 @@ QWidget* StudentEditorWindow::buildForm()
         g->addWidget(phone, row, 5);
         ++row;
     }
-    g->setColumnStretch(1, 3);
-    g->setColumnStretch(3, 5);
+    // Shares of the row whatever the texts, so a telephone number keeps room on a narrow window.
+    for (QLineEdit* edit : {父亲编辑框, 父亲单位编辑框, 父电话编辑框, 母亲编辑框, 母亲单位编辑框, 母电话编辑框})
+        edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(3, 3);
     g->setColumnStretch(5, 3);
 
-    auto* comments = new QGroupBox(u"评语"_s);
+    auto* comments = section();
     auto* c = new QVBoxLayout(comments);
+    c->setContentsMargins(6, 2, 6, 6);
+    c->setSpacing(2);
     auto* links = new QHBoxLayout;
     links->addWidget(本学期评语钮);
     links->addWidget(综合评价钮);
-    links->addSpacing(16);
+    links->addSpacing(8);
     links->addWidget(评语标题标签);
     links->addWidget(输入提示标签);
     links->addStretch(1);
@@ -311,6 +326,7 @@ QWidget* StudentEditorWindow::buildForm()
     auto* form = new QWidget;
     auto* v = new QVBoxLayout(form);
     v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
     v->addWidget(personal);
     v->addWidget(guardians);
     v->addWidget(comments, 1);

@@ -2,19 +2,24 @@
 // the directory to write them to (for example under xvfb-run).
 #include "students_gui/StudentsBench.h"
 
+#include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "students/StudentEditorWindow.h"
 #include "students/StudentViewPage.h"
+#include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -116,52 +121,75 @@ private Q_SLOTS:
     void shots_data()
     {
         QTest::addColumn<QSize>("size");
+        QTest::newRow("800") << QSize(800, 600);
         QTest::newRow("1024") << QSize(1024, 768);
         QTest::newRow("1920") << QSize(1920, 1080);
     }
 
+    // Page 1 and the editor as the running program shows them: inside the real main window.
     void shots()
     {
         if (m_dir.isEmpty())
             QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
-        StudentsBench host;
-        fill(host);
-
-        StudentViewPage page(host.ws);
-        page.resize(size);
-        page.show();
-        page.showEnrolled();
-        QTest::qWait(50);
-        QVERIFY(page.grab().save(m_dir + u"/students-view-enrolled"_s + suffix));
-        page.showGraduates();
-        QTest::qWait(50);
-        QVERIFY(page.grab().save(m_dir + u"/students-view-graduate"_s + suffix));
-        page.showLeavers();
-        QTest::qWait(50);
-        QVERIFY(page.grab().save(m_dir + u"/students-view-leaver"_s + suffix));
-        page.hide();
-
-        QWidget main;
-        main.resize(size);
-        host.prompt.clear();
+        FakeServices f;
         {
-            StudentEditorWindow add(host.ws, host.pages(), StudentEditorWindow::Mode::Add, &main);
-            QVERIFY(add.start());
-            add.resize(size);
-            add.姓名编辑框->setText(u"郑可馨"_s);
-            add.住址编辑框->setText(u"西湖区文三路88号"_s);
-            QTest::qWait(50);
-            QVERIFY(add.grab().save(m_dir + u"/students-editor-add"_s + suffix));
+            StudentsBench host;
+            fill(host);
+            host.data.db.close();
+            const QString school = f.dir.databasePath(DatabaseKind::Student);
+            QFile::remove(school);
+            QVERIFY(QFile::copy(host.data.dir.databasePath(DatabaseKind::Student), school));
         }
-        host.pick = StudentPick {u"4年级2班"_s, 2021041, u"林小雨"_s};
-        StudentEditorWindow modify(host.ws, host.pages(), StudentEditorWindow::Mode::Modify, &main);
-        QVERIFY(modify.start());
-        modify.resize(size);
-        modify.show();
+        f.screen.fixed = size;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        main.showStoredSchoolName(u"阳光实验小学"_s);
+        main.setGeometry(QRect(QPoint(0, 0), size));
+        main.show();
+        auto* page = main.findChild<StudentViewPage*>();
+        QVERIFY(page);
+
+        QVERIFY(main.runCommand(u"查看学生资料"));
         QTest::qWait(50);
-        QVERIFY(modify.grab().save(m_dir + u"/students-editor-modify"_s + suffix));
+        QVERIFY(main.grab().save(m_dir + u"/main-student-view"_s + suffix));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-enrolled"_s + suffix));
+        QVERIFY(main.runCommand(u"毕业学生资料"));
+        QTest::qWait(50);
+        QVERIFY(page->grab().save(m_dir + u"/students-view-graduate"_s + suffix));
+        QVERIFY(main.runCommand(u"转退学生资料"));
+        QTest::qWait(50);
+        QVERIFY(page->grab().save(m_dir + u"/students-view-leaver"_s + suffix));
+
+        QVERIFY(main.runCommand(u"查看学生资料"));
+        QVERIFY(main.runCommand(u"修改学生资料"));
+        auto* modify = main.findChild<StudentEditorWindow*>();
+        QVERIFY(modify);
+        QTest::qWait(50);
+        QVERIFY(modify->grab().save(m_dir + u"/students-editor-modify"_s + suffix));
+        modify->close();
+        QCoreApplication::processEvents();
+
+        // Add mode runs modally: the picture is taken once the window is up, then it is closed.
+        bool taken = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* add = main.findChild<StudentEditorWindow*>();
+            if (!add || !add->isVisible())
+                return;
+            poll.stop();
+            add->姓名编辑框->setText(u"郑可馨"_s);
+            add->住址编辑框->setText(u"西湖区文三路88号"_s);
+            QTest::qWait(50);
+            taken = add->grab().save(m_dir + u"/students-editor-add"_s + suffix);
+            add->reject();
+        });
+        poll.start(10);
+        QVERIFY(main.runCommand(u"添加学生资料"));
+        QVERIFY(taken);
     }
 };
 

@@ -1,0 +1,152 @@
+// Page 5 on the 300 teachers of the large school: opening it (names, first record, photo shown)
+// and walking every record, against the bare queries plus the photo decode in the same run.
+#include "school/LargeSchool.h"
+#include "support/RatioReporter.h"
+#include "support/RawRow.h"
+#include "support/Workbench.h"
+
+#include "app/PageFrame.h"
+#include "records/RecordPhoto.h"
+#include "store/DatabaseKind.h"
+#include "store/PinyinCollation.h"
+#include "teachers/TeacherViewPage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString teachersPath()
+{
+    return LargeSchool::defaultDir() + u"/data/007.xsk"_s;
+}
+
+struct Bench
+{
+    Bench()
+    {
+        work.teacherDb.close();
+        if (!work.teacherDb.open(teachersPath(), {}, DatabaseKinds::password(DatabaseKind::Teacher))) {
+            std::fprintf(stderr, "%s\n", qPrintable(work.teacherDb.lastError()));
+            std::exit(1);
+        }
+        view = new TeacherViewPage(work.ws, frame);
+        frame.setView(view);
+        frame.resize(1024, 640);
+        frame.show();
+    }
+    Workbench work;
+    PageFrame frame {Page::TeacherView, {u"a"_s, u"b"_s, {}, u"c"_s}, {}};
+    TeacherViewPage* view = nullptr;
+};
+
+Bench& bench()
+{
+    static Bench b;
+    return b;
+}
+
+sqlite3* raw()
+{
+    static sqlite3* db = [] {
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(teachersPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        PinyinCollation::registerOn(h);
+        return h;
+    }();
+    return db;
+}
+
+// One teacher's record read whole and its photo decoded, as the card shows it.
+qint64 rawRecord(qint64 number)
+{
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw(), "select * from 教员表 where 编号=?", -1, &s, nullptr);
+    sqlite3_bind_int64(s, 1, number);
+    qint64 sum = 0;
+    if (sqlite3_step(s) == SQLITE_ROW) {
+        sum += rawRowValues(s);
+        const QByteArray photo(static_cast<const char*>(sqlite3_column_blob(s, 17)), sqlite3_column_bytes(s, 17));
+        sum += RecordPhoto::decode(photo).width();
+    }
+    sqlite3_finalize(s);
+    return sum;
+}
+
+QList<qint64> rawNames()
+{
+    QList<qint64> numbers;
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw(), "select 编号,姓名,性别 from 教员表 order by 姓名 COLLATE PINYIN", -1, &s, nullptr);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        numbers << sqlite3_column_int64(s, 0);
+        rawRowValues(s);
+    }
+    sqlite3_finalize(s);
+    return numbers;
+}
+
+void OpenPage_ours(benchmark::State& state)
+{
+    for (auto _ : state) {
+        bench().view->show(TeacherViewKind::InService);
+        bench().view->repaint();
+    }
+    state.counters["teachers"] = bench().view->查看教员列表框->count();
+}
+
+void OpenPage_raw(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const QList<qint64> numbers = rawNames();
+        benchmark::DoNotOptimize(rawRecord(numbers.first()));
+    }
+}
+
+void WalkAll_ours(benchmark::State& state)
+{
+    TeacherViewPage* view = bench().view;
+    view->show(TeacherViewKind::InService);
+    for (auto _ : state) {
+        for (int i = 0; i < view->查看教员列表框->count(); ++i)
+            view->查看教员列表框->setCurrentRow(i);
+    }
+}
+
+void WalkAll_raw(benchmark::State& state)
+{
+    const QList<qint64> numbers = rawNames();
+    for (auto _ : state) {
+        for (qint64 n : numbers)
+            benchmark::DoNotOptimize(rawRecord(n));
+    }
+}
+
+} // namespace
+
+BENCHMARK(OpenPage_ours)->Name("OpenTeacherPage/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenPage_raw)->Name("OpenTeacherPage/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(WalkAll_ours)->Name("WalkAllTeachers/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(WalkAll_raw)->Name("WalkAllTeachers/raw")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString error;
+    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return runWithRatios(argc, argv);
+}

@@ -1,0 +1,341 @@
+#include "grades/ScoreSheetPage.h"
+
+#include "app/PageFrame.h"
+#include "app/PageMetrics.h"
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "classes/ClassSelector.h"
+#include "classes/HeadTeacherList.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "platform/Screen.h"
+#include "sheet/QueryTable.h"
+#include "sheet/SheetGrid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr quint32 CursorRowColour = 0xECECEC;
+// White on screen and paper without a fill of its own: the grid draws its lines under a filled
+// neighbour, so an explicit white would wipe the lines of every row the cursor has visited.
+constexpr quint32 PlainRowColour = SheetColour::None;
+constexpr int Columns = ScoreSheetRules::ColumnCount;
+constexpr int FirstMark = ScoreSheetRules::FirstMarkColumn;
+
+const QString LoadingState = u"当前状态：数据载入中请稍侯......"_s;
+const QString SheetState = u"    当前状态：学生成绩管理"_s;
+const QString SheetHint = u"  提示：用鼠标或方向键移动方格光标，在光标内输入成绩后按回车键。"_s;
+
+// The busy cursor for as long as the object lives, also when a step returns early.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QComboBox* dropDownList(const QString& name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+} // namespace
+
+ScoreSheetPage::ScoreSheetPage(Workspace& ws, PageFrame& frame)
+    : QWidget(frame.base())
+    , m_ws(ws)
+    , m_rules(ws.studentDb)
+{
+    setObjectName(u"成绩表页"_s);
+    buildControls(frame);
+}
+
+ScoreSheetPage::~ScoreSheetPage() = default;
+
+void ScoreSheetPage::buildControls(PageFrame& frame)
+{
+    QWidget* bar = frame.barFrame();
+    成绩表班级组合框 = dropDownList(u"成绩表班级组合框"_s, bar);
+    成绩表班级组合框->setMinimumContentsLength(8);
+    考试时间组合框 = dropDownList(u"考试时间组合框"_s, bar);
+    考试时间组合框->addItems(ScoreSheetRules::examItems());
+    标签18 = new QLabel(u"排序方式"_s, bar);
+    标签18->setObjectName(u"标签18"_s);
+    成绩表排序组合框 = dropDownList(u"成绩表排序组合框"_s, bar);
+    成绩表排序组合框->setMinimumContentsLength(4);
+    排序方向组合框 = dropDownList(u"排序方向组合框"_s, bar);
+    排序方向组合框->addItems(ScoreSheetRules::directionItems());
+    平均成绩统计钮 = new QPushButton(u"全校平均成绩统计表"_s, bar);
+    平均成绩统计钮->setObjectName(u"平均成绩统计钮"_s);
+    清空成绩钮 = new QPushButton(u"清 空 →"_s, bar);
+    清空成绩钮->setObjectName(u"清空成绩钮"_s);
+    清除科目成绩组合框 = dropDownList(u"清除科目成绩组合框"_s, bar);
+    清除科目成绩组合框->setMinimumContentsLength(6);
+
+    QHBoxLayout* row = frame.barLayout();
+    row->addWidget(成绩表班级组合框);
+    row->addWidget(考试时间组合框);
+    row->addSpacing(12);
+    row->addWidget(标签18);
+    row->addWidget(成绩表排序组合框);
+    row->addWidget(排序方向组合框);
+    row->addStretch(1);
+    row->addWidget(平均成绩统计钮);
+    row->addSpacing(12);
+    row->addWidget(清空成绩钮);
+    row->addWidget(清除科目成绩组合框);
+
+    成绩表标题标签 = frame.titleLabel();
+
+    成绩表格 = new SheetGrid(this);
+    成绩表格->setObjectName(u"成绩表格"_s);
+    成绩表格->attach(&成绩源);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(成绩表格);
+    // Whoever focuses the page (the school settings closing over it) means the grid.
+    setFocusProxy(成绩表格);
+    成绩表格->viewport()->installEventFilter(this);
+    frame.setFocusProxy(成绩表格);
+
+    connect(成绩表班级组合框, &QComboBox::currentIndexChanged, this, &ScoreSheetPage::classChanged);
+    for (QComboBox* box : {考试时间组合框, 成绩表排序组合框, 排序方向组合框})
+        connect(box, &QComboBox::currentIndexChanged, this, &ScoreSheetPage::viewChanged);
+    connect(清空成绩钮, &QPushButton::clicked, this, &ScoreSheetPage::clearSubject);
+    connect(平均成绩统计钮, &QPushButton::clicked, this, [this] {
+        if (showStatistics)
+            showStatistics();
+    });
+    connect(成绩表格, &SheetGrid::cursorMoved, this, &ScoreSheetPage::cursorMoved);
+    connect(成绩表格, &SheetGrid::cellChanged, this, &ScoreSheetPage::cellChanged);
+}
+
+ScoreSheetRules::Exam ScoreSheetPage::exam() const
+{
+    return 考试时间组合框->currentIndex() == 1 ? ScoreSheetRules::Exam::Final : ScoreSheetRules::Exam::MidTerm;
+}
+
+void ScoreSheetPage::open(ScoreSheetRules::Exam exam)
+{
+    bool anyClass = false;
+    {
+        // Refilling the selectors is part of this one load, not a selection of the user's.
+        const QSignalBlocker quiet(成绩表班级组合框);
+        anyClass = ClassSelector::load(*成绩表班级组合框, m_ws.state.headTeachers(), m_ws.studentDb);
+    }
+    if (!anyClass) {
+        m_ws.services.prompt.show(u"目前没有班级数据，请先进行校务设置！"_s, u"提示"_s);
+        m_ws.shell.runCommand(u"校务设置");
+        return;
+    }
+    buildHeader();
+    fillLists();
+    {
+        const QSignalBlocker quiet(考试时间组合框);
+        考试时间组合框->setCurrentIndex(exam == ScoreSheetRules::Exam::Final ? 1 : 0);
+    }
+    load();
+    m_ws.shell.openPage(Page::ScoreSheet);
+    成绩表格->setFocus();
+}
+
+void ScoreSheetPage::buildHeader()
+{
+    const QStringList header = ScoreSheetRules::header(m_rules.subjects(成绩表班级组合框->currentText()));
+    成绩源.reset(1, Columns);
+    for (int c = 1; c <= Columns; ++c)
+        成绩源.setText(1, c, header[c - 1]);
+    成绩源.setFixedRows(1);
+    applyColumnLayout();
+}
+
+void ScoreSheetPage::applyColumnLayout()
+{
+    const int zoom = PageMetrics::gradeGridZoom(m_ws.services.screen.width());
+    if (成绩表格->zoom() != zoom)
+        成绩表格->setZoom(zoom);
+    // The twelve equal columns fill the grid: widths are tenths of a millimetre, scaled by the zoom
+    // on screen.
+    const double unit = 成绩表格->logicalDpiY() / 254.0 * zoom / 100.0;
+    const int width = std::max(1, int(成绩表格->viewport()->width() / (Columns * unit)));
+    成绩源.setColumnWidths(1, Columns, width);
+}
+
+void ScoreSheetPage::applyLayout(int, int)
+{
+    if (成绩源.columnCount() == Columns) {
+        applyColumnLayout();
+        成绩源.commit();
+    }
+}
+
+bool ScoreSheetPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == 成绩表格->viewport() && event->type() == QEvent::Resize)
+        applyLayout(0, 0);
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScoreSheetPage::fillLists()
+{
+    QStringList header;
+    for (int c = 1; c <= Columns; ++c)
+        header.append(成绩源.text(1, c));
+    const QSignalBlocker quietSort(成绩表排序组合框);
+    const QSignalBlocker quietClear(清除科目成绩组合框);
+    成绩表排序组合框->clear();
+    成绩表排序组合框->addItems(header);
+    清除科目成绩组合框->clear();
+    清除科目成绩组合框->addItems(ScoreSheetRules::clearItems(header));
+    清除科目成绩组合框->setCurrentIndex(0);
+    成绩表排序组合框->setCurrentIndex(1);
+}
+
+void ScoreSheetPage::load()
+{
+    WaitCursor busy;
+    成绩表格->detach();
+    m_ws.state.setStatusState(LoadingState);
+
+    const QString className = 成绩表班级组合框->currentText();
+    const bool loaded
+        = m_rules.load(className, exam(), 成绩表排序组合框->currentIndex(), 排序方向组合框->currentIndex() == 1);
+    成绩源.appendTable(m_rules.rows().sheet());
+    const int rows = 成绩源.rowCount();
+    成绩源.setAlignment({1, 1, rows, Columns}, SheetAlignment::Centre);
+    成绩源.setReadOnly({1, 1, rows, 2}, true);
+    成绩源.setDataType({2, FirstMark, rows - 1, Columns - FirstMark + 1}, SheetDataType::Double);
+
+    m_highlightedRow = 0;
+    成绩表格->attach(&成绩源);
+    成绩表格->setCursorCell(2, FirstMark);
+    cursorMoved(成绩表格->cursorRow(), 成绩表格->cursorColumn());
+    成绩表标题标签->setText(ScoreSheetRules::title(m_ws.state.schoolName(), className, 考试时间组合框->currentText()));
+    成绩源.commit();
+
+    成绩表格->setFocus();
+    m_ws.state.setStatusState(SheetState);
+    m_ws.state.setStatusHint(SheetHint);
+    if (!loaded)
+        m_ws.services.prompt.show(u"成绩数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+void ScoreSheetPage::releaseRows()
+{
+    m_rules.release();
+}
+
+void ScoreSheetPage::classChanged(int index)
+{
+    if (index < 0)
+        return;
+    m_ws.state.headTeachers().setCurrentIndex(index);
+    成绩表格->setFocus();
+    buildHeader();
+    fillLists();
+    load();
+}
+
+void ScoreSheetPage::viewChanged(int index)
+{
+    if (index < 0 || 成绩表班级组合框->currentIndex() < 0)
+        return;
+    成绩表格->setFocus();
+    buildHeader();
+    load();
+}
+
+void ScoreSheetPage::cursorMoved(int row, int column)
+{
+    if (row < 2)
+        return;
+    if (column < FirstMark) {
+        // The number and the name are never where the cursor rests; the move lands on the first mark.
+        成绩表格->setCursorCell(row, FirstMark);
+        return;
+    }
+    if (m_highlightedRow >= 2 && m_highlightedRow != row)
+        成绩源.setBackground({m_highlightedRow, 1, 1, Columns}, PlainRowColour);
+    成绩源.setBackground({row, 1, 1, Columns}, CursorRowColour);
+    m_highlightedRow = row;
+    成绩源.commit();
+}
+
+void ScoreSheetPage::cellChanged(int row, int column)
+{
+    if (row < 2 || column < FirstMark || column > Columns)
+        return;
+    const ScoreSheetRules::MarkWrite written = m_rules.writeMark(row - 1, column, 成绩源.text(row, column));
+    成绩源.setText(row, column, written.shown);
+    成绩源.commit();
+    Prompt& prompt = m_ws.services.prompt;
+    switch (written.outcome) {
+    case ScoreSheetRules::MarkWrite::Outcome::Stored:
+        return;
+    case ScoreSheetRules::MarkWrite::Outcome::Refused:
+        prompt.show(u"输入的成绩无效，没有保存！\r\n成绩应是-32768至32767之间的数，清空方格表示没有成绩。"_s, u"提示"_s,
+            Prompt::Icon::Warning);
+        break;
+    case ScoreSheetRules::MarkWrite::Outcome::PupilGone:
+        prompt.show(u"该学生已不在本班，成绩没有保存！请重新载入成绩表。"_s, u"提示"_s, Prompt::Icon::Warning);
+        break;
+    case ScoreSheetRules::MarkWrite::Outcome::Failed:
+        prompt.show(u"成绩保存失败！"_s, u"错误"_s, Prompt::Icon::Error);
+        break;
+    }
+    成绩表格->setFocus();
+}
+
+void ScoreSheetPage::clearSubject()
+{
+    const int index = 清除科目成绩组合框->currentIndex();
+    if (index < 0)
+        return;
+    const QString subject = 清除科目成绩组合框->currentText();
+    const Prompt::Answer answer = m_ws.services.prompt.show(
+        u"您确定要将当前成绩表中的"_s + subject + u"数据全部清空吗？清除的数据将不能恢复！"_s, u"询问"_s,
+        Prompt::Icon::Warning, Prompt::Buttons::OkCancel);
+    if (answer != Prompt::Answer::Ok) {
+        成绩表格->setFocus();
+        return;
+    }
+    bool cleared = false;
+    {
+        WaitCursor busy;
+        // The records first: the sheet only shows what the database holds.
+        cleared = m_rules.clearSubject(index + 1);
+        if (cleared) {
+            for (int row = 2; row <= 成绩源.rowCount(); ++row)
+                成绩源.setText(row, index + FirstMark, QString());
+            成绩源.commit();
+        }
+    }
+    成绩表格->setFocus();
+    if (!cleared)
+        m_ws.services.prompt.show(u"清空成绩失败，成绩没有改动！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+bool ScoreSheetPage::move(Move move)
+{
+    const std::optional<int> row = target(move, 成绩表格->cursorRow(), 2, 成绩源.rowCount());
+    if (!row)
+        return false;
+    成绩表格->setCursorCell(*row, std::max(成绩表格->cursorColumn(), FirstMark));
+    return true;
+}

@@ -1,0 +1,134 @@
+#include "teachers/TeacherRecords.h"
+
+#include "records/SexCount.h"
+#include "store/DbConnection.h"
+#include "store/Transaction.h"
+#include "teachers/TeacherFields.h"
+#include "text/GbText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TeacherRecord readRecord(const RecordSet& rows)
+{
+    TeacherRecord r;
+    r.编号 = rows.number(u"编号");
+    for (const TeacherField& f : TeacherFields)
+        r.*f.member = rows.text(f.column);
+    r.照片 = rows.bytes(u"照片");
+    r.个人简历 = GbText::fromBytes(rows.bytes(u"个人简历"));
+    r.其他资料 = GbText::fromBytes(rows.bytes(u"其他资料"));
+    r.离校时间 = rows.text(u"离校时间");
+    r.离校原因 = rows.text(u"离校原因");
+    return r;
+}
+
+QVariantList values(const TeacherRecord& t)
+{
+    QVariantList out;
+    for (const TeacherField& f : TeacherFields)
+        out << t.*f.member;
+    out << t.照片 << GbText::toBytes(t.个人简历) << GbText::toBytes(t.其他资料);
+    return out;
+}
+
+QString assignments()
+{
+    QStringList parts;
+    for (const TeacherField& f : TeacherFields)
+        parts << QString::fromUtf16(f.column) + u"=?"_s;
+    return parts.join(u',') + u",照片=?,个人简历=?,其他资料=?"_s;
+}
+
+} // namespace
+
+std::optional<TeacherRecords::NameList> TeacherRecords::names(TeacherViewKind kind)
+{
+    auto rows = m_db.query(u"select 编号,姓名,性别 from "_s + TeacherViewKinds::table(kind) + u" order by 姓名"_s);
+    if (!rows) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    NameList out;
+    SexCount count;
+    for (; !rows->pastLast(); rows->next()) {
+        NameEntry e {rows->number(1), rows->text(2), rows->text(3)};
+        count.add(e.性别);
+        out.names.append(std::move(e));
+    }
+    if (rows->failed()) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    out.male = count.male;
+    out.female = count.female;
+    return out;
+}
+
+std::optional<TeacherRecord> TeacherRecords::record(TeacherViewKind kind, qint64 number)
+{
+    auto rows = m_db.query(u"select * from "_s + TeacherViewKinds::table(kind) + u" where 编号=?"_s, {number});
+    if (!rows || rows->pastLast())
+        return std::nullopt;
+    return readRecord(*rows);
+}
+
+std::optional<qint64> TeacherRecords::nextNumber()
+{
+    auto rows
+        = m_db.query(u"select max(n) as 最大 from (select 教员编号 as n from 记号表 where ID=1 union all "_s
+                     u"select 编号 from 教员表 union all select 编号 from 退休表 union all select 编号 from 调离表)"_s);
+    if (!rows || rows->pastLast())
+        return std::nullopt;
+    // A counter row that is missing is a damaged file, not a fresh one.
+    auto counter = m_db.query(u"select 教员编号 from 记号表 where ID=1"_s);
+    if (!counter || counter->pastLast())
+        return std::nullopt;
+    return std::max<qint64>(rows->number(1), 0) + 1;
+}
+
+bool TeacherRecords::insert(const TeacherRecord& teacher)
+{
+    QVariantList v {teacher.编号};
+    v += values(teacher);
+    Transaction t(m_db);
+    if (!t.isActive()
+        || !m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v)
+        || !m_db.execute(u"update 记号表 set 教员编号=? where ID=1"_s, {teacher.编号}) || m_db.changes() != 1
+        || !t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool TeacherRecords::update(const TeacherRecord& teacher)
+{
+    static const QString sql = u"update 教员表 set "_s + assignments() + u" where 编号=?"_s;
+    if (!m_db.execute(sql, values(teacher) + QVariantList {teacher.编号})) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    if (m_db.changes() != 1) {
+        m_lastError = u"no teacher with this number"_s;
+        return false;
+    }
+    return true;
+}
+
+TeacherRecord TeacherRecords::withDashes(TeacherRecord t)
+{
+    for (QString* s : {&t.政治面貌, &t.职称, &t.职务或岗位, &t.身份证号, &t.手机号码, &t.家庭住址, &t.住宅电话, &t.籍贯,
+             &t.户籍所在地, &t.个人简历, &t.其他资料}) {
+        if (s->isEmpty())
+            *s = u"-"_s;
+    }
+    return t;
+}
+
+QString TeacherRecords::countsLine(const QString& prefix, int total, int male, int female)
+{
+    return prefix + QString::number(total) + u"人，其中男"_s + QString::number(male) + u"人，女"_s
+        + QString::number(female) + u"人。"_s;
+}

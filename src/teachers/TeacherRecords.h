@@ -1,0 +1,56 @@
+#pragma once
+
+#include "teachers/TeacherRecord.h"
+#include "teachers/TeacherViewKind.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class DbConnection;
+
+// The teachers' SQL and the rules around it, for the teacher view and the teacher editor.
+class TeacherRecords
+{
+public:
+    struct NameEntry
+    {
+        qint64 编号 = 0;
+        QString 姓名;
+        QString 性别;
+    };
+    struct NameList
+    {
+        QList<NameEntry> names;
+        int male = 0;
+        int female = 0;
+    };
+
+    explicit TeacherRecords(DbConnection& db)
+        : m_db(db)
+    { }
+
+    // One staff file ordered by 姓名; nothing when the query fails, also part-way.
+    std::optional<NameList> names(TeacherViewKind kind);
+    std::optional<TeacherRecord> record(TeacherViewKind kind, qint64 number);
+
+    // The number for the next teacher: after the counter 教员编号 and after every number the three
+    // staff files hold, so a number is never handed out twice. Nothing when they cannot be read.
+    std::optional<qint64> nextNumber();
+    // Inserts a teacher in service and advances the counter to its number, both or neither.
+    bool insert(const TeacherRecord& teacher);
+    // Rewrites the texts, photo and long texts of the teacher in service with this number; the
+    // leaving columns stay. False when no such teacher is there.
+    bool update(const TeacherRecord& teacher);
+    QString lastError() const { return m_lastError; }
+
+    // Empty optional texts are stored as "-".
+    static TeacherRecord withDashes(TeacherRecord teacher);
+    // "目前本校在职教员有12人，其中男5人，女7人。" and the like.
+    static QString countsLine(const QString& prefix, int total, int male, int female);
+
+private:
+    DbConnection& m_db;
+    QString m_lastError;
+};

@@ -1,0 +1,119 @@
+// Page 5 in the real main window for the three staff files, and the teacher editor in both modes.
+#include "support/FakeServices.h"
+#include "support/TestRegistry.h"
+
+#include "app/Features.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "settings/AppSettings.h"
+#include "store/DbConnection.h"
+#include "teachers/TeacherEditorWindow.h"
+#include "text/GbText.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray portrait(QColor jacket)
+{
+    QImage image(210, 282, QImage::Format_RGB32);
+    image.fill(QColor(222, 230, 238));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(jacket);
+    p.drawEllipse(QRectF(20, 190, 170, 170));
+    p.setBrush(QColor(240, 205, 172));
+    p.drawEllipse(QRectF(58, 58, 94, 116));
+    p.setBrush(QColor(50, 44, 40));
+    p.drawChord(QRectF(54, 48, 102, 70), 0, 180 * 16);
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+bool addTeacher(DbConnection& db, const QString& table, qint64 n, const QString& name, const QString& sex,
+    const QString& post, const QString& left, const QString& reason)
+{
+    const QString resume
+        = u"1996年毕业于杭州师范学院中文系。\r\n1996年至2003年在城关镇中心小学任教。\r\n2003年调入本校，"_s
+          u"任语文教研组长。"_s;
+    return db.execute(u"insert into "_s + table + u" values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
+        {n, name, sex, u"汉族"_s, u"1974年5月12日"_s, u"大学"_s, u"共产党员"_s, u"1996年8月1日"_s, u"2003年9月1日"_s,
+            u"高级教师"_s, post, u"330102197405120018"_s, u"13905711234"_s, u"杭州市西湖区文三路88号"_s,
+            u"0571-88881234"_s, u"浙江绍兴"_s, u"杭州市西湖区"_s, portrait(QColor(60, 90, 140)),
+            GbText::toBytes(resume), GbText::toBytes(u"市级优秀教师。"_s), left, reason});
+}
+
+} // namespace
+
+class TeacherScreenshots : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void teachers_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+
+    void teachers()
+    {
+        QFETCH(QSize, size);
+        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        FakeServices f;
+        AppSettings(f.paths.settingsFile(), f.fileOps).setSchoolName(u"阳光实验小学"_s);
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        DbConnection& db = main.teacherDb();
+        const QStringList names {u"王建国"_s, u"李秀英"_s, u"张伟"_s, u"刘芳"_s, u"陈明"_s, u"杨丽"_s};
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY(
+                addTeacher(db, u"教员表"_s, i + 1, names[i], i % 2 ? u"女"_s : u"男"_s, u"语文老师"_s, u"-"_s, u"-"_s));
+        QVERIFY(addTeacher(db, u"退休表"_s, 20, u"赵国庆"_s, u"男"_s, u"数学老师"_s, u"2024年7月1日"_s, u"正常退休"_s));
+        QVERIFY(addTeacher(
+            db, u"调离表"_s, 21, u"孙海燕"_s, u"女"_s, u"英语老师"_s, u"2023年2月15日"_s, u"正常调动工作"_s));
+        main.setWindowState(Qt::WindowNoState);
+        main.resize(size);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const auto shoot = [&](QWidget& w, const QString& name) {
+            QTest::qWait(200);
+            QVERIFY(w.grab().save(dir + u"/"_s + name + u"-"_s + tag + u".png"_s));
+        };
+        QVERIFY(main.runCommand(u"查看教员档案"));
+        shoot(main, u"teachers-view-in-service"_s);
+        QVERIFY(main.runCommand(u"退休教员档案"));
+        shoot(main, u"teachers-view-retired"_s);
+        QVERIFY(main.runCommand(u"调离教员档案"));
+        shoot(main, u"teachers-view-moved-away"_s);
+
+        QVERIFY(main.runCommand(u"查看教员档案"));
+        for (auto mode : {TeacherEditorWindow::Mode::Modify, TeacherEditorWindow::Mode::Add}) {
+            TeacherEditorWindow editor(startup.features()->workspace(), mode, {}, &main);
+            QVERIFY(editor.start());
+            editor.resize(size.width() * 9 / 10, size.height() * 9 / 10);
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+            shoot(editor,
+                mode == TeacherEditorWindow::Mode::Add ? u"teachers-editor-add"_s : u"teachers-editor-modify"_s);
+        }
+    }
+};
+
+XIAOWU_TEST(TeacherScreenshots)
+#include "TeacherScreenshots.moc"
