@@ -63,7 +63,8 @@ WageSettingsWindow::WageSettingsWindow(
         }
         auto* box = new QLineEdit(itemNames.value(i));
         box->setObjectName(u"工资项目编辑框"_s + QString::number(i + 1));
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(u"住房公积金"_s) + 12);
+        // Narrow enough that the window fits a screen 800 pixels wide.
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(u"公积金"_s) + 10);
         box->installEventFilter(this);
         工资项目编辑框 << box;
         itemRow->addWidget(box, 1);
@@ -98,7 +99,7 @@ WageSettingsWindow::WageSettingsWindow(
     connect(取消按钮, &QPushButton::clicked, this, &QDialog::reject);
 
     setFixedHeight(145);
-    resize(std::max(sizeHint().width(), 720), 145);
+    resize(std::max(minimumSizeHint().width(), 760), 145);
     工资表标题编辑框->setFocus();
     工资表标题编辑框->selectAll();
 }
