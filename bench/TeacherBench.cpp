@@ -7,8 +7,11 @@
 
 #include "app/PageFrame.h"
 #include "records/RecordPhoto.h"
+#include "records/ReportList.h"
 #include "store/DatabaseKind.h"
 #include "store/PinyinCollation.h"
+#include "teachers/TeacherRosters.h"
+#include "teachers/TeacherStatus.h"
 #include "teachers/TeacherViewPage.h"
 
 #include <QApplication>
@@ -130,8 +133,86 @@ void WalkAll_raw(benchmark::State& state)
     }
 }
 
+// One teacher with a photo retired and restored; "-" as date and reason, so the row ends as it began.
+void RetireRestore_ours(benchmark::State& state)
+{
+    const qint64 number = bench().view->selectedTeacher().value_or(std::pair<qint64, QString> {1, {}}).first;
+    TeacherStatus status(bench().work.teacherDb);
+    for (auto _ : state) {
+        if (!status.leave(TeacherViewKind::Retired, number, u"-"_s, u"-"_s)
+            || !status.restore(TeacherViewKind::Retired, number))
+            state.SkipWithError("move failed");
+    }
+}
+
+void step(const char* sql, qint64 number)
+{
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw(), sql, -1, &s, nullptr);
+    sqlite3_bind_int64(s, 1, number);
+    sqlite3_step(s);
+    sqlite3_finalize(s);
+}
+
+void RetireRestore_raw(benchmark::State& state)
+{
+    const qint64 number = bench().view->selectedTeacher().value_or(std::pair<qint64, QString> {1, {}}).first;
+    for (auto _ : state) {
+        sqlite3_exec(raw(), "begin", nullptr, nullptr, nullptr);
+        step("insert into 退休表 select * from 教员表 where 编号=?", number);
+        step("update 退休表 set 离校时间='-',离校原因='-' where 编号=?", number);
+        step("delete from 教员表 where 编号=?", number);
+        sqlite3_exec(raw(), "commit", nullptr, nullptr, nullptr);
+        sqlite3_exec(raw(), "begin", nullptr, nullptr, nullptr);
+        step("insert into 教员表 select * from 退休表 where 编号=?", number);
+        step("delete from 退休表 where 编号=?", number);
+        sqlite3_exec(raw(), "commit", nullptr, nullptr, nullptr);
+    }
+}
+
+ReportList& roster()
+{
+    static ReportList* list = [] {
+        auto* made = new ReportList(u"教员列表框"_s);
+        made->setKeyInColumnZero(true);
+        made->setColumns(QList<ReportColumn>(9, ReportColumn {u"列"_s, 80, SortAs::Text}));
+        made->show();
+        return made;
+    }();
+    return *list;
+}
+
+void RosterFill_ours(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const auto rows = TeacherRosters(bench().work.teacherDb).roster(TeacherViewKind::InService);
+        roster().fill(rows.value_or(TeacherRosters::Rows {}), TeacherRosters::SexColumn, nullptr, 1);
+    }
+    state.counters["rows"] = roster().topLevelItemCount();
+}
+
+void RosterFill_raw(benchmark::State& state)
+{
+    for (auto _ : state) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(),
+            "select 编号,姓名,性别,民族,学历,职称,职务或岗位,参加工作时间,调入本校时间,住宅电话 from 教员表 "
+            "order by 姓名 COLLATE PINYIN",
+            -1, &s, nullptr);
+        qint64 sum = 0;
+        while (sqlite3_step(s) == SQLITE_ROW)
+            sum += rawRowValues(s);
+        sqlite3_finalize(s);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 } // namespace
 
+BENCHMARK(RetireRestore_ours)->Name("RetireRestore/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(RetireRestore_raw)->Name("RetireRestore/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(RosterFill_ours)->Name("StaffRosterFill/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(RosterFill_raw)->Name("StaffRosterFill/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenPage_ours)->Name("OpenTeacherPage/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenPage_raw)->Name("OpenTeacherPage/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(WalkAll_ours)->Name("WalkAllTeachers/ours")->Unit(benchmark::kMillisecond);

@@ -17,6 +17,8 @@
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
 #include "teachers/TeacherEditorWindow.h"
+#include "teachers/TeacherRosterPage.h"
+#include "teachers/TeacherStatusCommands.h"
 #include "teachers/TeacherViewPage.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
@@ -174,8 +176,15 @@ void Features::installTeachers()
     TeacherViewPage* view = m_teacherView;
     view->zoomPhoto = [this](const QByteArray& photo) { PhotoZoomWindow(photo, &m_main).exec(); };
     view->showLeaveNote = [this](const QString& note) { LeaveNoteDialog(note, &m_main).exec(); };
-    const TeacherEditorWindow::PickedTeacher picked = [view]() -> std::optional<qint64> {
-        if (const auto teacher = view->selectedTeacher(); teacher && view->listedKind() == TeacherViewKind::InService)
+    PageFrame* rosterFrame = m_main.page(Page::TeacherRoster);
+    m_teacherRoster = new TeacherRosterPage(m_ws, *rosterFrame);
+    rosterFrame->setView(m_teacherRoster);
+    TeacherRosterPage* roster = m_teacherRoster;
+    roster->openTeacher = [view](TeacherViewKind kind, qint64 number) { view->openOnTeacher(kind, number); };
+    const TeacherEditorWindow::PickedTeacher picked = [this, view, roster]() -> std::optional<qint64> {
+        const bool onView = m_main.currentPage() == Page::TeacherView;
+        const auto teacher = onView ? view->selectedTeacher() : roster->selectedTeacher();
+        if (teacher && (onView ? view->listedKind() : roster->kind()) == TeacherViewKind::InService)
             return teacher->first;
         return std::nullopt;
     };
@@ -187,4 +196,15 @@ void Features::installTeachers()
     c.setHandler(u"添加教员档案", [this] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Add, {}); });
     c.setHandler(u"修改教员档案",
         [this, picked] { TeacherEditorWindow::open(m_ws, TeacherEditorWindow::Mode::Modify, picked); });
+    c.setHandler(u"在职教员列表", [roster] { roster->show(TeacherViewKind::InService); });
+    c.setHandler(u"退休教员列表", [roster] { roster->show(TeacherViewKind::Retired); });
+    c.setHandler(u"调离教员列表", [roster] { roster->show(TeacherViewKind::MovedAway); });
+
+    m_teacherStatus = std::make_unique<TeacherStatusCommands>(m_ws, *view, *roster);
+    TeacherStatusCommands* status = m_teacherStatus.get();
+    c.setHandler(u"教员退休操作", [status] { status->leave(TeacherViewKind::Retired); });
+    c.setHandler(u"教员调离操作", [status] { status->leave(TeacherViewKind::MovedAway); });
+    c.setHandler(u"恢复教员资料", [status] { status->restore(); });
+    c.setHandler(u"删除教员档案", [status] { status->deleteRecord(); });
+    c.setHandler(u"删除教员", [status] { status->deleteFormer(); });
 }

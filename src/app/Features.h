@@ -14,6 +14,8 @@ class MainWindow;
 class Preferences;
 class StudentPageView;
 class StudentStatusCommands;
+class TeacherRosterPage;
+class TeacherStatusCommands;
 class TeacherViewPage;
 class WagePage;
 
@@ -36,6 +38,7 @@ public:
     EnrolledRosterPage* enrolledRoster() const { return m_enrolledRoster; }
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
     TeacherViewPage* teacherView() const { return m_teacherView; }
+    TeacherRosterPage* teacherRoster() const { return m_teacherRoster; }
     WagePage* wagePage() const { return m_wagePage; }
 
 private:
@@ -56,5 +59,7 @@ private:
     StudentPages m_studentPages;
     std::unique_ptr<StudentStatusCommands> m_studentStatus;
     TeacherViewPage* m_teacherView = nullptr;
+    TeacherRosterPage* m_teacherRoster = nullptr;
+    std::unique_ptr<TeacherStatusCommands> m_teacherStatus;
     WagePage* m_wagePage = nullptr;
 };

@@ -66,7 +66,9 @@ void ReportList::fill(const QList<QStringList>& rows, int sexColumn, QProgressBa
     QList<QTreeWidgetItem*> items;
     items.reserve(rows.size());
     for (int i = 0; i < rows.size(); ++i) {
-        QStringList texts {u"0"_s};
+        QStringList texts;
+        if (!m_keyInColumnZero)
+            texts << u"0"_s;
         texts += rows[i];
         auto* item = new QTreeWidgetItem(texts);
         item->setData(0, LoadPositionRole, i);

@@ -23,12 +23,14 @@ public:
     explicit ReportList(const QString& objectName, QWidget* parent = nullptr);
 
     void setColumns(const QList<ReportColumn>& columns);
+    // Rows then carry the hidden column 0's text first (a teacher's 编号) instead of "0".
+    void setKeyInColumnZero(bool on) { m_keyInColumnZero = on; }
     void setColumnTitle(int column, const QString& title);
 
-    // Replaces the rows (texts of columns 1..n), counts the sexes in sexColumn (0-based in a
-    // row, -1 for none) and selects the first row. The progress bar steps once per row; no user
-    // input reaches the window while the list fills. The list is then taken as sorted by
-    // sortColumn, ascending, as the query ordered it.
+    // Replaces the rows (texts of columns 1..n, or 0..n with the key in column 0), counts the sexes
+    // in sexColumn (0-based in a row, -1 for none) and selects the first row. The progress bar steps once per row; no
+    // user input reaches the window while the list fills. The list is then taken as sorted by sortColumn, ascending, as
+    // the query ordered it.
     void fill(const QList<QStringList>& rows, int sexColumn, QProgressBar* progress, int sortColumn = 2);
     const SexCount& counts() const { return m_counts; }
 
@@ -56,4 +58,5 @@ private:
     SexCount m_counts;
     int m_sortColumn = 2;
     Qt::SortOrder m_direction = Qt::AscendingOrder;
+    bool m_keyInColumnZero = false;
 };

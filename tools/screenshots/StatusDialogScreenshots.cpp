@@ -22,6 +22,7 @@ private Q_SLOTS:
         QTest::newRow("change-class") << 1 << u"林小雨同学目前在本校4年级2班就读。您确定要调整林小雨同学的班级吗？"_s;
         QTest::newRow("graduation") << 2 << QString();
         QTest::newRow("retire") << 3 << u"您确定姓名为王建国的教员离开本校吗？"_s;
+        QTest::newRow("transfer") << 3 << u"您确定姓名为孙海燕的教员离开本校吗？"_s;
         QTest::newRow("re-enrol") << 4 << u"您确定姓名为赵六的学生复学吗？"_s;
     }
 
@@ -30,7 +31,9 @@ private Q_SLOTS:
         QFETCH(int, mode);
         QFETCH(QString, question);
         QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        StatusChangeDialog dialog(StatusChangeMode(mode), QDate(2026, 12, 9));
+        const bool transfer = QTest::currentDataTag() == QByteArray("transfer");
+        StatusChangeDialog dialog(StatusChangeMode(mode), QDate(2026, 12, 9), nullptr,
+            transfer ? StatusChangeDialog::TeacherChange::Transfer : StatusChangeDialog::TeacherChange::Retire);
         if (!question.isEmpty())
             dialog.setQuestion(question);
         for (QComboBox* box : {dialog.调整班名组合框, dialog.复学班级组合框})

@@ -102,6 +102,13 @@ private Q_SLOTS:
         QVERIFY(main.runCommand(u"调离教员档案"));
         shoot(main, u"teachers-view-moved-away"_s);
 
+        QVERIFY(main.runCommand(u"在职教员列表"));
+        shoot(main, u"teachers-roster-in-service"_s);
+        QVERIFY(main.runCommand(u"退休教员列表"));
+        shoot(main, u"teachers-roster-retired"_s);
+        QVERIFY(main.runCommand(u"调离教员列表"));
+        shoot(main, u"teachers-roster-moved-away"_s);
+
         QVERIFY(main.runCommand(u"查看教员档案"));
         for (auto mode : {TeacherEditorWindow::Mode::Modify, TeacherEditorWindow::Mode::Add}) {
             TeacherEditorWindow editor(startup.features()->workspace(), mode, {}, &main);
