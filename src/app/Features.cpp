@@ -21,7 +21,10 @@
 #include "teachers/TeacherRosterPage.h"
 #include "teachers/TeacherStatusCommands.h"
 #include "teachers/TeacherViewPage.h"
+#include "wages/WagePage.h"
+#include "wages/WageTableFile.h"
 
+#include <QAction>
 #include <QFrame>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +58,7 @@ Features::Features(MainWindow& main)
     installComments();
     installTeachers();
     installGrades(m_main, m_ws);
+    installWages();
 }
 
 Features::~Features() = default;
@@ -141,6 +145,29 @@ void Features::installRosters()
     c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
     c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
     c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
+}
+
+void Features::installWages()
+{
+    PageFrame* frame = m_main.page(Page::WageSheet);
+    m_wagePage = new WagePage(m_ws, *frame);
+    frame->setView(m_wagePage);
+    WagePage* page = m_wagePage;
+    CommandRegistry& c = m_main.commands();
+    page->markOpenSheet = [&c](int sheet) {
+        const QString name = WageTableFile::sheetName(sheet);
+        c.action(u"打开"_s + name)->setChecked(true);
+        c.action(name)->setChecked(true);
+    };
+    for (int sheet = 1; sheet <= WageTableFile::SheetCount; ++sheet) {
+        const QString name = WageTableFile::sheetName(sheet);
+        c.setHandler(u"打开"_s + name, [page, sheet] { page->openSheet(sheet); });
+        c.setHandler(name, [page, sheet] { page->openSheet(sheet); });
+        c.action(u"打开"_s + name)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F1 + sheet - 1)));
+    }
+    c.setHandler(u"添加一行", [page] { page->insertRow(); });
+    c.setHandler(u"删除一行", [page] { page->deleteRow(); });
+    c.setHandler(u"标题设置", [page] { page->titleSettings(); });
 }
 
 void Features::installTeachers()

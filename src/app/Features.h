@@ -17,6 +17,7 @@ class StudentStatusCommands;
 class TeacherRosterPage;
 class TeacherStatusCommands;
 class TeacherViewPage;
+class WagePage;
 
 // Puts the features into the main window: their views on its pages and their handlers on its
 // commands. Created once, right after the main window; every feature gets the one workspace.
@@ -38,6 +39,7 @@ public:
     ArchivedRosterPage* archivedRoster() const { return m_archivedRoster; }
     TeacherViewPage* teacherView() const { return m_teacherView; }
     TeacherRosterPage* teacherRoster() const { return m_teacherRoster; }
+    WagePage* wagePage() const { return m_wagePage; }
 
 private:
     void installPreferences();
@@ -46,6 +48,7 @@ private:
     void installRosters();
     void installComments();
     void installTeachers();
+    void installWages();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
@@ -59,4 +62,5 @@ private:
     TeacherViewPage* m_teacherView = nullptr;
     TeacherRosterPage* m_teacherRoster = nullptr;
     std::unique_ptr<TeacherStatusCommands> m_teacherStatus;
+    WagePage* m_wagePage = nullptr;
 };

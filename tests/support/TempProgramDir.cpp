@@ -1,8 +1,10 @@
 #include "TempProgramDir.h"
 
 #include "store/DatabaseTemplate.h"
+#include "wages/WageTableFile.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +15,12 @@ TempProgramDir::TempProgramDir()
         root.mkpath(sub);
     for (DatabaseKind kind : {DatabaseKind::Student, DatabaseKind::Teacher, DatabaseKind::Admin})
         DatabaseTemplate::writeTo(kind, databasePath(kind));
+    const QByteArray wages = WageTableFile::templateBytes();
+    for (int sheet = 1; sheet <= WageTableFile::SheetCount; ++sheet) {
+        QFile file(m_dir.path() + u"/data/00"_s + QString::number(sheet) + u".xsk"_s);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(wages);
+    }
 }
 
 QString TempProgramDir::databasePath(DatabaseKind kind) const

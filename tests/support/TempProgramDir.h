@@ -5,7 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A throw-away program directory with data/, backup/ and Sound/ and fresh empty databases.
+// A throw-away program directory with data/, backup/ and Sound/, fresh empty databases and the
+// five empty wage sheets.
 class TempProgramDir
 {
 public:

@@ -1,0 +1,111 @@
+// Wage sheets: one cell edit on a 300-row sheet as the page does it (recalculate, serialise,
+// encipher, atomic write) against the raw chain underneath (copy the bytes, nettle DES, write,
+// fdatasync, rename), and the work before the write on its own.
+#include "platform/DiskFileOps.h"
+#include "sheet/SheetTable.h"
+#include "support/RatioReporter.h"
+#include "wages/WageSheet.h"
+#include "wages/WageTableFile.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <nettle/des.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Staff = 300;
+
+void fill(SheetTable& t)
+{
+    t.reset(Staff + 2, 10);
+    t.setFixedRows(1);
+    for (int c = 1; c <= 10; ++c)
+        t.setText(1, c, u"工资项目%1"_s.arg(c));
+    for (int r = 2; r <= Staff + 1; ++r) {
+        t.setText(r, 1, u"教员%1"_s.arg(r));
+        for (int c = 2; c <= 8; ++c)
+            t.setText(r, c, u"1234.56"_s);
+    }
+    t.setText(Staff + 2, 1, u"合计："_s);
+    t.setBorders({1, 1, Staff + 2, 10}, AllBorders);
+    WageSheet(t).recomputeTotals();
+}
+
+QTemporaryDir& dir()
+{
+    static QTemporaryDir d;
+    return d;
+}
+
+void BM_CellEdit_ours(benchmark::State& state)
+{
+    SheetTable t;
+    fill(t);
+    WageSheet sheet(t);
+    DiskFileOps files;
+    const QString path = dir().path() + u"/001.xsk"_s;
+    int i = 0;
+    for (auto _ : state) {
+        t.setText(2 + i % Staff, 3, QString::number(1000 + i % 977));
+        sheet.cellEdited(2 + i % Staff, 3);
+        if (!files.writeFile(path, WageTableFile::write(t)))
+            state.SkipWithError("write failed");
+        ++i;
+    }
+}
+BENCHMARK(BM_CellEdit_ours)->Name("CellEdit300/ours")->Unit(benchmark::kMillisecond);
+
+void BM_CellEdit_raw(benchmark::State& state)
+{
+    SheetTable t;
+    fill(t);
+    const QByteArray payload = t.serialise();
+    const std::string path = (dir().path() + u"/raw.xsk"_s).toStdString();
+    const std::string temp = path + ".tmp";
+    const DesCipher::Key key = WageTableFile::key();
+    des_ctx ctx;
+    des_set_key(&ctx, key.data());
+    for (auto _ : state) {
+        QByteArray plain((4 + payload.size() + 7) / 8 * 8, '\0');
+        std::memcpy(plain.data() + 4, payload.constData(), size_t(payload.size()));
+        des_encrypt(&ctx, size_t(plain.size()), reinterpret_cast<uint8_t*>(plain.data()),
+            reinterpret_cast<const uint8_t*>(plain.constData()));
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0 || ::write(fd, plain.constData(), size_t(plain.size())) != plain.size() || ::fdatasync(fd) != 0
+            || ::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0)
+            state.SkipWithError("raw write failed");
+    }
+}
+BENCHMARK(BM_CellEdit_raw)->Name("CellEdit300/raw")->Unit(benchmark::kMillisecond);
+
+// What the page does before it writes: the edit's rules, the sheet's bytes, the cipher.
+void BM_WorkBeforeWrite(benchmark::State& state)
+{
+    SheetTable t;
+    fill(t);
+    WageSheet sheet(t);
+    int i = 0;
+    for (auto _ : state) {
+        t.setText(2 + i % Staff, 3, QString::number(1000 + i % 977));
+        sheet.cellEdited(2 + i % Staff, 3);
+        const QByteArray bytes = WageTableFile::write(t);
+        benchmark::DoNotOptimize(bytes.constData());
+        ++i;
+    }
+}
+BENCHMARK(BM_WorkBeforeWrite)->Name("CellEdit300 work before the write")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return runWithRatios(argc, argv);
+}
