@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -210,6 +211,18 @@ private Q_SLOTS:
         QVERIFY(open());
         m_window->课程表班级组合框->setCurrentIndex(2);
         QVERIFY(TimetableStore(m_bench->studentDb).store(u"一年级3班"_s, *TimetableSlot::of(5, 8), u"自习"_s));
+
+        // As shipped, a preview opens Qt's preview of the print sheet.
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                shown = QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+            }
+        });
+        prompt().answerNext(Prompt::Answer::No);
+        m_window->打印预览钮->click();
+        QCOMPARE(shown, u"QPrintPreviewDialog"_s);
 
         int sent = 0;
         QList<int> pageStarts;
