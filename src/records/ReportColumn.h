@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// How a report list compares the texts of a column when its header is clicked.
-enum class SortAs { Number, Text, Date };
+// How a report list compares the texts of a column when its header is clicked. BlankAsZero is a
+// number column whose empty cells mean 0 (an average with no marks) rather than "unknown".
+enum class SortAs { Number, Text, Date, BlankAsZero };
 
 // One visible column of a report list (the hidden column 0 comes before them).
 struct ReportColumn
