@@ -21,6 +21,7 @@
 #include "teachers/TeacherRosterPage.h"
 #include "teachers/TeacherStatusCommands.h"
 #include "teachers/TeacherViewPage.h"
+#include "timetable/TimetableWindow.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
 
@@ -42,6 +43,12 @@ void installGrades(MainWindow& main, Workspace& ws)
     QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
 }
 
+// 编辑课程表: the timetable window, modal over the main window.
+void installTimetable(MainWindow& main, Workspace& ws)
+{
+    main.commands().setHandler(u"编辑课程表", [&ws] { TimetableWindow::open(ws); });
+}
+
 } // namespace
 
 Features::Features(MainWindow& main)
@@ -59,6 +66,7 @@ Features::Features(MainWindow& main)
     installTeachers();
     installGrades(m_main, m_ws);
     installWages();
+    installTimetable(m_main, m_ws);
 }
 
 Features::~Features() = default;

@@ -3,7 +3,8 @@
 #include <QString>
 
 // How a report list compares the texts of a column when its header is clicked.
-enum class SortAs { Number, Text, Date };
+// Name: a person's name, the surname by its surname reading (as "order by 姓名" sorts).
+enum class SortAs { Number, Text, Date, Name };
 
 // One visible column of a report list (the hidden column 0 comes before them).
 struct ReportColumn
