@@ -6,6 +6,7 @@
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
+#include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
@@ -32,12 +33,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入.
+// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入; page 8: their school-wide averages.
 void installGrades(MainWindow& main, Workspace& ws)
 {
     PageFrame* frame = main.page(Page::ScoreSheet);
     auto* sheet = new ScoreSheetPage(ws, *frame);
     frame->setView(sheet);
+    PageFrame* statisticsFrame = main.page(Page::AverageScores);
+    auto* statistics = new GradeStatisticsView(ws, *statisticsFrame, *sheet);
+    statisticsFrame->setView(statistics);
+    sheet->showStatistics = [statistics] { statistics->build(); };
     main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
     main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
     QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);

@@ -22,8 +22,11 @@ std::optional<qint64> numberOf(const QString& text, SortAs sortAs)
         const auto date = DateText::parse(text);
         return date ? std::optional<qint64>(date->toJulianDay()) : std::nullopt;
     }
+    const QString trimmed = text.trimmed();
+    if (sortAs == SortAs::BlankAsZero && trimmed.isEmpty())
+        return 0;
     bool ok = false;
-    const qint64 n = text.trimmed().toLongLong(&ok);
+    const qint64 n = trimmed.toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
