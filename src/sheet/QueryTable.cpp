@@ -111,6 +111,9 @@ bool QueryTable::write(const Pending& change, QString& error)
         error = u"the row of %1 %2 is no longer in %3"_s.arg(key, display(m_keys[change.row - 1]), m_table);
         return false;
     }
+    // A new key is where the row's next edit must go, also later in this same commit.
+    if (change.column == 1)
+        m_keys[change.row - 1] = change.value;
     return true;
 }
 
@@ -121,6 +124,7 @@ bool QueryTable::commit()
         return true;
     // Inside a caller's transaction the statements join it; otherwise they get one of their own.
     const bool own = !m_db.inTransaction();
+    const QList<QVariant> storedKeys = m_keys;
     if (own && !m_db.beginTransaction()) {
         m_commitError.message = m_db.lastError();
         revert();
@@ -132,6 +136,7 @@ bool QueryTable::commit()
             m_commitError = {change.row, change.column, error};
             if (own)
                 m_db.rollback();
+            m_keys = storedKeys;
             revert();
             return false;
         }
@@ -139,14 +144,12 @@ bool QueryTable::commit()
     if (own && !m_db.commit()) {
         m_commitError.message = m_db.lastError();
         m_db.rollback();
+        m_keys = storedKeys;
         revert();
         return false;
     }
-    for (const Pending& change : std::as_const(m_pending)) {
+    for (const Pending& change : std::as_const(m_pending))
         m_values[change.row - 1][change.column - 1] = change.value;
-        if (change.column == 1)
-            m_keys[change.row - 1] = change.value;
-    }
     m_pending.clear();
     return true;
 }

@@ -14,7 +14,8 @@ class DbConnection;
 // cells are written back into the same row of the queried table.
 //
 // The first selected column is the row's key (学号 for 学籍表): a committed cell becomes
-// "update 学籍表 set <column>=? where 学号=?" with the value and the key bound. Turning the user's
+// "update 学籍表 set <column>=? where 学号=?" with the value and the key bound. A written key becomes
+// the row's key, so the row's later edits reach the same pupil. Turning the user's
 // text into the column's type is the caller's business: setText() stores the text as it is,
 // setValue() stores a prepared value (an integer mark, or QVariant() for no mark).
 //

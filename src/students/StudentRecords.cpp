@@ -169,7 +169,16 @@ bool StudentRecords::insert(const StudentRecord& pupil)
     // Pupil and counter go together or not at all: without the transaction nothing is written.
     Transaction t(m_db);
     if (!t.isActive() || !m_db.execute(sql, values)
-        || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号}) || !t.commit()) {
+        || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号})) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    // Without its row the counter would stay behind and offer this number again.
+    if (m_db.changes() != 1) {
+        m_lastError = u"no counter row in 记号表"_s;
+        return false;
+    }
+    if (!t.commit()) {
         m_lastError = m_db.lastError();
         return false;
     }

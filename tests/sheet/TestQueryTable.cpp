@@ -128,6 +128,37 @@ private Q_SLOTS:
         QVERIFY(!m_db.inTransaction());
     }
 
+    // 阿明 leaves 3 for 张三: an edit that still used a row's old key would land on the other pupil.
+    void editsFollowAChangedKey_data()
+    {
+        QTest::addColumn<bool>("commitEach");
+        QTest::newRow("one commit") << false;
+        QTest::newRow("a commit per edit") << true;
+    }
+
+    void editsFollowAChangedKey()
+    {
+        QFETCH(bool, commitEach);
+        QueryTable q(m_db);
+        QVERIFY(q.setQuery(MidTerm));
+        const struct
+        {
+            int row, column;
+            QString text;
+        } edits[] = {{1, 1, u"20"_s}, {2, 1, u"3"_s}, {1, 3, u"66"_s}, {2, 3, u"77"_s}};
+        for (const auto& e : edits) {
+            q.setText(e.row, e.column, e.text);
+            if (commitEach)
+                QVERIFY2(q.commit(), qPrintable(q.lastError()));
+        }
+        QVERIFY2(q.commit(), qPrintable(q.lastError()));
+        QCOMPARE(stored(m_db, u"姓名"_s, 20).toString(), u"阿明"_s);
+        QCOMPARE(stored(m_db, u"期中1"_s, 20), QVariant(qint64(66)));
+        QCOMPARE(stored(m_db, u"姓名"_s, 3).toString(), u"张三"_s);
+        QCOMPARE(stored(m_db, u"期中1"_s, 3), QVariant(qint64(77)));
+        QCOMPARE(stored(m_db, u"姓名"_s, 7).toString(), u"<no row>"_s);
+    }
+
     void aValueIsBoundNotPasted()
     {
         QueryTable q(m_db, u"学籍表"_s);

@@ -80,7 +80,40 @@ void fillRich(SheetTable& t)
     t.setPageSetup(p);
 }
 
+// Sets one attribute on cell (1,1) of a 2×2 sheet the way the pages do.
+using Setter = void (*)(SheetTable&);
+constexpr SheetRange FirstCell {1, 1, 1, 1};
+
+// A 2×2 sheet's first cell record starts after the magic, four counts, two heights and two widths.
+constexpr qsizetype FirstAttributeWord = 4 + 16 + 8 + 8;
+
+// What a cell shows beyond a plain middle-left text cell.
+QStringList shown(const SheetCell& c)
+{
+    QStringList out;
+    if (c.alignment() != SheetAlignment::MiddleLeft)
+        out << u"align %1"_s.arg(int(c.alignment()));
+    if (c.borders())
+        out << u"borders %1"_s.arg(c.borders());
+    const std::pair<bool, QString> flags[]
+        = {{c.isBold(), u"bold"_s}, {c.isItalic(), u"italic"_s}, {c.isUnderline(), u"underline"_s},
+            {c.isStrikeOut(), u"strike-out"_s}, {c.isReadOnly(), u"read-only"_s}, {c.isPicture(), u"picture"_s}};
+    for (const auto& [on, name] : flags) {
+        if (on)
+            out << name;
+    }
+    if (c.mergeAcross() != SheetMergeMark::None)
+        out << u"across %1"_s.arg(int(c.mergeAcross()));
+    if (c.mergeDown() != SheetMergeMark::None)
+        out << u"down %1"_s.arg(int(c.mergeDown()));
+    if (c.dataType() != SheetDataType::Text)
+        out << u"type %1"_s.arg(int(c.dataType()));
+    return out;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Setter)
 
 class TestSheetFormat : public QObject
 {
@@ -109,6 +142,54 @@ private Q_SLOTS:
         expected += le32(200) + le32(200) + le32(200) + le32(200) + le16(0) + le16(100) + le16(9) + le16(1) + le32(0)
             + le32(0) + le32(0);
         QCOMPARE(t.serialise(), expected);
+    }
+
+    // Saving and loading share the constants, so a wrong bit would round-trip; each is pinned to
+    // its exact place in the word instead. Middle-left (4) is every cell's alignment. Strike-out is
+    // only ever read from stored sheets.
+    void everyNamedAttributeHasItsExactBits_data()
+    {
+        QTest::addColumn<quint32>("word");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<Setter>("set");
+        auto row = [](const char* name, quint32 word, const QString& attribute, Setter set) {
+            QTest::newRow(name) << word << attribute << set;
+        };
+        row("alignment", 9, u"align 9"_s,
+            [](SheetTable& t) { t.setAlignment(FirstCell, SheetAlignment::BottomRight); });
+        row("left border", 4 | 1u << 4, u"borders 1"_s, [](SheetTable& t) { t.setBorders(FirstCell, LeftBorder); });
+        row("bottom border", 4 | 8u << 4, u"borders 8"_s, [](SheetTable& t) { t.setBorders(FirstCell, BottomBorder); });
+        row("bold", 4 | 1u << 11, u"bold"_s, [](SheetTable& t) { t.setBold(FirstCell, true); });
+        row("italic", 4 | 1u << 12, u"italic"_s, [](SheetTable& t) { t.setItalic(FirstCell, true); });
+        row("underline", 4 | 1u << 13, u"underline"_s, [](SheetTable& t) { t.setUnderline(FirstCell, true); });
+        row("strike-out", 4 | 1u << 14, u"strike-out"_s, nullptr);
+        row("merged across", 4 | 1u << 18, u"across 1"_s, [](SheetTable& t) { t.merge({1, 1, 1, 2}); });
+        row("merged down", 4 | 1u << 20, u"down 1"_s, [](SheetTable& t) { t.merge({1, 1, 2, 1}); });
+        row("date", 4 | 8u << 22, u"type 8"_s,
+            [](SheetTable& t) { t.setDataType(FirstCell, SheetDataType::DateTime); });
+        row("read-only", 4 | 1u << 27, u"read-only"_s, [](SheetTable& t) { t.setReadOnly(FirstCell, true); });
+        row("picture", 4 | 1u << 28, u"picture"_s, [](SheetTable& t) { t.setPicture(1, 1, GifBytes); });
+    }
+
+    void everyNamedAttributeHasItsExactBits()
+    {
+        QFETCH(quint32, word);
+        QFETCH(QString, attribute);
+        QFETCH(Setter, set);
+        SheetTable plain;
+        plain.reset(2, 2);
+        QByteArray bytes = plain.serialise();
+        QCOMPARE(bytes.mid(FirstAttributeWord, 4), le32(4));
+
+        bytes.replace(FirstAttributeWord, 4, le32(qint32(word)));
+        SheetTable loaded;
+        QVERIFY(loaded.load(bytes));
+        QCOMPARE(shown(loaded.cell(1, 1)), QStringList {attribute});
+
+        if (set) {
+            set(plain);
+            QCOMPARE(plain.serialise().mid(FirstAttributeWord, 4), le32(qint32(word)));
+        }
     }
 
     void everythingSurvivesARoundTrip()

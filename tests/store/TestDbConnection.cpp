@@ -32,6 +32,9 @@ private Q_SLOTS:
         QVERIFY(!db.isOpen());
         QCOMPARE(db.openFailure(), DbConnection::OpenFailure::WrongPassword);
         QVERIFY(!db.open(students, {}, DatabaseKinds::password(DatabaseKind::Teacher)));
+        // No password is a wrong one too, not a way past the check.
+        QVERIFY(!db.open(students, {}, QString()));
+        QCOMPARE(db.openFailure(), DbConnection::OpenFailure::WrongPassword);
 
         const QString missing = dir.filePath(u"data/none.xsk"_s);
         QVERIFY(!db.open(missing, {}, DatabaseKinds::password(DatabaseKind::Student)));

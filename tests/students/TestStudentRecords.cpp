@@ -127,6 +127,28 @@ private Q_SLOTS:
         QCOMPARE(f.counter(), 7);
     }
 
+    // The counter update is the second statement: when it fails or finds no counter row, the pupil
+    // inserted before it must go too.
+    void counterThatCannotAdvanceStoresNoPupil_data()
+    {
+        QTest::addColumn<QString>("sabotage");
+        QTest::newRow("update refused") << u"create trigger 记号锁 before update on 记号表 "_s
+                                           u"begin select raise(abort, '记号表 locked'); end"_s;
+        QTest::newRow("no counter row") << u"delete from 记号表"_s;
+    }
+
+    void counterThatCannotAdvanceStoresNoPupil()
+    {
+        QFETCH(QString, sabotage);
+        StudentsFixture f;
+        QVERIFY2(f.db.execute(sabotage), qPrintable(f.db.lastError()));
+        StudentRecords records(f.db);
+        QVERIFY(!records.insert(f.pupil(5, u"张三"_s, u"1年级1班"_s)));
+        QVERIFY(!records.lastError().isEmpty());
+        QCOMPARE(f.count(u"学籍表"_s), 0);
+        QVERIFY(!f.db.inTransaction());
+    }
+
     void offerIsAboveEveryNumberEverIssued_data()
     {
         QTest::addColumn<qint64>("counter");
@@ -136,6 +158,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("typedFreely");
         QTest::addColumn<qint64>("offered");
         QTest::newRow("first pupil ever") << 0LL << 0LL << 0LL << 0LL << true << 1LL;
+        QTest::newRow("counter 1") << 1LL << 0LL << 0LL << 0LL << false << 2LL;
+        QTest::newRow("pupil 1 enrolled") << 1LL << 1LL << 0LL << 0LL << false << 2LL;
         QTest::newRow("counter ahead") << 41LL << 12LL << 0LL << 0LL << false << 42LL;
         QTest::newRow("counter reset, graduates kept") << 0LL << 0LL << 2024050LL << 2024010LL << false << 2024051LL;
         QTest::newRow("counter behind a leaver") << 7LL << 3LL << 0LL << 9LL << false << 10LL;
