@@ -178,7 +178,8 @@ void Features::installMaintenance()
 {
     CommandRegistry& c = m_main.commands();
     c.setHandler(u"系统数据维护", [this] {
-        DataMaintenanceWindow window(m_ws, [this] { m_main.quitProgram(); }, &m_main);
+        DataMaintenanceWindow window(
+            m_ws, [this] { m_main.quitProgram(); }, &m_main);
         window.exec();
     });
     c.setHandler(u"系统数据初始化", [this] {

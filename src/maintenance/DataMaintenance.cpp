@@ -70,8 +70,7 @@ DataMaintenance::DataMaintenance(
     , m_studentDb(studentDb)
     , m_teacherDb(teacherDb)
     , m_adminDb(adminDb)
-{
-}
+{ }
 
 std::optional<DatabaseKind> DataMaintenance::kindOf(int part)
 {

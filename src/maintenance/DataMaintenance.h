@@ -34,8 +34,8 @@ public:
         bool endProgram = false;
     };
 
-    DataMaintenance(const AppPaths& paths, FileOps& files, DbConnection& studentDb, DbConnection& teacherDb,
-        DbConnection& adminDb);
+    DataMaintenance(
+        const AppPaths& paths, FileOps& files, DbConnection& studentDb, DbConnection& teacherDb, DbConnection& adminDb);
 
     // Receives each piece of the log as it is appended.
     std::function<void(const QString&)> onLog;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -170,8 +171,8 @@ void DataMaintenanceWindow::backup()
 
 void DataMaintenanceWindow::restore()
 {
-    if (m_ws.services.prompt.show(u"确定要用备份数据替换当前的系统数据吗？"_s, u"询问"_s, Prompt::Icon::Question,
-            Prompt::Buttons::OkCancel)
+    if (m_ws.services.prompt.show(
+            u"确定要用备份数据替换当前的系统数据吗？"_s, u"询问"_s, Prompt::Icon::Question, Prompt::Buttons::OkCancel)
         != Prompt::Answer::Ok)
         return;
     // Home first: no page may hold rows of a database about to be replaced.

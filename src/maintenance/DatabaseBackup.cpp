@@ -111,7 +111,8 @@ bool copyVerified(DbConnection& live, const QString& target, QString* error)
     removeJournals(temporary);
     sqlite3* copy = nullptr;
     const QByteArray file = QFile::encodeName(temporary);
-    bool ok = sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
+    bool ok
+        = sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
     if (ok) {
         // The copy is written once and checked after: no journal is needed while it is made.
         sqlite3_exec(copy, "PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);

@@ -29,8 +29,7 @@ QByteArray templateOf(int part)
 SystemInitialisation::SystemInitialisation(PlatformServices& services, const AppPaths& paths)
     : m_services(services)
     , m_paths(paths)
-{
-}
+{ }
 
 bool SystemInitialisation::run(const Hooks& hooks)
 {
@@ -57,8 +56,7 @@ bool SystemInitialisation::run(const Hooks& hooks)
 bool SystemInitialisation::keepSafetyCopy(QString* error)
 {
     FileOps& files = m_services.fileOps;
-    const QString dir = m_paths.backupDir() + u"/初始化前"_s
-        + m_services.clock.now().toString(u"yyyyMMdd-HHmmss"_s);
+    const QString dir = m_paths.backupDir() + u"/初始化前"_s + m_services.clock.now().toString(u"yyyyMMdd-HHmmss"_s);
     if (!files.makeDirectory(m_paths.backupDir()) || !files.makeDirectory(dir)) {
         *error = u"不能建立文件夹："_s + dir;
         return false;

@@ -1,5 +1,3 @@
-#include "access/CommandRights.h"
-#include "app/CommandRegistry.h"
 #include "maintenance/DataMaintenance.h"
 #include "maintenance/DatabaseBackup.h"
 #include "maintenance/SystemInitialisation.h"
@@ -72,7 +70,10 @@ struct School
         return all;
     }
     DataMaintenance maintenance() { return DataMaintenance(desk.paths, desk.fileOps, studentDb, teacherDb, adminDb); }
-    void changeData() { QVERIFY(studentDb.execute(u"DELETE FROM 评语表 WHERE 编号 = (SELECT min(编号) FROM 评语表)"_s)); }
+    void changeData()
+    {
+        QVERIFY(studentDb.execute(u"DELETE FROM 评语表 WHERE 编号 = (SELECT min(编号) FROM 评语表)"_s));
+    }
 
     FakeServices desk;
     DbConnection studentDb;
@@ -146,10 +147,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("part");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("listed");
-        QTest::newRow("students mid-transaction") << 0 << u"\r\n★★★备份学生数据文件失败！★★★\r\n"_s
-                                                  << u"备份学生数据文件失败！\r\n"_s;
-        QTest::newRow("damaged wage file") << 3 << u"\r\n★★★备份教员工资表1数据失败！★★★\r\n"_s
-                                           << u"备份教员工资表1数据失败！\r\n"_s;
+        QTest::newRow("students mid-transaction")
+            << 0 << u"\r\n★★★备份学生数据文件失败！★★★\r\n"_s << u"备份学生数据文件失败！\r\n"_s;
+        QTest::newRow("damaged wage file")
+            << 3 << u"\r\n★★★备份教员工资表1数据失败！★★★\r\n"_s << u"备份教员工资表1数据失败！\r\n"_s;
     }
     void failedBackupKeepsTheOldOne()
     {
@@ -238,27 +239,6 @@ private Q_SLOTS:
         QCOMPARE(rowCounts(school.data(0)), saved);
         QCOMPARE(bytesOf(school.data(6)), bytesOf(school.backup(6)));
         QVERIFY(DatabaseBackup::verify(school.data(0), DatabaseKinds::password(DatabaseKind::Student)));
-    }
-
-    void initialisationNeedsEveryRight_data()
-    {
-        QTest::addColumn<QString>("rights");
-        QTest::addColumn<bool>("runs");
-        QTest::newRow("1110") << u"1110"_s << false;
-        QTest::newRow("1111") << u"1111"_s << true;
-    }
-    void initialisationNeedsEveryRight()
-    {
-        QFETCH(QString, rights);
-        QFETCH(bool, runs);
-        FakePrompt prompt;
-        CommandRegistry registry(prompt, [rights] { return RightsString(rights); });
-        registry.add(u"系统数据初始化"_s);
-        bool ran = false;
-        registry.setHandler(u"系统数据初始化", [&ran] { ran = true; });
-        QCOMPARE(registry.run(u"系统数据初始化"), runs);
-        QCOMPARE(ran, runs);
-        QCOMPARE(prompt.texts(), runs ? QStringList() : QStringList {CommandRights::refusal()});
     }
 
     void initialisation_data()

@@ -1,8 +1,11 @@
+#include "access/CommandRights.h"
+#include "app/CommandRegistry.h"
 #include "app/Features.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "store/DatabaseTemplate.h"
+#include "support/FakePrompt.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
@@ -24,6 +27,27 @@ class TestDataMaintenanceWindow : public QObject
     ModalGuard m_modals;
 
 private Q_SLOTS:
+    void initialisationNeedsEveryRight_data()
+    {
+        QTest::addColumn<QString>("rights");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("1110") << u"1110"_s << false;
+        QTest::newRow("1111") << u"1111"_s << true;
+    }
+    void initialisationNeedsEveryRight()
+    {
+        QFETCH(QString, rights);
+        QFETCH(bool, runs);
+        FakePrompt prompt;
+        CommandRegistry registry(prompt, [rights] { return RightsString(rights); });
+        registry.add(u"系统数据初始化"_s);
+        bool ran = false;
+        registry.setHandler(u"系统数据初始化", [&ran] { ran = true; });
+        QCOMPARE(registry.run(u"系统数据初始化"), runs);
+        QCOMPARE(ran, runs);
+        QCOMPARE(prompt.texts(), runs ? QStringList() : QStringList {CommandRights::refusal()});
+    }
+
     void wageTicksFollowTheAllBox()
     {
         Workbench bench;
