@@ -65,10 +65,13 @@ DataMaintenanceWindow::DataMaintenanceWindow(Workspace& ws, std::function<void()
 
     分组框1 = named(new QGroupBox(u"选择要备份或还原的工资表数据"_s), u"分组框1"_s);
     auto* wagesLayout = new QHBoxLayout(分组框1);
-    for (int i = 0; i < 5; ++i) {
-        m_wageBoxes[i] = tickBox(u"工资表"_s + QString::number(i + 1));
-        wagesLayout->addWidget(m_wageBoxes[i]);
-    }
+    工资表1 = tickBox(u"工资表1"_s);
+    工资表2 = tickBox(u"工资表2"_s);
+    工资表3 = tickBox(u"工资表3"_s);
+    工资表4 = tickBox(u"工资表4"_s);
+    工资表5 = tickBox(u"工资表5"_s);
+    for (QCheckBox* box : wageBoxes())
+        wagesLayout->addWidget(box);
     followAllWages(true);
     connect(备份或还原全部工资表, &QCheckBox::toggled, this, &DataMaintenanceWindow::followAllWages);
 
@@ -110,7 +113,7 @@ DataMaintenanceWindow::DataMaintenanceWindow(Workspace& ws, std::function<void()
 
 void DataMaintenanceWindow::followAllWages(bool all)
 {
-    for (QCheckBox* box : m_wageBoxes) {
+    for (QCheckBox* box : wageBoxes()) {
         box->setChecked(all);
         box->setEnabled(!all);
     }
@@ -126,7 +129,7 @@ QList<int> DataMaintenanceWindow::tickedParts() const
             parts << i;
     }
     for (int i = 0; i < 5; ++i) {
-        if (m_wageBoxes[i]->isChecked())
+        if (wageBoxes()[i]->isChecked())
             parts << 3 + i;
     }
     return parts;

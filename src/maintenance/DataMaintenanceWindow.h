@@ -25,6 +25,8 @@ public:
     void restore();
     // The ticked parts, in the order students, teachers, administrators, wage tables 1..5.
     QList<int> tickedParts() const;
+    // 工资表1 .. 工资表5
+    std::array<QCheckBox*, 5> wageBoxes() const { return {工资表1, 工资表2, 工资表3, 工资表4, 工资表5}; }
 
     QTabWidget* 选择夹1;
     QGroupBox* 分组框2;
@@ -33,7 +35,11 @@ public:
     QCheckBox* 备份或还原管理员数据;
     QCheckBox* 备份或还原全部工资表;
     QGroupBox* 分组框1;
-    std::array<QCheckBox*, 5> m_wageBoxes; // 工资表1 .. 工资表5
+    QCheckBox* 工资表1;
+    QCheckBox* 工资表2;
+    QCheckBox* 工资表3;
+    QCheckBox* 工资表4;
+    QCheckBox* 工资表5;
     QPushButton* 备份系统数据按钮;
     QPushButton* 还原系统数据按钮;
     QPlainTextEdit* 显示编辑框;

@@ -53,14 +53,14 @@ private Q_SLOTS:
         Workbench bench;
         DataMaintenanceWindow window(bench.ws, {});
         QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2, 3, 4, 5, 6, 7}));
-        QVERIFY(!window.分组框1->isEnabled() && !window.m_wageBoxes[1]->isEnabled());
+        QVERIFY(!window.分组框1->isEnabled() && !window.工资表2->isEnabled());
         window.备份或还原全部工资表->setChecked(false);
-        QVERIFY(window.分组框1->isEnabled() && window.m_wageBoxes[1]->isEnabled());
+        QVERIFY(window.分组框1->isEnabled() && window.工资表2->isEnabled());
         QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2}));
-        window.m_wageBoxes[1]->setChecked(true);
+        window.工资表2->setChecked(true);
         QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2, 4}));
         window.备份或还原全部工资表->setChecked(true);
-        QVERIFY(!window.m_wageBoxes[0]->isEnabled() && window.m_wageBoxes[0]->isChecked());
+        QVERIFY(!window.工资表1->isEnabled() && window.工资表1->isChecked());
     }
 
     void runsShowTheirLogAndRefuseToCloseMidway()

@@ -25,7 +25,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.备份或还原全部工资表->setChecked(false);
         for (int i : {0, 1, 3})
-            window.m_wageBoxes[i]->setChecked(true);
+            window.wageBoxes()[i]->setChecked(true);
         QTest::qWait(200);
         QVERIFY(window.grab().save(dir + u"/maintenance-options.png"_s));
 
