@@ -3,6 +3,7 @@
 #include "maintenance/SystemInitialisation.h"
 #include "store/DatabaseTemplate.h"
 #include "store/DbConnection.h"
+#include "store/PinyinCollation.h"
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 #include "wages/WageTableFile.h"
@@ -50,6 +51,19 @@ QMap<QString, qint64> rowCounts(const QString& path)
     }
     sqlite3_close_v2(db);
     return counts;
+}
+
+// What a crash in the middle of a large transaction leaves beside a database: a hot journal.
+QByteArray hotJournal(const QString& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    PinyinCollation::registerOn(db);
+    sqlite3_exec(db, "PRAGMA cache_size=1; BEGIN; DELETE FROM 评语表;", nullptr, nullptr, nullptr);
+    const QByteArray journal = bytesOf(path + u"-journal"_s);
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return journal;
 }
 
 // A program directory with its students and teachers open, as the main window holds them.
@@ -228,7 +242,9 @@ private Q_SLOTS:
         const auto saved = rowCounts(school.backup(0));
         school.changeData();
         QVERIFY(rowCounts(school.data(0)) != saved);
-        writeBytes(school.data(0) + u"-journal"_s, QByteArray(4096, 'j'));
+        const QByteArray journal = hotJournal(school.data(0));
+        QVERIFY(journal.size() > 4096);
+        writeBytes(school.data(0) + u"-journal"_s, journal);
         writeBytes(school.data(6), WageTableFile::seal("not a sheet"));
         const auto result = school.maintenance().restore(allParts);
         QCOMPARE(result.message, u"还原系统数据完成！"_s);
