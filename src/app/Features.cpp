@@ -6,6 +6,7 @@
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
+#include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "maintenance/SystemInitialisation.h"
@@ -23,6 +24,7 @@
 #include "teachers/TeacherRosterPage.h"
 #include "teachers/TeacherStatusCommands.h"
 #include "teachers/TeacherViewPage.h"
+#include "timetable/TimetableWindow.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
 
@@ -34,15 +36,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入.
+// Page 4: the score sheets of 期中成绩录入 and 期末成绩录入; page 8: their school-wide averages.
 void installGrades(MainWindow& main, Workspace& ws)
 {
     PageFrame* frame = main.page(Page::ScoreSheet);
     auto* sheet = new ScoreSheetPage(ws, *frame);
     frame->setView(sheet);
+    PageFrame* statisticsFrame = main.page(Page::AverageScores);
+    auto* statistics = new GradeStatisticsView(ws, *statisticsFrame, *sheet);
+    statisticsFrame->setView(statistics);
+    sheet->showStatistics = [statistics] { statistics->build(); };
     main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
     main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
     QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+}
+
+// 编辑课程表: the timetable window, modal over the main window.
+void installTimetable(MainWindow& main, Workspace& ws)
+{
+    main.commands().setHandler(u"编辑课程表", [&ws] { TimetableWindow::open(ws); });
 }
 
 } // namespace
@@ -62,6 +74,7 @@ Features::Features(MainWindow& main)
     installTeachers();
     installGrades(m_main, m_ws);
     installWages();
+    installTimetable(m_main, m_ws);
     installMaintenance();
 }
 

@@ -236,6 +236,47 @@ void ScoreSheetPage::load()
         m_ws.services.prompt.show(u"成绩数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
 }
 
+QStringList ScoreSheetPage::classNames() const
+{
+    QStringList names;
+    for (int i = 0; i < 成绩表班级组合框->count(); ++i)
+        names << 成绩表班级组合框->itemText(i);
+    return names;
+}
+
+QStringList ScoreSheetPage::subjectCaptions() const
+{
+    QStringList captions;
+    for (int c = FirstMark; c <= Columns; ++c)
+        captions << 成绩源.text(1, c);
+    return captions;
+}
+
+bool ScoreSheetPage::showClass(const QString& className)
+{
+    const int index = 成绩表班级组合框->findText(className, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    {
+        // Unlike a choice in the selector, this keeps the sort and clear lists as they are.
+        const QSignalBlocker quiet(成绩表班级组合框);
+        成绩表班级组合框->setCurrentIndex(index);
+    }
+    m_ws.state.headTeachers().setCurrentIndex(index);
+    buildHeader();
+    load();
+    m_ws.shell.openPage(Page::ScoreSheet);
+    成绩表格->setFocus();
+    return true;
+}
+
+void ScoreSheetPage::showAgain()
+{
+    m_ws.state.setStatusHint(SheetHint);
+    m_ws.shell.openPage(Page::ScoreSheet);
+    成绩表格->setFocus();
+}
+
 void ScoreSheetPage::releaseRows()
 {
     m_rules.release();

@@ -38,6 +38,17 @@ public:
     // 平均成绩统计钮; Features wires the statistics view.
     std::function<void()> showStatistics;
 
+    // What the statistics view reads: the exam on show, the classes of the selector in their
+    // order, the subject captions of the sheet's header (columns 3..12).
+    ScoreSheetRules::Exam exam() const;
+    QStringList classNames() const;
+    QStringList subjectCaptions() const;
+    // The sheet of that class for the exam on show, the sort and clear lists kept as they are;
+    // false and nothing changed when the selector no longer holds the class.
+    bool showClass(const QString& className);
+    // Back from the statistics: the sheet as it was left, its hint, the grid focused.
+    void showAgain();
+
     // --- PageView: the grid's zoom follows the screen width, its columns fill the grid
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return this; }
@@ -62,7 +73,6 @@ protected:
 private:
     void buildControls(PageFrame& frame);
     void open(ScoreSheetRules::Exam exam);
-    ScoreSheetRules::Exam exam() const;
     void buildHeader();
     void fillLists();
     void load();

@@ -1,6 +1,7 @@
 #include "records/ReportSort.h"
 
 #include "store/PinyinCollation.h"
+#include "store/SurnameOrder.h"
 #include "text/DateText.h"
 
 #include <QCollator>
@@ -21,8 +22,11 @@ std::optional<qint64> numberOf(const QString& text, SortAs sortAs)
         const auto date = DateText::parse(text);
         return date ? std::optional<qint64>(date->toJulianDay()) : std::nullopt;
     }
+    const QString trimmed = text.trimmed();
+    if (sortAs == SortAs::BlankAsZero && trimmed.isEmpty())
+        return 0;
     bool ok = false;
-    const qint64 n = text.trimmed().toLongLong(&ok);
+    const qint64 n = trimmed.toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
@@ -35,18 +39,19 @@ QList<int> order(const QStringList& texts, SortAs sortAs, Qt::SortOrder directio
     std::vector<int> positions(static_cast<size_t>(n));
     std::iota(positions.begin(), positions.end(), 0);
 
-    if (sortAs == SortAs::Text) {
+    if (sortAs == SortAs::Text || sortAs == SortAs::Name) {
         // Sort keys once: comparing keys is far cheaper than collating the texts again and again.
         QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
         collator.setCaseSensitivity(Qt::CaseSensitive);
         std::vector<QCollatorSortKey> keys;
         keys.reserve(static_cast<size_t>(n));
         for (const QString& t : texts)
-            keys.push_back(collator.sortKey(t));
+            keys.push_back(collator.sortKey(sortAs == SortAs::Name ? SurnameOrder::sortText(t) : t));
         std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
             int c = keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
             if (c == 0)
-                c = PinyinCollation::compare(texts[a], texts[b]);
+                c = sortAs == SortAs::Name ? PinyinCollation::compareNames(texts[a], texts[b])
+                                           : PinyinCollation::compare(texts[a], texts[b]);
             return descending ? c > 0 : c < 0;
         });
     } else {

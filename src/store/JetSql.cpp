@@ -15,13 +15,16 @@ QString withPinyinOrder(const QString& terms)
 {
     static const QRegularExpression direction(
         u"^(.*?)\\s+(asc|desc)\\s*$"_s, QRegularExpression::CaseInsensitiveOption);
-    const QString collate = u" COLLATE "_s + QLatin1StringView(PinyinCollation::name);
+    static const QRegularExpression nameColumn(u"^\\s*(\\w+\\.)?\\[?姓名\\]?\\s*($|\\s)"_s);
     QStringList out;
     for (const QString& term : terms.split(u',')) {
         if (term.contains(u"collate"_s, Qt::CaseInsensitive)) {
             out << term;
             continue;
         }
+        // Names sort by their surname reading; every other text by plain pinyin.
+        const QString collate = u" COLLATE "_s
+            + QLatin1StringView(nameColumn.match(term).hasMatch() ? PinyinCollation::nameOrder : PinyinCollation::name);
         const auto m = direction.match(term);
         if (m.hasMatch())
             out << m.captured(1) + collate + u' ' + m.captured(2);

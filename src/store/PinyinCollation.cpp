@@ -1,5 +1,7 @@
 #include "store/PinyinCollation.h"
 
+#include "store/SurnameOrder.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QString>
@@ -23,7 +25,7 @@ QCollator& collator()
     return c;
 }
 
-int compare(void*, int n1, const void* v1, int n2, const void* v2)
+int compareBytes(bool names, int n1, const void* v1, int n2, const void* v2)
 {
     const auto* a = static_cast<const unsigned char*>(v1);
     const auto* b = static_cast<const unsigned char*>(v2);
@@ -36,13 +38,30 @@ int compare(void*, int n1, const void* v1, int n2, const void* v2)
     // order an index relies on.
     const QString sa = QString::fromUtf8(reinterpret_cast<const char*>(a), n1);
     const QString sb = QString::fromUtf8(reinterpret_cast<const char*>(b), n2);
-    const int order = collator().compare(sa, sb);
+    const int order = names ? collator().compare(SurnameOrder::sortText(sa), SurnameOrder::sortText(sb))
+                            : collator().compare(sa, sb);
     if (order != 0)
         return order;
     return byteOrder;
 }
 
+int comparePinyin(void*, int n1, const void* v1, int n2, const void* v2)
+{
+    return compareBytes(false, n1, v1, n2, v2);
+}
+
+int compareName(void*, int n1, const void* v1, int n2, const void* v2)
+{
+    return compareBytes(true, n1, v1, n2, v2);
+}
+
 } // namespace
+
+int compareNames(const QString& a, const QString& b)
+{
+    const int order = collator().compare(SurnameOrder::sortText(a), SurnameOrder::sortText(b));
+    return order != 0 ? order : compare(a, b);
+}
 
 int compare(const QString& a, const QString& b)
 {
@@ -55,7 +74,8 @@ int compare(const QString& a, const QString& b)
 
 bool registerOn(sqlite3* db)
 {
-    return sqlite3_create_collation_v2(db, name, SQLITE_UTF8, nullptr, &compare, nullptr) == SQLITE_OK;
+    return sqlite3_create_collation_v2(db, name, SQLITE_UTF8, nullptr, &comparePinyin, nullptr) == SQLITE_OK
+        && sqlite3_create_collation_v2(db, nameOrder, SQLITE_UTF8, nullptr, &compareName, nullptr) == SQLITE_OK;
 }
 
 } // namespace PinyinCollation

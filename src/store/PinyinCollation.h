@@ -10,10 +10,13 @@ struct sqlite3;
 namespace PinyinCollation {
 
 inline constexpr const char* name = "PINYIN";
+// The order of the name columns (姓名): the surname by its surname reading, then the rest.
+inline constexpr const char* nameOrder = "PINYIN_NAME";
 
 bool registerOn(sqlite3* db);
 
-// The same order outside the database, for lists sorted in place: negative, zero or positive.
+// The same orders outside the database, for lists sorted in place: negative, zero or positive.
 int compare(const QString& a, const QString& b);
+int compareNames(const QString& a, const QString& b);
 
 } // namespace PinyinCollation

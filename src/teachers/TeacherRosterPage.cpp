@@ -27,7 +27,7 @@ namespace {
 
 QList<ReportColumn> columns()
 {
-    return {{u"姓名"_s, 70, SortAs::Text}, {u"性别"_s, 50, SortAs::Text}, {u"民族"_s, 62, SortAs::Text},
+    return {{u"姓名"_s, 70, SortAs::Name}, {u"性别"_s, 50, SortAs::Text}, {u"民族"_s, 62, SortAs::Text},
         {u"学历"_s, 62, SortAs::Text}, {u"职称"_s, 80, SortAs::Text}, {u"职务或岗位"_s, 100, SortAs::Text},
         {u"参加工作时间"_s, 110, SortAs::Date}, {u"调入本校时间"_s, 110, SortAs::Date},
         {u"住宅电话"_s, 110, SortAs::Number}};

@@ -1,0 +1,133 @@
+// The school-wide class averages of the large test school (120 classes, 6,000 pupils with photos):
+// our grouped statistics against the same grouped statement stepped raw, and the statements of one
+// class and slot each (1,200 per exam) that the grouped one replaces. The school is only read.
+#include "school/LargeSchool.h"
+#include "support/RatioReporter.h"
+#include "support/RawRow.h"
+
+#include "grades/AverageStatistics.h"
+#include "store/DatabaseKind.h"
+#include "store/DbConnection.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString studentsPath()
+{
+    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
+}
+
+DbConnection& db()
+{
+    static DbConnection* c = [] {
+        auto* made = new DbConnection;
+        if (!made->open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
+            std::fprintf(stderr, "%s\n", qPrintable(made->lastError()));
+            std::exit(1);
+        }
+        return made;
+    }();
+    return *c;
+}
+
+sqlite3* raw()
+{
+    static sqlite3* h = [] {
+        sqlite3* made = nullptr;
+        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &made, SQLITE_OPEN_READONLY, nullptr);
+        return made;
+    }();
+    return h;
+}
+
+const QStringList& classes()
+{
+    static const QStringList names = LargeSchool::classNames();
+    return names;
+}
+
+ScoreSheetRules::Exam examOf(qint64 i)
+{
+    return i % 2 ? ScoreSheetRules::Exam::Final : ScoreSheetRules::Exam::MidTerm;
+}
+
+void Averages_ours(benchmark::State& state)
+{
+    AverageStatistics statistics(db());
+    qint64 i = 0;
+    for (auto _ : state) {
+        const auto rows = statistics.compute(examOf(++i), classes());
+        if (!rows || rows->size() != classes().size())
+            state.SkipWithError("the statistics failed");
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
+void Averages_raw(benchmark::State& state)
+{
+    const QByteArray statements[] {
+        AverageStatistics::groupedQuery(examOf(0)).toUtf8(), AverageStatistics::groupedQuery(examOf(1)).toUtf8()};
+    qint64 i = 0;
+    for (auto _ : state) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(raw(), statements[++i % 2].constData(), -1, &s, nullptr);
+        qint64 sum = 0;
+        while (sqlite3_step(s) == SQLITE_ROW)
+            sum += rawRowValues(s);
+        sqlite3_finalize(s);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// Avg() per class and slot, read as a number and rounded half up: what the grouped query replaces.
+void PerSlotStatements(benchmark::State& state)
+{
+    qint64 i = 0;
+    for (auto _ : state) {
+        const QString stem = ScoreSheetRules::columnStem(examOf(++i));
+        qint64 sum = 0;
+        for (const QString& klass : classes()) {
+            for (int k = 1; k <= 10; ++k) {
+                const QString m = stem + QString::number(k);
+                auto set
+                    = db().query(u"SELECT Avg(%1) AS 平均成绩 FROM 学籍表 WHERE 所在班级=? and %1>0"_s.arg(m), {klass});
+                sum += set ? qint64(set->value(u"平均成绩").toDouble() + 0.5) : 0;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+void printPlan()
+{
+    auto plan = db().query(u"explain query plan "_s + AverageStatistics::groupedQuery(examOf(0)));
+    for (; plan && !plan->pastLast(); plan->next())
+        std::printf("plan: %s\n", qPrintable(plan->text(u"detail")));
+}
+
+} // namespace
+
+BENCHMARK(Averages_ours)->Name("Averages/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(Averages_raw)->Name("Averages/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK(PerSlotStatements)->Name("PerSlotStatements")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString error;
+    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    printPlan();
+    return runWithRatios(argc, argv);
+}

@@ -1,0 +1,119 @@
+#include "grades/GradeStatisticsView.h"
+
+#include "app/PageFrame.h"
+#include "app/PageMetrics.h"
+#include "app/ProgramState.h"
+#include "app/Shell.h"
+#include "app/Workspace.h"
+#include "grades/AverageStatistics.h"
+#include "grades/ScoreSheetPage.h"
+#include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
+#include "records/ReportList.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ClassColumn = 1;
+constexpr int FirstCentred = 2;
+constexpr int LastColumn = 2 + AverageStatistics::SubjectCount;
+
+QList<ReportColumn> columns()
+{
+    // The subject captions are the design-time ones until the first build names them.
+    QList<ReportColumn> c {
+        {u"所在班级"_s, 110, SortAs::Text}, {u"总分"_s, 70, SortAs::Number}, {u"语文"_s, 60, SortAs::BlankAsZero}};
+    for (int slot = 2; slot <= AverageStatistics::SubjectCount; ++slot)
+        c.append({QString::number(slot), 60, SortAs::BlankAsZero});
+    return c;
+}
+
+} // namespace
+
+GradeStatisticsView::GradeStatisticsView(Workspace& ws, PageFrame& frame, ScoreSheetPage& sheet)
+    : QWidget(frame.base())
+    , m_ws(ws)
+    , m_frame(frame)
+    , m_sheet(sheet)
+    , m_navigation(nullptr)
+{
+    setObjectName(u"成绩统计表页"_s);
+    成绩统计表标题标签 = frame.titleLabel();
+    统计表返回钮 = new QPushButton(u"返 回"_s, frame.barFrame());
+    统计表返回钮->setObjectName(u"统计表返回钮"_s);
+    if (QHBoxLayout* bar = frame.barLayout()) {
+        bar->addStretch(1);
+        bar->addWidget(统计表返回钮);
+        bar->addSpacing(15);
+    }
+
+    平均成绩统计列表框 = new ReportList(u"平均成绩统计列表框"_s, this);
+    平均成绩统计列表框->setColumns(columns());
+    for (int c = FirstCentred; c <= LastColumn; ++c)
+        平均成绩统计列表框->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+    m_navigation = ItemViewNavigation(平均成绩统计列表框);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(平均成绩统计列表框);
+    setFocusProxy(平均成绩统计列表框);
+
+    connect(平均成绩统计列表框, &ReportList::rowOpened, this, &GradeStatisticsView::openClass);
+    connect(统计表返回钮, &QPushButton::clicked, this, &GradeStatisticsView::goBack);
+}
+
+void GradeStatisticsView::build()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QStringList captions = m_sheet.subjectCaptions();
+    for (int slot = 0; slot < captions.size() && slot < AverageStatistics::SubjectCount; ++slot)
+        平均成绩统计列表框->setColumnTitle(FirstCentred + 1 + slot, captions[slot]);
+
+    const ScoreSheetRules::Exam exam = m_sheet.exam();
+    m_frame.setTitle(AverageStatistics::title(m_ws.state.schoolName(), exam));
+
+    AverageStatistics statistics(m_ws.studentDb);
+    const auto computed = statistics.compute(exam, m_sheet.classNames());
+    QList<QStringList> rows;
+    for (const AverageStatistics::ClassRow& row : computed.value_or(QList<AverageStatistics::ClassRow> {}))
+        rows.append(row.texts());
+    // Loaded in selector order, taken as sorted by class name: a first click there reverses it.
+    平均成绩统计列表框->fill(rows, -1, m_ws.shell.progressBar(), ClassColumn);
+    for (int i = 0; i < 平均成绩统计列表框->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = 平均成绩统计列表框->topLevelItem(i);
+        for (int c = FirstCentred; c <= LastColumn; ++c)
+            item->setTextAlignment(c, Qt::AlignCenter);
+    }
+
+    m_ws.state.setStatusHint(u"  提示：用鼠标双击选择项可查看该班级的详细成绩情况。"_s);
+    QApplication::restoreOverrideCursor();
+    m_ws.shell.openPage(Page::AverageScores);
+    // An empty table after a failed read must not pass for a school without marks.
+    if (!computed)
+        m_ws.services.prompt.show(u"成绩统计数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+void GradeStatisticsView::applyLayout(int windowWidth, int)
+{
+    const QList<int> widths = PageMetrics::listColumnWidths(PageMetrics::ListKind::AverageScores, windowWidth);
+    for (int i = 0; i < widths.size(); ++i)
+        平均成绩统计列表框->setColumnWidth(i + 1, widths[i]);
+}
+
+void GradeStatisticsView::openClass(QTreeWidgetItem* item)
+{
+    // A class deleted since the table was built has no sheet to open.
+    if (item)
+        m_sheet.showClass(item->text(ClassColumn));
+}
+
+void GradeStatisticsView::goBack()
+{
+    m_sheet.showAgain();
+}

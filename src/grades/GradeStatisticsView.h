@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/ItemViewNavigation.h"
+#include "app/PageView.h"
+
+#include <QWidget>
+
+class PageFrame;
+class QLabel;
+class QPushButton;
+class QTreeWidgetItem;
+class ReportList;
+class ScoreSheetPage;
+struct Workspace;
+
+// Page 8: the average of every class in every subject for the exam the score sheet shows, with
+// the sum of a class's averages. A row opens that class's sheet; 返 回 goes back to the sheet.
+class GradeStatisticsView : public QWidget, public PageView
+{
+    Q_OBJECT
+
+public:
+    GradeStatisticsView(Workspace& ws, PageFrame& frame, ScoreSheetPage& sheet);
+
+    // 平均成绩统计钮: rebuilds the table from the database and shows the page.
+    void build();
+
+    // --- PageView: the columns share the window's width
+    void applyLayout(int windowWidth, int screenWidth) override;
+    RecordNavigation* navigation() override { return &m_navigation; }
+
+    QLabel* 成绩统计表标题标签;
+    QPushButton* 统计表返回钮;
+    ReportList* 平均成绩统计列表框;
+
+private:
+    void openClass(QTreeWidgetItem* item);
+    void goBack();
+
+    Workspace& m_ws;
+    PageFrame& m_frame;
+    ScoreSheetPage& m_sheet;
+    ItemViewNavigation m_navigation;
+};
