@@ -13,6 +13,7 @@
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
+#include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 #include "text/LineBreaks.h"
 
@@ -400,9 +401,11 @@ void StudentViewPage::loadNames()
 
 void StudentViewPage::clearRecord()
 {
-    for (QLabel* l : {学生学号, 学生姓名, 学生性别, 学生民族, 学生出生日期, 学生入学日期, 学生所在班级, 学生班内职务,
-             学生家庭住址, 学生住宅电话, 学生籍贯, 学生户籍, 父亲姓名, 父亲单位, 父亲电话, 母亲姓名, 母亲单位, 母亲电话,
-             班主任标签, 班主任})
+    for (QLabel* l : fieldLabels()) {
+        if (l)
+            l->clear();
+    }
+    for (QLabel* l : {学生学号, 班主任标签, 班主任})
         l->clear();
     for (int i = 1; i <= 10; ++i) {
         科目标签[i]->clear();
@@ -417,6 +420,13 @@ void StudentViewPage::clearRecord()
     家长1标签->setText(u"家长姓名"_s);
     家长2标签->setText(u"家长姓名"_s);
     学生照片框->setPhoto({});
+}
+
+std::array<QLabel*, StudentFields.size()> StudentViewPage::fieldLabels() const
+{
+    // In the order of StudentFields; the two relations show inside their captions instead.
+    return {学生姓名, 学生性别, 学生民族, 学生出生日期, 学生入学日期, 学生所在班级, 学生班内职务, 学生家庭住址,
+        学生住宅电话, 学生户籍, 学生籍贯, nullptr, 父亲姓名, 父亲单位, 父亲电话, nullptr, 母亲姓名, 母亲单位, 母亲电话};
 }
 
 QByteArray StudentViewPage::photo() const
@@ -443,25 +453,13 @@ void StudentViewPage::showSelected()
         return;
     }
     学生学号->setText(QString::number(pupil->学号));
-    学生姓名->setText(pupil->姓名);
-    学生性别->setText(pupil->性别);
-    学生民族->setText(pupil->民族);
-    学生出生日期->setText(pupil->出生日期);
-    学生入学日期->setText(pupil->入学日期);
-    学生所在班级->setText(pupil->所在班级);
-    学生班内职务->setText(pupil->班内职务);
-    学生家庭住址->setText(pupil->家庭住址);
-    学生住宅电话->setText(pupil->联系电话);
-    学生籍贯->setText(pupil->籍贯);
-    学生户籍->setText(pupil->户籍所在地);
+    const auto labels = fieldLabels();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i])
+            labels[i]->setText(pupil.value().*StudentFields[i].member);
+    }
     家长1标签->setText(pupil->家长A + u"姓名"_s);
-    父亲姓名->setText(pupil->家长A姓名);
-    父亲单位->setText(pupil->家长A单位);
-    父亲电话->setText(pupil->家长A电话);
     家长2标签->setText(pupil->家长B + u"姓名"_s);
-    母亲姓名->setText(pupil->家长B姓名);
-    母亲单位->setText(pupil->家长B单位);
-    母亲电话->setText(pupil->家长B电话);
     学生照片框->setPhoto(pupil->照片);
     m_termComment = pupil->本学期评语;
     综合评价编辑框->setPlainText(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "students/StudentFields.h"
 #include "students/StudentPick.h"
 #include "students/StudentViewKind.h"
 
@@ -115,6 +116,7 @@ private:
     void selectRow(int row);
     void popUpMenu(const QPoint& at);
     void enterPage(const QString& hint);
+    std::array<QLabel*, StudentFields.size()> fieldLabels() const;
 
     Workspace& m_ws;
     StudentViewKind m_listedKind = StudentViewKind::Enrolled;
