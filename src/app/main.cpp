@@ -1,4 +1,9 @@
-// xiaowu: the school office's records. Everything below the program's own directory.
+// xiaowu: the school office's records, kept below the program's own directory or, installed,
+// below the user's data directory.
+//
+// xiaowu --check-data   lays out the data directory as a start would, prints its path and ends
+//                       (exit status 1, with the reason on stderr, when it cannot be made).
+#include "app/DataHome.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "platform/AppPaths.h"
@@ -15,6 +20,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -31,10 +37,45 @@ void setUpFonts(QApplication& app)
     app.setFont(interface);
 }
 
+bool hasArgument(int argc, char** argv, const char* wanted)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], wanted) == 0)
+            return true;
+    }
+    return false;
+}
+
+// An installed program makes the user's data directory on its first start; a build has its
+// program directory filled by the build itself.
+bool prepareDataHome(const AppPaths& paths, bool always)
+{
+    if (!always && !DataHome::isSeparate(paths))
+        return true;
+    QString error;
+    if (DataHome::prepare(paths, &error))
+        return true;
+    QTextStream(stderr) << "xiaowu: " << error << Qt::endl;
+    return false;
+}
+
+int checkData(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
+    if (!prepareDataHome(paths, true))
+        return 1;
+    QTextStream(stdout) << paths.dataRoot() << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (hasArgument(argc, argv, "--check-data"))
+        return checkData(argc, argv);
+
     // Dates and numbers as a Chinese office reads them, in Qt's dialogs too, whatever the
     // desktop's own language is.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
@@ -42,6 +83,8 @@ int main(int argc, char** argv)
     // The program ends by its own exit paths only; between splash, login and main window there
     // are moments with no window on screen.
     app.setQuitOnLastWindowClosed(false);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    app.setDesktopFileName(u"io.github.xiaowu.Xiaowu"_s);
 
     QTranslator qtTexts;
     if (qtTexts.load(u"qtbase_zh_CN"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -56,7 +99,9 @@ int main(int argc, char** argv)
     DesktopLauncher launcher;
     DiskFileOps fileOps;
     PlatformServices services {prompt, fileChooser, clock, screen, music, launcher, fileOps};
-    const AppPaths paths(QCoreApplication::applicationDirPath());
+    const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
+    // A failure here shows up as the missing database's own message right after.
+    prepareDataHome(paths, false);
 
     Startup startup(services, paths);
     if (!startup.start())

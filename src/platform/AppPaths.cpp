@@ -4,17 +4,36 @@
 
 using namespace Qt::StringLiterals;
 
-AppPaths::AppPaths(const QString& programDir)
-    : m_dir(QDir::cleanPath(programDir))
-{ }
+namespace {
 
-QString AppPaths::path(QStringView relative) const
+QString below(const QString& dir, QStringView relative)
 {
     QString tail = relative.toString();
     tail.replace(u'\\', u'/');
     while (tail.startsWith(u'/'))
         tail.remove(0, 1);
-    return m_dir + u'/' + tail;
+    return dir + u'/' + tail;
+}
+
+} // namespace
+
+AppPaths::AppPaths(const QString& programDir)
+    : AppPaths(programDir, programDir)
+{ }
+
+AppPaths::AppPaths(const QString& programDir, const QString& dataRoot)
+    : m_dir(QDir::cleanPath(programDir))
+    , m_data(QDir::cleanPath(dataRoot))
+{ }
+
+QString AppPaths::path(QStringView relative) const
+{
+    return below(m_data, relative);
+}
+
+QString AppPaths::programFile(QStringView relative) const
+{
+    return below(m_dir, relative);
 }
 
 QString AppPaths::database(DatabaseKind kind) const

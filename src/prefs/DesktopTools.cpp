@@ -37,12 +37,12 @@ DesktopTools::Start DesktopTools::openCalculator()
 
 QString DesktopTools::manualPath() const
 {
-    return m_paths.path(u"\\使用手册.html");
+    return m_paths.programFile(u"\\使用手册.html");
 }
 
 DesktopTools::Manual DesktopTools::openManual()
 {
-    const QString chm = m_paths.path(u"\\使用手册.chm");
+    const QString chm = m_paths.programFile(u"\\使用手册.chm");
     if (m_services.fileOps.exists(chm) && m_services.launcher.openDocument(chm))
         return Manual::Opened;
     const QString html = manualPath();
