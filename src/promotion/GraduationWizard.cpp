@@ -1,6 +1,7 @@
 #include "promotion/GraduationWizard.h"
 
 #include "app/Workspace.h"
+#include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "promotion/ClassRenameDialog.h"

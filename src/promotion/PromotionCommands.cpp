@@ -7,6 +7,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "promotion/GraduationWizard.h"
+#include "records/DateBox.h"
 #include "records/StatusChangeDialog.h"
 #include "settings/AppSettings.h"
 #include "store/DatabaseKind.h"
