@@ -211,20 +211,36 @@ bool Promotion::graduate(const Graduation& graduation, const QString& date, Resu
 
 bool Promotion::rename(const QList<Rename>& renames, Result* result)
 {
-    // Through names no class can hold (a control character), so a chain or a swap never merges
-    // two classes on the way.
-    auto parked = [](qsizetype i) { return u"\u0001"_s + QString::number(i); };
-    for (qsizetype i = 0; i < renames.size(); ++i) {
+    // A class is renamed once its new name is free; when only a cycle is left (a swap), one of
+    // them waits under a name no class can hold (a control character). The ladder has no cycle, so
+    // every pupil row is written once.
+    QList<Rename> pending = renames;
+    int parked = 0;
+    auto apply = [&](const QString& from, const QString& to) {
         for (const QString& table : {u"班级表"_s, u"学籍表"_s}) {
-            if (!m_db.execute(
-                    u"update "_s + table + u" set 所在班级=? where 所在班级=?"_s, {parked(i), renames[i].from}))
+            if (!m_db.execute(u"update "_s + table + u" set 所在班级=? where 所在班级=?"_s, {to, from}))
                 return fail(result);
         }
-    }
-    for (qsizetype i = 0; i < renames.size(); ++i) {
-        for (const QString& table : {u"班级表"_s, u"学籍表"_s}) {
-            if (!m_db.execute(u"update "_s + table + u" set 所在班级=? where 所在班级=?"_s, {renames[i].to, parked(i)}))
-                return fail(result);
+        return true;
+    };
+    while (!pending.isEmpty()) {
+        QSet<QString> held;
+        for (const Rename& r : pending)
+            held.insert(r.from);
+        qsizetype ready = -1;
+        for (qsizetype i = 0; i < pending.size() && ready < 0; ++i) {
+            if (!held.contains(pending[i].to))
+                ready = i;
+        }
+        if (ready >= 0) {
+            if (!apply(pending[ready].from, pending[ready].to))
+                return false;
+            pending.removeAt(ready);
+        } else {
+            const QString temporary = u"\u0001"_s + QString::number(++parked);
+            if (!apply(pending.first().from, temporary))
+                return false;
+            pending.first().from = temporary;
         }
     }
     return true;
