@@ -149,6 +149,10 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
     const QString& date, const std::function<bool(const QString&)>& graduates)
 {
     Result result;
+    auto failed = [this, &result] {
+        fail(&result);
+        return result;
+    };
     // The names after the run: every class that neither leaves nor is renamed keeps its own, and
     // a renamed class must not land on one of those or on another's new name.
     QSet<QString> renamed;
@@ -158,14 +162,14 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
     for (const QString& sql : {u"select 所在班级 from 班级表"_s, u"select distinct 所在班级 from 学籍表"_s}) {
         auto rows = m_db.query(sql);
         if (!rows)
-            return fail(&result), result;
+            return failed();
         for (rows->first(); !rows->pastLast(); rows->next()) {
             const QString name = rows->text(1);
             if (!graduates(name) && !renamed.contains(name))
                 staying.insert(name);
         }
         if (rows->failed())
-            return fail(&result), result;
+            return failed();
     }
     QSet<QString> targets;
     for (const Rename& r : renames) {
@@ -179,7 +183,7 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
 
     Transaction transaction(m_db);
     if (!transaction.isActive())
-        return fail(&result), result;
+        return failed();
     for (const Graduation& graduation : graduations) {
         if (!graduate(graduation, date, &result))
             return result;
@@ -187,7 +191,7 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
     if (!rename(renames, &result))
         return result;
     if (!transaction.commit())
-        return fail(&result), result;
+        return failed();
     result.outcome = Result::Outcome::Done;
     return result;
 }

@@ -105,12 +105,11 @@ PromotionCommands::Ending PromotionCommands::execute(Workspace& ws, Kind kind, Q
         break;
     }
     const QString today = DateText::format(ws.services.clock.today());
-    if (kind == Kind::Standard) {
-        ws.settings.setStandardGraduationDate(today);
-        prompt.show(u"    完成毕业升级操作！　　"_s);
-    } else {
-        ws.settings.setCustomGraduationDate(today);
-        prompt.show(u"    完成自设班级的毕业升级操作！　　"_s);
-    }
+    const bool stored = kind == Kind::Standard ? ws.settings.setStandardGraduationDate(today)
+                                               : ws.settings.setCustomGraduationDate(today);
+    // The school is promoted either way; only the guard against a second run this year is lost.
+    if (!stored)
+        qWarning("cannot record the date of the promotion in the settings file");
+    prompt.show(kind == Kind::Standard ? u"    完成毕业升级操作！　　"_s : u"    完成自设班级的毕业升级操作！　　"_s);
     return Ending::Close;
 }
