@@ -14,6 +14,7 @@
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
+#include "promotion/PromotionCommands.h"
 #include "settings/AppSettings.h"
 #include "students/ArchivedRosterPage.h"
 #include "students/EnrolledRosterPage.h"
@@ -76,6 +77,7 @@ Features::Features(MainWindow& main)
     installWages();
     installTimetable(m_main, m_ws);
     installMaintenance();
+    installPromotion();
 }
 
 Features::~Features() = default;
@@ -203,6 +205,13 @@ void Features::installMaintenance()
         hooks.program = QCoreApplication::applicationFilePath();
         SystemInitialisation(m_ws.services, m_ws.paths).run(hooks);
     });
+}
+
+void Features::installPromotion()
+{
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"通用班级毕业升级", [this] { PromotionCommands(m_ws).standard(); });
+    c.setHandler(u"自设班级毕业升级", [this] { PromotionCommands(m_ws).custom(); });
 }
 
 void Features::installTeachers()

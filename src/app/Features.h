@@ -50,6 +50,7 @@ private:
     void installTeachers();
     void installWages();
     void installMaintenance();
+    void installPromotion();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
