@@ -15,19 +15,6 @@ QString columns(TeacherViewKind kind)
         + TeacherViewKinds::table(kind);
 }
 
-QString byKind(TeacherViewKind kind, const char16_t* inService, const char16_t* retired, const char16_t* movedAway)
-{
-    switch (kind) {
-    case TeacherViewKind::InService:
-        return QString::fromUtf16(inService);
-    case TeacherViewKind::Retired:
-        return QString::fromUtf16(retired);
-    case TeacherViewKind::MovedAway:
-        break;
-    }
-    return QString::fromUtf16(movedAway);
-}
-
 } // namespace
 
 std::optional<TeacherRosters::Rows> TeacherRosters::roster(TeacherViewKind kind)
@@ -59,12 +46,12 @@ QStringList TeacherRosters::searchFields(TeacherViewKind kind)
 
 QString TeacherRosters::dateHeader(TeacherViewKind kind)
 {
-    return byKind(kind, u"调入本校时间", u"退休时间", u"调离时间");
+    return TeacherViewKinds::pick(kind, u"调入本校时间", u"退休时间", u"调离时间");
 }
 
 QString TeacherRosters::countsLine(TeacherViewKind kind, int male, int female)
 {
-    return byKind(kind, u"本校在职教员有", u"自本校退休的教员有", u"已调离本校的教员有")
+    return TeacherViewKinds::pick(kind, u"本校在职教员有", u"自本校退休的教员有", u"已调离本校的教员有")
         + QString::number(male + female) + u"人 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female)
         + u"人"_s;
 }
@@ -72,16 +59,18 @@ QString TeacherRosters::countsLine(TeacherViewKind kind, int male, int female)
 QString TeacherRosters::title(TeacherViewKind kind, const QString& school, bool empty)
 {
     if (empty)
-        return byKind(kind, u"目前本校没有在职教员数据", u"目前本校没有退休教员数据", u"目前本校没有调离教员数据");
-    return school + byKind(kind, u"在职教员花名册", u"退休教员花名册", u"调离教员花名册");
+        return TeacherViewKinds::pick(
+            kind, u"目前本校没有在职教员数据", u"目前本校没有退休教员数据", u"目前本校没有调离教员数据");
+    return school + TeacherViewKinds::pick(kind, u"在职教员花名册", u"退休教员花名册", u"调离教员花名册");
 }
 
 QString TeacherRosters::searchTitle(TeacherViewKind kind, const QString& school)
 {
-    return school + byKind(kind, u"部分在职教员花名册", u"部分退休教员花名册", u"部分调离教员花名册");
+    return school + TeacherViewKinds::pick(kind, u"部分在职教员花名册", u"部分退休教员花名册", u"部分调离教员花名册");
 }
 
 QString TeacherRosters::stateText(TeacherViewKind kind)
 {
-    return byKind(kind, u"    当前状态：在职教员列表", u"    当前状态：退休教员列表", u"    当前状态：调离教员列表");
+    return TeacherViewKinds::pick(
+        kind, u"    当前状态：在职教员列表", u"    当前状态：退休教员列表", u"    当前状态：调离教员列表");
 }

@@ -4,17 +4,22 @@ using namespace Qt::StringLiterals;
 
 namespace TeacherViewKinds {
 
-QString text(TeacherViewKind kind)
+QString pick(TeacherViewKind kind, const char16_t* inService, const char16_t* retired, const char16_t* movedAway)
 {
     switch (kind) {
     case TeacherViewKind::InService:
-        return u"在职教员"_s;
+        return QString::fromUtf16(inService);
     case TeacherViewKind::Retired:
-        return u"退休教员"_s;
+        return QString::fromUtf16(retired);
     case TeacherViewKind::MovedAway:
         break;
     }
-    return u"调离教员"_s;
+    return QString::fromUtf16(movedAway);
+}
+
+QString text(TeacherViewKind kind)
+{
+    return pick(kind, u"在职教员", u"退休教员", u"调离教员");
 }
 
 std::optional<TeacherViewKind> fromText(const QString& text)
@@ -28,15 +33,7 @@ std::optional<TeacherViewKind> fromText(const QString& text)
 
 QString table(TeacherViewKind kind)
 {
-    switch (kind) {
-    case TeacherViewKind::InService:
-        return u"教员表"_s;
-    case TeacherViewKind::Retired:
-        return u"退休表"_s;
-    case TeacherViewKind::MovedAway:
-        break;
-    }
-    return u"调离表"_s;
+    return pick(kind, u"教员表", u"退休表", u"调离表");
 }
 
 } // namespace TeacherViewKinds

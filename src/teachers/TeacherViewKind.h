@@ -16,5 +16,7 @@ QString text(TeacherViewKind kind);
 std::optional<TeacherViewKind> fromText(const QString& text);
 // 教员表, 退休表, 调离表
 QString table(TeacherViewKind kind);
+// The one of three texts that goes with the kind: in service, retired, moved away.
+QString pick(TeacherViewKind kind, const char16_t* inService, const char16_t* retired, const char16_t* movedAway);
 
 } // namespace TeacherViewKinds
