@@ -9,11 +9,11 @@
 #include "comments/CommentKinds.h"
 #include "comments/CommentLibraryMenus.h"
 #include "comments/EntryEditDelegate.h"
-#include "records/GrowthLineLimit.h"
 #include "comments/SteadyRandomSource.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
 
 #include <QApplication>

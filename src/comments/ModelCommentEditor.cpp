@@ -1,7 +1,7 @@
 #include "comments/ModelCommentEditor.h"
 
-#include "records/GrowthLineLimit.h"
 #include "platform/Prompt.h"
+#include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
 #include "text/GbText.h"
 
