@@ -37,9 +37,9 @@ QString checkLayout(const SheetTable& table)
         if (page.ruledRows < 0)
             return u"negative ruled rows"_s;
         // Ruled rows fill what is left of one page; more than the page holds means a painter loop
-        // over millions of rows.
+        // over millions of rows. A ruled row thinner than a tenth of a millimetre is no row.
         const double ruledHeight = double(page.ruledRows) * layout.ruledRowHeight * layout.scale;
-        if (ruledHeight > layout.printable.height() + 1)
+        if (ruledHeight > layout.printable.height() + 1 || page.ruledRows > layout.printable.height() + 1)
             return u"%1 ruled rows do not fit the page"_s.arg(page.ruledRows);
         next = page.lastRow + 1;
     }
