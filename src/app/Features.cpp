@@ -8,6 +8,8 @@
 #include "comments/CommentEntryWindow.h"
 #include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
+#include "maintenance/DataMaintenanceWindow.h"
+#include "maintenance/SystemInitialisation.h"
 #include "platform/PlatformServices.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
@@ -27,6 +29,7 @@
 #include "wages/WageTableFile.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +75,7 @@ Features::Features(MainWindow& main)
     installGrades(m_main, m_ws);
     installWages();
     installTimetable(m_main, m_ws);
+    installMaintenance();
 }
 
 Features::~Features() = default;
@@ -181,6 +185,24 @@ void Features::installWages()
     c.setHandler(u"添加一行", [page] { page->insertRow(); });
     c.setHandler(u"删除一行", [page] { page->deleteRow(); });
     c.setHandler(u"标题设置", [page] { page->titleSettings(); });
+}
+
+void Features::installMaintenance()
+{
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"系统数据维护", [this] {
+        DataMaintenanceWindow window(
+            m_ws, [this] { m_main.quitProgram(); }, &m_main);
+        window.exec();
+    });
+    c.setHandler(u"系统数据初始化", [this] {
+        SystemInitialisation::Hooks hooks;
+        hooks.closeConnections = [this] { m_main.closeConnections(); };
+        hooks.reopenConnections = [this] { m_main.openSchoolDatabases(); };
+        hooks.quit = [this] { m_main.quitProgram(); };
+        hooks.program = QCoreApplication::applicationFilePath();
+        SystemInitialisation(m_ws.services, m_ws.paths).run(hooks);
+    });
 }
 
 void Features::installTeachers()

@@ -49,6 +49,7 @@ private:
     void installComments();
     void installTeachers();
     void installWages();
+    void installMaintenance();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;

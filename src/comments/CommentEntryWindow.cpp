@@ -9,7 +9,7 @@
 #include "comments/CommentKinds.h"
 #include "comments/CommentLibraryMenus.h"
 #include "comments/EntryEditDelegate.h"
-#include "comments/GrowthLineLimit.h"
+#include "records/GrowthLineLimit.h"
 #include "comments/SteadyRandomSource.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"

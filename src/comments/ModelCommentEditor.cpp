@@ -1,6 +1,6 @@
 #include "comments/ModelCommentEditor.h"
 
-#include "comments/GrowthLineLimit.h"
+#include "records/GrowthLineLimit.h"
 #include "platform/Prompt.h"
 #include "records/LongTextLimit.h"
 #include "text/GbText.h"

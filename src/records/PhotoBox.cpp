@@ -25,7 +25,8 @@ void PhotoBox::setPhoto(const QByteArray& bytes)
         setText(m_photo.isEmpty() ? u"暂无照片"_s : u"照片无法显示"_s);
         return;
     }
-    setPixmap(QPixmap::fromImage(image.scaled(Size - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    setPixmap(QPixmap::fromImage(
+        image.scaled(contentsRect().size() - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void PhotoBox::mouseDoubleClickEvent(QMouseEvent* event)

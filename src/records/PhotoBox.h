@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QLabel>
 
-// The photo of a record card or editor (140 × 188): the stored picture fitted into the box, "暂无照片"
+// The photo of a record card or editor (140 × 188 unless the card sizes it): the stored picture
+// fitted into the box, "暂无照片"
 // where there is none (the placeholder counts as none), "照片无法显示" for bytes that do not decode.
 // A double click asks for the zoom window when there is a picture.
 class PhotoBox : public QLabel

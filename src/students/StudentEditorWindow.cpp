@@ -14,6 +14,7 @@
 #include "records/DateBox.h"
 #include "records/FieldControls.h"
 #include "records/FocusChain.h"
+#include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
 #include "records/RecordPhoto.h"
 #include "records/SexCount.h"
@@ -350,7 +351,9 @@ void StudentEditorWindow::connectControls()
     connect(本学期评语钮, &QPushButton::pressed, this, &StudentEditorWindow::showTermComment);
     connect(综合评价钮, &QPushButton::pressed, this, &StudentEditorWindow::showOverallComment);
     connect(清除评语钮, &QPushButton::clicked, this, &StudentEditorWindow::clearComment);
-    connect(本学期评语编辑框, &QPlainTextEdit::textChanged, this, &StudentEditorWindow::limitTermComment);
+    // Typing stops at 14 lines; a stored comment that takes more is shown and kept whole.
+    m_termLimit = new GrowthLineLimit(*本学期评语编辑框, LongTextLimit::TermCommentLines,
+        [this] { m_ws.services.prompt.show(u"本学期评价最多输入14行内容！"_s); });
     connect(选择照片钮, &QPushButton::clicked, this, &StudentEditorWindow::choosePhoto);
     connect(删除照片钮, &QPushButton::clicked, this, &StudentEditorWindow::deletePhoto);
     connect(保存数据钮, &QPushButton::clicked, this, &StudentEditorWindow::save);
@@ -522,7 +525,7 @@ void StudentEditorWindow::loadSelectedPupil()
         FieldControls::show(controls[i], pupil.value().*StudentFields[i].member, list);
     }
     setPhoto(pupil->照片);
-    本学期评语编辑框->setPlainText(LineBreaks::forDisplay(pupil->本学期评语));
+    m_termLimit->load(LineBreaks::forDisplay(pupil->本学期评语));
     综合评价编辑框->setPlainText(LineBreaks::forDisplay(pupil->综合评语));
     m_loadedSex = pupil->性别;
     窗口标题标签->setText(u"您现在修改的是"_s + klass + pupil->姓名 + u"同学的资料"_s);
@@ -555,7 +558,7 @@ void StudentEditorWindow::emptyFields()
         学号编辑框->clear();
     }
     const QSignalBlocker commentBlocker(本学期评语编辑框);
-    本学期评语编辑框->clear();
+    m_termLimit->load({});
     综合评价编辑框->clear();
     setPhoto({});
 }
@@ -718,22 +721,6 @@ void StudentEditorWindow::clearComment()
     if (m_ws.services.prompt.show(question, u"询问"_s, Prompt::Icon::None, Prompt::Buttons::OkCancel)
         == Prompt::Answer::Ok)
         box->clear();
-}
-
-void StudentEditorWindow::limitTermComment()
-{
-    if (m_limiting)
-        return;
-    const QString text = 本学期评语编辑框->toPlainText();
-    if (LongTextLimit::shownLines(*本学期评语编辑框, text) <= LongTextLimit::TermCommentLines)
-        return;
-    m_limiting = true;
-    本学期评语编辑框->setReadOnly(true);
-    本学期评语编辑框->setPlainText(LongTextLimit::cut(*本学期评语编辑框, text, LongTextLimit::TermCommentLines));
-    m_ws.services.prompt.show(u"本学期评价最多输入14行内容！"_s);
-    本学期评语编辑框->moveCursor(QTextCursor::End);
-    本学期评语编辑框->setReadOnly(false);
-    m_limiting = false;
 }
 
 void StudentEditorWindow::choosePhoto()

@@ -12,6 +12,7 @@ struct Workspace;
 
 class QComboBox;
 class DateBox;
+class GrowthLineLimit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -115,7 +116,6 @@ private:
     void showTermComment();
     void showOverallComment();
     void clearComment();
-    void limitTermComment();
     void choosePhoto();
     void deletePhoto();
     void setPhoto(const QByteArray& bytes);
@@ -125,6 +125,7 @@ private:
     StudentPages m_pages;
     Mode m_mode;
     FocusChain* m_focus = nullptr;
+    GrowthLineLimit* m_termLimit = nullptr;
     QStackedWidget* m_comments = nullptr;
     QLabel* m_status[4] = {};
     QByteArray m_photo;
@@ -134,6 +135,5 @@ private:
     // The pupil whose record the fields hold: saving writes to this one and no other.
     std::optional<qint64> m_loadedNumber;
     bool m_saved = false;
-    bool m_limiting = false;
     bool m_closed = false;
 };

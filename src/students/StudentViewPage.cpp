@@ -10,8 +10,10 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "records/ElidedLabel.h"
+#include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
+#include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 #include "text/LineBreaks.h"
 
@@ -99,7 +101,6 @@ QLabel[role="value"] { background: white; border: 1px solid #c3ccd7; border-radi
 QFrame#查看卡片框 { background: #f6f8fb; border: 1px solid #b7c3d1; border-radius: 4px; }
 QLabel[role="markHead"] { background: #e4ebf3; border: 1px solid #b7c3d1; padding: 1px; font-weight: bold; }
 QLabel[role="mark"] { background: white; border: 1px solid #c3ccd7; padding: 1px; }
-QLabel#学生照片框 { background: white; border: 1px solid #9aa7b5; color: #9aa7b5; }
 QPushButton#变动标签 { color: #c0392b; border: none; text-decoration: underline; text-align: left; padding: 0 6px; }
 )";
 
@@ -259,11 +260,14 @@ QWidget* StudentViewPage::buildCard()
 
     // The photo stands beside the six rows of the pupil's own fields.
     const int photoHeight = 6 * rowHeight + 5 * grid->verticalSpacing();
-    学生照片框 = label(u"学生照片框"_s, "photo");
+    学生照片框 = new PhotoBox(u"学生照片框"_s);
+    学生照片框->setProperty("role", "photo");
     学生照片框->setFixedSize(photoHeight * PhotoShape.width() / PhotoShape.height(), photoHeight);
     学生照片框->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    学生照片框->setAlignment(Qt::AlignCenter);
-    学生照片框->installEventFilter(this);
+    connect(学生照片框, &PhotoBox::zoomRequested, this, [this](const QByteArray& photo) {
+        if (zoomPhoto)
+            zoomPhoto(photo);
+    });
     grid->addWidget(学生照片框, 0, 6, 6, 1, Qt::AlignHCenter | Qt::AlignTop);
 
     // The guardian rows reach under the photo: name, work unit and telephone each get room.
@@ -397,9 +401,11 @@ void StudentViewPage::loadNames()
 
 void StudentViewPage::clearRecord()
 {
-    for (QLabel* l : {学生学号, 学生姓名, 学生性别, 学生民族, 学生出生日期, 学生入学日期, 学生所在班级, 学生班内职务,
-             学生家庭住址, 学生住宅电话, 学生籍贯, 学生户籍, 父亲姓名, 父亲单位, 父亲电话, 母亲姓名, 母亲单位, 母亲电话,
-             班主任标签, 班主任})
+    for (QLabel* l : fieldLabels()) {
+        if (l)
+            l->clear();
+    }
+    for (QLabel* l : {学生学号, 班主任标签, 班主任})
         l->clear();
     for (int i = 1; i <= 10; ++i) {
         科目标签[i]->clear();
@@ -413,20 +419,19 @@ void StudentViewPage::clearRecord()
     m_termComment.clear();
     家长1标签->setText(u"家长姓名"_s);
     家长2标签->setText(u"家长姓名"_s);
-    setPhoto({});
+    学生照片框->setPhoto({});
 }
 
-void StudentViewPage::setPhoto(const QByteArray& bytes)
+std::array<QLabel*, StudentFields.size()> StudentViewPage::fieldLabels() const
 {
-    m_photo = RecordPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
-    const QImage image = RecordPhoto::decode(m_photo);
-    if (image.isNull()) {
-        学生照片框->setPixmap({});
-        学生照片框->setText(m_photo.isEmpty() ? u"暂无照片"_s : u"照片无法显示"_s);
-        return;
-    }
-    学生照片框->setPixmap(QPixmap::fromImage(
-        image.scaled(学生照片框->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // In the order of StudentFields; the two relations show inside their captions instead.
+    return {学生姓名, 学生性别, 学生民族, 学生出生日期, 学生入学日期, 学生所在班级, 学生班内职务, 学生家庭住址,
+        学生住宅电话, 学生户籍, 学生籍贯, nullptr, 父亲姓名, 父亲单位, 父亲电话, nullptr, 母亲姓名, 母亲单位, 母亲电话};
+}
+
+QByteArray StudentViewPage::photo() const
+{
+    return 学生照片框->photo();
 }
 
 void StudentViewPage::showSelected()
@@ -448,26 +453,14 @@ void StudentViewPage::showSelected()
         return;
     }
     学生学号->setText(QString::number(pupil->学号));
-    学生姓名->setText(pupil->姓名);
-    学生性别->setText(pupil->性别);
-    学生民族->setText(pupil->民族);
-    学生出生日期->setText(pupil->出生日期);
-    学生入学日期->setText(pupil->入学日期);
-    学生所在班级->setText(pupil->所在班级);
-    学生班内职务->setText(pupil->班内职务);
-    学生家庭住址->setText(pupil->家庭住址);
-    学生住宅电话->setText(pupil->联系电话);
-    学生籍贯->setText(pupil->籍贯);
-    学生户籍->setText(pupil->户籍所在地);
+    const auto labels = fieldLabels();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i])
+            labels[i]->setText(pupil.value().*StudentFields[i].member);
+    }
     家长1标签->setText(pupil->家长A + u"姓名"_s);
-    父亲姓名->setText(pupil->家长A姓名);
-    父亲单位->setText(pupil->家长A单位);
-    父亲电话->setText(pupil->家长A电话);
     家长2标签->setText(pupil->家长B + u"姓名"_s);
-    母亲姓名->setText(pupil->家长B姓名);
-    母亲单位->setText(pupil->家长B单位);
-    母亲电话->setText(pupil->家长B电话);
-    setPhoto(pupil->照片);
+    学生照片框->setPhoto(pupil->照片);
     m_termComment = pupil->本学期评语;
     综合评价编辑框->setPlainText(
         LineBreaks::forDisplay(StudentCardTexts::combinedComment(pupil->本学期评语, pupil->综合评语)));
@@ -703,14 +696,4 @@ void StudentViewPage::popUpMenu(const QPoint& at)
     } else {
         离校学生菜单->popup(global);
     }
-}
-
-bool StudentViewPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == 学生照片框 && event->type() == QEvent::MouseButtonDblClick && !m_photo.isEmpty()) {
-        if (zoomPhoto)
-            zoomPhoto(m_photo);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

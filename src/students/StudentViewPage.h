@@ -1,5 +1,6 @@
 #pragma once
 
+#include "students/StudentFields.h"
 #include "students/StudentPick.h"
 #include "students/StudentViewKind.h"
 
@@ -9,6 +10,7 @@
 #include <optional>
 
 struct Workspace;
+class PhotoBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -67,7 +69,7 @@ public:
     // 评语与简历 and 首页底色标签 of the old main window: the term comment and the leave note.
     QString termComment() const { return m_termComment; }
     QString leaveNote() const { return m_leaveNote; }
-    QByteArray photo() const { return m_photo; }
+    QByteArray photo() const;
 
     QFrame* 查看页外形框;
     QLabel* 查看页标题标签;
@@ -96,7 +98,7 @@ public:
     QLabel* 母亲姓名;
     QLabel* 母亲单位;
     QLabel* 母亲电话;
-    QLabel* 学生照片框;
+    PhotoBox* 学生照片框;
     QLabel* 考试成绩表标签;
     QLabel* 科目标签[11];
     QLabel* 期中标签[11];
@@ -104,9 +106,6 @@ public:
     QPlainTextEdit* 综合评价编辑框;
     QPushButton* 变动标签;
     QMenu* 离校学生菜单;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -116,12 +115,11 @@ private:
     void selectorChanged(int index);
     void selectRow(int row);
     void popUpMenu(const QPoint& at);
-    void setPhoto(const QByteArray& bytes);
     void enterPage(const QString& hint);
+    std::array<QLabel*, StudentFields.size()> fieldLabels() const;
 
     Workspace& m_ws;
     StudentViewKind m_listedKind = StudentViewKind::Enrolled;
-    QByteArray m_photo;
     QString m_termComment;
     QString m_leaveNote;
     int m_male = 0;

@@ -244,11 +244,18 @@ private Q_SLOTS:
         p.入学日期 = u"九月初"_s;
         p.家长A = u"父"_s; // the beginning of 父亲: shown as that entry, as stored lists were read
         p.家长B = QString();
+        QStringList lines;
+        for (int i = 1; i <= 20; ++i)
+            lines << u"第%1行"_s.arg(i);
+        p.本学期评语 = lines.join(u"\r\n"_s); // written in the comment window: more than 14 lines
         QVERIFY(host.data.addPupil(p));
         host.pick = StudentPick {Class1, 8, u"陈晨"_s};
         auto e = openEditor(host, StudentEditorWindow::Mode::Modify);
         QCOMPARE(e->性别组合框->currentText(), QString());
         QCOMPARE(e->出生日期框->text(), u"-"_s);
+        e->本学期评语编辑框->moveCursor(QTextCursor::End);
+        QTest::keyClick(e->本学期评语编辑框, Qt::Key_Return); // one more line is refused, the stored 20 stay
+        QCOMPARE(host.prompt.lastText(), u"本学期评价最多输入14行内容！"_s);
         QTest::mouseClick(e->保存数据钮, Qt::LeftButton);
         QCOMPARE(host.prompt.lastText(), u"修改数据已保存！"_s);
         const auto back = StudentRecords(host.data.db).record(StudentViewKind::Enrolled, 8);
@@ -257,6 +264,7 @@ private Q_SLOTS:
         QCOMPARE(back->入学日期, u"九月初"_s);
         QCOMPARE(back->家长A, u"父亲"_s);
         QCOMPARE(back->家长B, QString());
+        QCOMPARE(back->本学期评语, p.本学期评语);
     }
 
     void modifyRoundTripsEveryFieldAndMovesTheSexCount()

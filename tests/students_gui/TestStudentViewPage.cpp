@@ -1,5 +1,6 @@
 #include "StudentsBench.h"
 
+#include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "students/StudentViewPage.h"
 #include "support/TestRegistry.h"

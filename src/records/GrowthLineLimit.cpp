@@ -1,4 +1,4 @@
-#include "comments/GrowthLineLimit.h"
+#include "records/GrowthLineLimit.h"
 
 #include "records/LongTextLimit.h"
 

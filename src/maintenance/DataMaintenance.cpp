@@ -1,0 +1,277 @@
+#include "maintenance/DataMaintenance.h"
+
+#include "maintenance/DatabaseBackup.h"
+#include "platform/AppPaths.h"
+#include "platform/FileOps.h"
+#include "sheet/SheetTable.h"
+#include "store/DbConnection.h"
+#include "store/StoreIndexes.h"
+#include "wages/WageTableFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString backupVerb = u"备份"_s;
+const QString restoreVerb = u"还原"_s;
+
+bool isWage(int part)
+{
+    return part >= 3;
+}
+
+int wageNumber(int part)
+{
+    return part - 2;
+}
+
+QString startText(int part, const QString& verb)
+{
+    if (isWage(part))
+        return u"正在"_s + verb + u"教员工资表"_s + QString::number(wageNumber(part)) + u"的数据...\r\n"_s;
+    return u"正在"_s + verb + DataMaintenance::label(part) + u"...\r\n"_s;
+}
+
+QString doneText(int part, const QString& verb)
+{
+    if (isWage(part))
+        return u"√完成教员工资表"_s + QString::number(wageNumber(part)) + u"数据的"_s + verb + u"\r\n"_s;
+    return u"√完成"_s + DataMaintenance::label(part) + u"的"_s + verb + u"\r\n"_s;
+}
+
+QString errorText(int part, const QString& verb)
+{
+    if (isWage(part))
+        return verb + u"教员工资表"_s + QString::number(wageNumber(part)) + u"数据失败！"_s;
+    return verb + DataMaintenance::label(part) + u"失败！"_s;
+}
+
+// A wage file is worth keeping only if it deciphers and loads as a sheet.
+bool wageLoads(const std::optional<QByteArray>& bytes, QString* error)
+{
+    if (!bytes) {
+        *error = u"cannot read"_s;
+        return false;
+    }
+    SheetTable table;
+    return WageTableFile::read(*bytes, table, error);
+}
+
+} // namespace
+
+DataMaintenance::DataMaintenance(
+    const AppPaths& paths, FileOps& files, DbConnection& studentDb, DbConnection& teacherDb, DbConnection& adminDb)
+    : m_paths(paths)
+    , m_files(files)
+    , m_studentDb(studentDb)
+    , m_teacherDb(teacherDb)
+    , m_adminDb(adminDb)
+{ }
+
+std::optional<DatabaseKind> DataMaintenance::kindOf(int part)
+{
+    static const DatabaseKind kinds[] = {DatabaseKind::Student, DatabaseKind::Teacher, DatabaseKind::Admin};
+    if (part >= 0 && part < 3)
+        return kinds[part];
+    return std::nullopt;
+}
+
+QString DataMaintenance::dataRelativePath(int part)
+{
+    const auto kind = kindOf(part);
+    return kind ? DatabaseKinds::relativePath(*kind) : WageTableFile::relativePath(wageNumber(part));
+}
+
+QString DataMaintenance::backupRelativePath(int part)
+{
+    QString path = dataRelativePath(part);
+    return path.replace(u"\\data\\"_s, u"\\backup\\"_s);
+}
+
+QString DataMaintenance::label(int part)
+{
+    static const QString labels[] = {u"学生数据文件"_s, u"教员数据文件"_s, u"管理员数据文件"_s};
+    if (part >= 0 && part < 3)
+        return labels[part];
+    return u"教员工资表"_s + QString::number(wageNumber(part)) + u"数据"_s;
+}
+
+DbConnection& DataMaintenance::connection(DatabaseKind kind)
+{
+    switch (kind) {
+    case DatabaseKind::Student:
+        return m_studentDb;
+    case DatabaseKind::Teacher:
+        return m_teacherDb;
+    case DatabaseKind::Admin:
+        break;
+    }
+    return m_adminDb;
+}
+
+void DataMaintenance::append(Result& result, const QString& text)
+{
+    result.log += text;
+    if (onLog)
+        onLog(text);
+}
+
+void DataMaintenance::finish(Result& result, const QString& verb)
+{
+    const QString done = verb + u"系统数据完成！"_s;
+    append(result, done);
+    QString blanksRemoved = result.errors;
+    blanksRemoved.remove(QRegularExpression(u"\\s"_s));
+    if (blanksRemoved.isEmpty()) {
+        result.message = done;
+        result.icon = Prompt::Icon::Information;
+    } else {
+        result.message = done + u"但有错误！！！\r\n\r\n"_s + result.errors;
+        result.title = u"错误"_s;
+        result.icon = Prompt::Icon::Error;
+    }
+}
+
+DataMaintenance::Result DataMaintenance::backup(const QList<int>& parts)
+{
+    Result result;
+    append(result, u"正在准备备份系统数据...\r\n备份系统数据可能需要几分钟的时间，请稍侯...    \r\n\r\n"_s);
+    m_files.makeDirectory(m_paths.backupDir());
+    for (int part = 0; part < PartCount; ++part) {
+        if (!parts.contains(part))
+            continue;
+        append(result, startText(part, backupVerb));
+        QString error;
+        if (backupPart(part, &error)) {
+            append(result, doneText(part, backupVerb));
+        } else {
+            qWarning("backup of part %d failed: %s", part, qPrintable(error));
+            append(result, u"\r\n★★★"_s + errorText(part, backupVerb) + u"★★★\r\n"_s);
+            result.errors += errorText(part, backupVerb) + u"\r\n"_s;
+        }
+    }
+    finish(result, backupVerb);
+    return result;
+}
+
+bool DataMaintenance::backupPart(int part, QString* error)
+{
+    const QString source = m_paths.path(dataRelativePath(part));
+    const QString target = m_paths.path(backupRelativePath(part));
+    const auto kind = kindOf(part);
+    if (!kind) {
+        const std::optional<QByteArray> bytes = m_files.readFile(source);
+        if (!wageLoads(bytes, error))
+            return false;
+        if (!m_files.writeFile(target, *bytes)) {
+            *error = u"cannot write "_s + target;
+            return false;
+        }
+        return true;
+    }
+    DbConnection& live = connection(*kind);
+    if (live.isOpen())
+        return DatabaseBackup::copyVerified(live, target, error);
+    // The administrators' file is open only while the login window is.
+    DbConnection closed;
+    if (!closed.open(source, {}, DatabaseKinds::password(*kind))) {
+        *error = closed.lastError();
+        return false;
+    }
+    return DatabaseBackup::copyVerified(closed, target, error);
+}
+
+bool DataMaintenance::checkBackup(int part, QString* error) const
+{
+    const QString path = m_paths.path(backupRelativePath(part));
+    if (const auto kind = kindOf(part))
+        return DatabaseBackup::verify(path, DatabaseKinds::password(*kind), error);
+    return wageLoads(m_files.readFile(path), error);
+}
+
+DataMaintenance::Result DataMaintenance::restore(const QList<int>& parts)
+{
+    Result result;
+    append(result, u"正在准备还原系统数据...\r\n这一过程可能需要几分钟的时间，请稍侯...    \r\n\r\n"_s);
+    QList<int> ticked;
+    for (int part = 0; part < PartCount; ++part) {
+        if (parts.contains(part))
+            ticked << part;
+    }
+    // Nothing is replaced unless every backup asked for is there and sound: a restore that stopped
+    // half-way would leave data of two different days side by side.
+    for (int part : ticked) {
+        const QString path = QDir::toNativeSeparators(m_paths.path(backupRelativePath(part)));
+        const bool missing = !m_files.exists(m_paths.path(backupRelativePath(part)));
+        QString error;
+        if (!missing && checkBackup(part, &error))
+            continue;
+        if (!missing)
+            qWarning("backup of part %d refused: %s", part, qPrintable(error));
+        const QString reason = missing ? u"找不到备份数据文件："_s : u"备份数据文件已损坏："_s;
+        append(result, startText(part, restoreVerb));
+        append(result, u"\r\n★★★还原数据操作非正常终止！"_s + reason + u"\r\n"_s + path + u"\r\n"_s);
+        result.message = u"还原数据操作非正常终止！\r\n\r\n"_s + reason + u"\r\n"_s + path;
+        result.title = u"错误"_s;
+        result.icon = Prompt::Icon::Error;
+        return result;
+    }
+    for (int part : ticked) {
+        append(result, startText(part, restoreVerb));
+        QString error;
+        if (restorePart(part, &error)) {
+            append(result, doneText(part, restoreVerb));
+        } else {
+            qWarning("restore of part %d failed: %s", part, qPrintable(error));
+            append(result, u"\r\n★★★"_s + errorText(part, restoreVerb) + u"★★★\r\n"_s);
+            result.errors += errorText(part, restoreVerb) + u"\r\n"_s;
+        }
+        const auto kind = kindOf(part);
+        if (!kind || *kind == DatabaseKind::Admin)
+            continue; // the login window opens the administrators when it needs them
+        DbConnection& db = connection(*kind);
+        if (!db.open(m_paths.database(*kind), {}, DatabaseKinds::password(*kind))) {
+            result.message = *kind == DatabaseKind::Student ? u"载入学生数据失败！"_s : u"载入教员数据失败！"_s;
+            result.title = u"错误"_s;
+            result.icon = Prompt::Icon::Error;
+            result.endProgram = true;
+            return result;
+        }
+        if (*kind == DatabaseKind::Student)
+            StoreIndexes::ensure(db, DatabaseKind::Student);
+    }
+    finish(result, restoreVerb);
+    return result;
+}
+
+bool DataMaintenance::restorePart(int part, QString* error)
+{
+    const QString source = m_paths.path(backupRelativePath(part));
+    const QString target = m_paths.path(dataRelativePath(part));
+    const auto kind = kindOf(part);
+    if (!kind) {
+        const std::optional<QByteArray> bytes = m_files.readFile(source);
+        if (!bytes || !m_files.writeFile(target, *bytes)) {
+            *error = u"cannot write "_s + target;
+            return false;
+        }
+        return true;
+    }
+    connection(*kind).close();
+    const QString temporary = target + u".part"_s;
+    QFile::remove(temporary);
+    if (!m_files.copy(source, temporary)) {
+        *error = u"cannot copy to "_s + temporary;
+        QFile::remove(temporary);
+        return false;
+    }
+    if (!DatabaseBackup::replace(temporary, target, error)) {
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}

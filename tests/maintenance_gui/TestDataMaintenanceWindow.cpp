@@ -1,0 +1,111 @@
+#include "access/CommandRights.h"
+#include "app/CommandRegistry.h"
+#include "app/Features.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "maintenance/DataMaintenanceWindow.h"
+#include "store/DatabaseTemplate.h"
+#include "support/FakePrompt.h"
+#include "support/ModalGuard.h"
+#include "support/TestRegistry.h"
+#include "support/Workbench.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDataMaintenanceWindow : public QObject
+{
+    Q_OBJECT
+
+    ModalGuard m_modals;
+
+private Q_SLOTS:
+    void initialisationNeedsEveryRight_data()
+    {
+        QTest::addColumn<QString>("rights");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("1110") << u"1110"_s << false;
+        QTest::newRow("1111") << u"1111"_s << true;
+    }
+    void initialisationNeedsEveryRight()
+    {
+        QFETCH(QString, rights);
+        QFETCH(bool, runs);
+        FakePrompt prompt;
+        CommandRegistry registry(prompt, [rights] { return RightsString(rights); });
+        registry.add(u"系统数据初始化"_s);
+        bool ran = false;
+        registry.setHandler(u"系统数据初始化", [&ran] { ran = true; });
+        QCOMPARE(registry.run(u"系统数据初始化"), runs);
+        QCOMPARE(ran, runs);
+        QCOMPARE(prompt.texts(), runs ? QStringList() : QStringList {CommandRights::refusal()});
+    }
+
+    void wageTicksFollowTheAllBox()
+    {
+        Workbench bench;
+        DataMaintenanceWindow window(bench.ws, {});
+        QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2, 3, 4, 5, 6, 7}));
+        QVERIFY(!window.分组框1->isEnabled() && !window.工资表2->isEnabled());
+        window.备份或还原全部工资表->setChecked(false);
+        QVERIFY(window.分组框1->isEnabled() && window.工资表2->isEnabled());
+        QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2}));
+        window.工资表2->setChecked(true);
+        QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2, 4}));
+        window.备份或还原全部工资表->setChecked(true);
+        QVERIFY(!window.工资表1->isEnabled() && window.工资表1->isChecked());
+    }
+
+    void runsShowTheirLogAndRefuseToCloseMidway()
+    {
+        Workbench bench;
+        DataMaintenanceWindow window(bench.ws, {});
+        window.show();
+        window.备份系统数据按钮->click();
+        QCOMPARE(window.选择夹1->currentIndex(), 1);
+        QVERIFY(window.显示编辑框->toPlainText().startsWith(u"正在准备备份系统数据...\n"_s));
+        QVERIFY(window.显示编辑框->toPlainText().endsWith(u"√完成教员工资表5数据的备份\n备份系统数据完成！"_s));
+        QCOMPARE(bench.desk.prompt.lastText(), u"备份系统数据完成！"_s);
+        QVERIFY(window.返回按钮->isEnabled() && window.退出数据维护按钮->isEnabled());
+
+        bench.desk.prompt.answerNext(Prompt::Answer::Cancel);
+        window.返回按钮->click();
+        window.还原系统数据按钮->click();
+        QCOMPARE(window.选择夹1->currentIndex(), 0);
+        QCOMPARE(bench.shell.homePageCalls, 0);
+        window.还原系统数据按钮->click();
+        QCOMPARE(bench.shell.homePageCalls, 1);
+        QCOMPARE(bench.desk.prompt.lastText(), u"还原系统数据完成！"_s);
+        QVERIFY(bench.studentDb.isOpen() && bench.teacherDb.isOpen());
+
+        window.返回按钮->setEnabled(false);
+        window.close();
+        QVERIFY(window.isVisible());
+        window.返回按钮->setEnabled(true);
+        window.退出数据维护按钮->click();
+        QVERIFY(!window.isVisible());
+    }
+
+    void initialisationRestartsTheProgram()
+    {
+        FakeServices f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        main.setSession({u"校长"_s, RightsString::super()});
+        QVERIFY(main.runCommand(u"系统数据初始化"));
+        QCOMPARE(f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
+        QVERIFY(!main.studentDb().isOpen() && !main.teacherDb().isOpen());
+        QCOMPARE(f.prompt.lastText(), u"系统数据初始化完成，即将重新启动本系统！"_s);
+    }
+};
+
+XIAOWU_TEST(TestDataMaintenanceWindow)
+#include "TestDataMaintenanceWindow.moc"
