@@ -3,6 +3,7 @@
 #include "sheet/SheetTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -87,10 +88,14 @@ PrintLayout PrintLayout::of(const SheetTable& table, const PageSetup& setup)
     if (setup.fillLastPage == 1 && rows > 0) {
         layout.ruledRowHeight = std::max(0, table.rowHeight(rows));
         if (layout.ruledRowHeight > 0) {
-            int ruled = int((room - used + 1e-6) / layout.ruledRowHeight);
+            // Counted in double and bounded before it becomes an int: a tiny fit-to-width zoom or
+            // huge fixed rows make the quotient far larger or smaller than any int, and no page
+            // takes more rules than it has tenths of a millimetre.
+            double ruled = std::floor((room - used + 1e-6) / layout.ruledRowHeight);
+            ruled = std::min(ruled, std::floor(layout.printable.height()));
             if (limit)
-                ruled = std::min(ruled, limit - count);
-            page.ruledRows = std::max(0, ruled);
+                ruled = std::min(ruled, double(limit - count));
+            page.ruledRows = ruled > 0 ? int(ruled) : 0;
         }
     }
     layout.pages.append(page);
