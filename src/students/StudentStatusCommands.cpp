@@ -191,6 +191,19 @@ void StudentStatusCommands::reenrol()
     dialog.exec();
 }
 
+void StudentStatusCommands::confirmAndRemove(const Target& target, const QString& question)
+{
+    Prompt& prompt = m_ws.services.prompt;
+    if (prompt.show(question, u"询问"_s, Prompt::Icon::Warning, Prompt::Buttons::OkCancel) != Prompt::Answer::Ok)
+        return;
+    // Checked: a pupil gone meanwhile keeps the list entry and is reported.
+    if (!StudentStatus(m_ws.studentDb).remove(target.table, target.pupil.学号)) {
+        prompt.show(u"删除学生资料失败！"_s);
+        return;
+    }
+    removeFromList(target.page);
+}
+
 void StudentStatusCommands::deleteRecord()
 {
     Prompt& prompt = m_ws.services.prompt;
@@ -211,13 +224,7 @@ void StudentStatusCommands::deleteRecord()
     const QString question = page == Page::EnrolledRoster
         ? u"  您确认要删除当前学生"_s + target->pupil.姓名 + u"的资料吗？  "_s
         : NumberWarning + u"  现在您还确认要删除当前学生"_s + target->pupil.姓名 + u"的资料吗？  "_s;
-    if (prompt.show(question, u"询问"_s, Prompt::Icon::Warning, Prompt::Buttons::OkCancel) != Prompt::Answer::Ok)
-        return;
-    if (!StudentStatus(m_ws.studentDb).remove(target->table, target->pupil.学号)) {
-        prompt.show(u"删除学生资料失败！"_s);
-        return;
-    }
-    removeFromList(target->page);
+    confirmAndRemove(*target, question);
 }
 
 void StudentStatusCommands::deleteArchived()
@@ -231,11 +238,5 @@ void StudentStatusCommands::deleteArchived()
     if (target->table == StudentViewKind::Enrolled)
         return;
     const QString question = NumberWarning + u"  现在您还确认要删除当前学生的资料吗？  "_s;
-    if (prompt.show(question, u"询问"_s, Prompt::Icon::Warning, Prompt::Buttons::OkCancel) != Prompt::Answer::Ok)
-        return;
-    if (!StudentStatus(m_ws.studentDb).remove(target->table, target->pupil.学号)) {
-        prompt.show(u"删除学生资料失败！"_s);
-        return;
-    }
-    removeFromList(target->page);
+    confirmAndRemove(*target, question);
 }

@@ -38,6 +38,7 @@ private:
     // The selected pupil of page 1 or 2, and the table its list holds.
     std::optional<Target> archivedTarget();
     void removeFromList(Page page);
+    void confirmAndRemove(const Target& target, const QString& question);
 
     Workspace& m_ws;
     StudentViewPage& m_view;

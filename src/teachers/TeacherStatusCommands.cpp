@@ -112,6 +112,19 @@ void TeacherStatusCommands::restore()
     prompt.show(retired ? u"恢复退休教员档案操作完成！"_s : u"恢复调离教员档案操作完成！"_s);
 }
 
+void TeacherStatusCommands::confirmAndRemove(const Target& target, const QString& question)
+{
+    Prompt& prompt = m_ws.services.prompt;
+    if (prompt.show(question, u"询问"_s, Prompt::Icon::Warning, Prompt::Buttons::OkCancel) != Prompt::Answer::Ok)
+        return;
+    // Checked: a teacher gone meanwhile keeps the list entry and is reported.
+    if (!TeacherStatus(m_ws.teacherDb).remove(target.file, target.number)) {
+        prompt.show(u"删除教员资料失败！"_s);
+        return;
+    }
+    removeFromList(target);
+}
+
 void TeacherStatusCommands::deleteRecord()
 {
     Prompt& prompt = m_ws.services.prompt;
@@ -123,15 +136,7 @@ void TeacherStatusCommands::deleteRecord()
             m_ws.shell.runCommand(u"查看教员档案");
         return;
     }
-    if (prompt.show(u"  您确认要删除当前教员"_s + target->name + u"的资料吗？  "_s, u"询问"_s, Prompt::Icon::Warning,
-            Prompt::Buttons::OkCancel)
-        != Prompt::Answer::Ok)
-        return;
-    if (!TeacherStatus(m_ws.teacherDb).remove(target->file, target->number)) {
-        prompt.show(u"删除教员资料失败！"_s);
-        return;
-    }
-    removeFromList(*target);
+    confirmAndRemove(*target, u"  您确认要删除当前教员"_s + target->name + u"的资料吗？  "_s);
 }
 
 void TeacherStatusCommands::deleteFormer()
@@ -144,13 +149,5 @@ void TeacherStatusCommands::deleteFormer()
     }
     if (target->file == TeacherViewKind::InService)
         return;
-    if (prompt.show(
-            u"  您确认要删除当前教员的资料吗？  "_s, u"询问"_s, Prompt::Icon::Warning, Prompt::Buttons::OkCancel)
-        != Prompt::Answer::Ok)
-        return;
-    if (!TeacherStatus(m_ws.teacherDb).remove(target->file, target->number)) {
-        prompt.show(u"删除教员资料失败！"_s);
-        return;
-    }
-    removeFromList(*target);
+    confirmAndRemove(*target, u"  您确认要删除当前教员的资料吗？  "_s);
 }

@@ -35,6 +35,7 @@ private:
     };
     std::optional<Target> selected() const;
     void removeFromList(const Target& target);
+    void confirmAndRemove(const Target& target, const QString& question);
 
     Workspace& m_ws;
     TeacherViewPage& m_view;
