@@ -21,32 +21,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 DbConnection& db()
 {
-    static DbConnection* c = [] {
-        auto* made = new DbConnection;
-        if (!made->open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(made->lastError()));
-            std::exit(1);
-        }
-        return made;
-    }();
-    return *c;
+    return LargeSchool::database(DatabaseKind::Student);
 }
 
 sqlite3* raw()
 {
-    static sqlite3* h = [] {
-        sqlite3* made = nullptr;
-        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &made, SQLITE_OPEN_READONLY, nullptr);
-        return made;
-    }();
-    return h;
+    return LargeSchool::rawDatabase(DatabaseKind::Student);
 }
 
 const QStringList& classes()

@@ -29,23 +29,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 struct BenchWorkspace
 {
     BenchWorkspace()
     {
-        if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
-            std::exit(1);
-        }
         // As the program does when it opens the file.
         StoreIndexes::ensure(db, DatabaseKind::Student);
     }
-    DbConnection db;
+    DbConnection& db = LargeSchool::database(DatabaseKind::Student);
     Workbench bench {db};
 };
 
@@ -57,13 +48,7 @@ Workspace& workspace()
 
 sqlite3* raw()
 {
-    static sqlite3* db = [] {
-        sqlite3* h = nullptr;
-        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        PinyinCollation::registerOn(h);
-        return h;
-    }();
-    return db;
+    return LargeSchool::rawDatabase(DatabaseKind::Student);
 }
 
 ReportList& list()

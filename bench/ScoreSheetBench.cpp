@@ -33,23 +33,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 struct BenchWorkspace
 {
-    BenchWorkspace()
-    {
-        if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
-            std::exit(1);
-        }
-        bench.state.setSchoolName(u"阳光实验学校"_s);
-    }
+    BenchWorkspace() { bench.state.setSchoolName(u"阳光实验学校"_s); }
 
-    DbConnection db;
+    DbConnection& db = LargeSchool::database(DatabaseKind::Student);
     Workbench bench {db};
 };
 
@@ -61,13 +49,7 @@ BenchWorkspace& host()
 
 sqlite3* raw()
 {
-    static sqlite3* db = [] {
-        sqlite3* h = nullptr;
-        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        PinyinCollation::registerOn(h);
-        return h;
-    }();
-    return db;
+    return LargeSchool::rawDatabase(DatabaseKind::Student);
 }
 
 // Drops the two class indexes or puts them back, once per change; both connections see it.

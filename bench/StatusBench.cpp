@@ -19,25 +19,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 // Pupil 1 is enrolled in the first class and has a photo of about 40 KB.
 constexpr qint64 Pupil = 1;
 
 DbConnection& db()
 {
-    static DbConnection* c = [] {
-        auto* made = new DbConnection;
-        if (!made->open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(made->lastError()));
-            std::exit(1);
-        }
-        return made;
-    }();
-    return *c;
+    return LargeSchool::database(DatabaseKind::Student);
 }
 
 QString firstClass()
@@ -75,7 +62,8 @@ void run(sqlite3* h, const char* sql, const QByteArray& text = {})
 void LeaveAndReenrol_raw(benchmark::State& state)
 {
     sqlite3* h = nullptr;
-    sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(QFile::encodeName(LargeSchool::databasePath(DatabaseKind::Student)).constData(), &h,
+        SQLITE_OPEN_READWRITE, nullptr);
     const QByteArray klass = firstClass().toUtf8();
     for (auto _ : state) {
         exec(h, "begin");

@@ -22,30 +22,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 DbConnection& ours()
 {
-    static DbConnection db;
-    if (!db.isOpen() && !db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-        std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
-        std::exit(1);
-    }
-    return db;
+    return LargeSchool::database(DatabaseKind::Student);
 }
 
 sqlite3* raw()
 {
-    static sqlite3* db = [] {
-        sqlite3* h = nullptr;
-        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        PinyinCollation::registerOn(h); // the schema's text columns need it
-        return h;
-    }();
-    return db;
+    return LargeSchool::rawDatabase(DatabaseKind::Student);
 }
 
 const QStringList& classes()

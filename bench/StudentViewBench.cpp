@@ -28,24 +28,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 // The desktop and the main window are the tests' doubles: not part of what is measured.
 struct BenchWorkspace
 {
-    BenchWorkspace()
-    {
-        if (!db.open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
-            std::exit(1);
-        }
-        bench.state.setSchoolName(u"阳光实验学校"_s);
-    }
+    BenchWorkspace() { bench.state.setSchoolName(u"阳光实验学校"_s); }
 
-    DbConnection db;
+    DbConnection& db = LargeSchool::database(DatabaseKind::Student);
     Workbench bench {db};
 };
 
@@ -69,13 +57,7 @@ StudentViewPage& page()
 
 sqlite3* raw()
 {
-    static sqlite3* db = [] {
-        sqlite3* h = nullptr;
-        sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        PinyinCollation::registerOn(h);
-        return h;
-    }();
-    return db;
+    return LargeSchool::rawDatabase(DatabaseKind::Student);
 }
 
 const QStringList& classes()

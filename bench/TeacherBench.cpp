@@ -27,17 +27,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString teachersPath()
-{
-    return LargeSchool::defaultDir() + u"/data/007.xsk"_s;
-}
-
 struct Bench
 {
     Bench()
     {
         work.teacherDb.close();
-        if (!work.teacherDb.open(teachersPath(), {}, DatabaseKinds::password(DatabaseKind::Teacher))) {
+        if (!work.teacherDb.open(
+                LargeSchool::databasePath(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher))) {
             std::fprintf(stderr, "%s\n", qPrintable(work.teacherDb.lastError()));
             std::exit(1);
         }
@@ -59,13 +55,7 @@ Bench& bench()
 
 sqlite3* raw()
 {
-    static sqlite3* db = [] {
-        sqlite3* h = nullptr;
-        sqlite3_open_v2(QFile::encodeName(teachersPath()).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-        PinyinCollation::registerOn(h);
-        return h;
-    }();
-    return db;
+    return LargeSchool::rawDatabase(DatabaseKind::Teacher);
 }
 
 // One teacher's record read whole and its photo decoded, as the card shows it.

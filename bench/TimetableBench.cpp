@@ -28,22 +28,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString studentsPath()
-{
-    return LargeSchool::defaultDir() + u"/data/006.xsk"_s;
-}
-
 DbConnection& db()
 {
-    static DbConnection* c = [] {
-        auto* made = new DbConnection;
-        if (!made->open(studentsPath(), {}, DatabaseKinds::password(DatabaseKind::Student))) {
-            std::fprintf(stderr, "%s\n", qPrintable(made->lastError()));
-            std::exit(1);
-        }
-        return made;
-    }();
-    return *c;
+    return LargeSchool::database(DatabaseKind::Student);
 }
 
 const QString School = u"阳光实验小学"_s;
@@ -94,7 +81,8 @@ void PrintAll_raw(benchmark::State& state)
     for (const QString& name : LargeSchool::classNames())
         names.append(name.toUtf8());
     sqlite3* h = nullptr;
-    sqlite3_open_v2(QFile::encodeName(studentsPath()).constData(), &h, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(QFile::encodeName(LargeSchool::databasePath(DatabaseKind::Student)).constData(), &h,
+        SQLITE_OPEN_READONLY, nullptr);
     int pages = 0;
     for (auto _ : state) {
         qint64 bytes = 0;

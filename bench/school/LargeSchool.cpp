@@ -3,15 +3,22 @@
 #include "store/DatabaseKind.h"
 #include "store/DatabaseTemplate.h"
 #include "store/DbConnection.h"
+#include "store/PinyinCollation.h"
 #include "store/Transaction.h"
 #include "text/GbText.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <random>
 
 using namespace Qt::StringLiterals;
@@ -234,6 +241,33 @@ bool ensure(const QString& programDir, const Size& size, QString* error)
     QFile marker(done);
     marker.open(QIODevice::WriteOnly);
     return true;
+}
+
+QString databasePath(DatabaseKind kind)
+{
+    return defaultDir() + u"/data/"_s + DatabaseKinds::fileName(kind);
+}
+
+DbConnection& database(DatabaseKind kind)
+{
+    static std::map<DatabaseKind, DbConnection> connections;
+    DbConnection& db = connections[kind];
+    if (!db.isOpen() && !db.open(databasePath(kind), {}, DatabaseKinds::password(kind))) {
+        std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
+        std::exit(1);
+    }
+    return db;
+}
+
+sqlite3* rawDatabase(DatabaseKind kind)
+{
+    static std::map<DatabaseKind, sqlite3*> handles;
+    sqlite3*& h = handles[kind];
+    if (!h) {
+        sqlite3_open_v2(QFile::encodeName(databasePath(kind)).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        PinyinCollation::registerOn(h);
+    }
+    return h;
 }
 
 } // namespace LargeSchool

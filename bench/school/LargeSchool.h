@@ -1,7 +1,12 @@
 #pragma once
 
+#include "store/DatabaseKind.h"
+
 #include <QString>
 #include <QStringList>
+
+class DbConnection;
+struct sqlite3;
 
 // The office of a large school, for measuring: 120 standard classes (1年级1班 .. 高中3年级10班),
 // 6,000 enrolled pupils with photos of about 40 KB and comments of a few hundred bytes, 30,000
@@ -30,5 +35,13 @@ QStringList graduationDates();
 
 // Where the benchmarks keep their school: $XIAOWU_BENCH_SCHOOL, or bench-school/ in the working directory.
 QString defaultDir();
+
+// One of the school's databases in defaultDir().
+QString databasePath(DatabaseKind kind);
+// That database opened once as the program opens it; the run ends with the reason when it cannot.
+DbConnection& database(DatabaseKind kind);
+// The same file through the bare engine (opened once, with the program's collations), the raw side
+// of a comparison.
+sqlite3* rawDatabase(DatabaseKind kind);
 
 } // namespace LargeSchool
