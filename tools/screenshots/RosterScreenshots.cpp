@@ -2,6 +2,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "settings/AppSettings.h"
@@ -70,10 +72,7 @@ private Q_SLOTS:
         QVERIFY(db.execute(u"insert into 毕业时间表 values ('2024年7月1日')"_s));
         QVERIFY(addPupils(db, u"毕业表"_s, u"6年级1班"_s, 2018001, 28, u"2024年7月1日"_s));
         QVERIFY(addPupils(db, u"转退表"_s, u"3年级1班"_s, 2019101, 3, u"2024年3月1日"_s));
-        main.setWindowState(Qt::WindowNoState);
-        main.resize(size);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, size));
         f.prompt.clear();
         const auto shoot = [&](const QString& name) {
             QTest::qWait(200);

@@ -9,6 +9,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -24,32 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray portrait(QColor shirt)
-{
-    QImage image(210, 282, QImage::Format_RGB32);
-    image.fill(QColor(214, 228, 242));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(shirt);
-    p.drawEllipse(QRectF(25, 190, 160, 170));
-    p.setBrush(QColor(244, 208, 176));
-    p.drawRect(QRectF(88, 150, 34, 50));
-    p.drawEllipse(QRectF(55, 60, 100, 118));
-    p.setBrush(QColor(40, 34, 30));
-    QPainterPath hair;
-    hair.moveTo(52, 112);
-    hair.cubicTo(45, 40, 165, 40, 158, 112);
-    hair.cubicTo(140, 80, 80, 80, 52, 112);
-    p.drawPath(hair);
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
-}
 
 void fill(StudentsBench& host)
 {
@@ -69,7 +45,7 @@ void fill(StudentsBench& host)
         r.家长A单位 = u"杭州市第一人民医院"_s;
         r.家长B姓名 = u"王丽华"_s;
         r.家长B单位 = u"西湖区教育局"_s;
-        r.照片 = portrait(sex == u"女" ? QColor(214, 90, 110) : QColor(60, 110, 170));
+        r.照片 = ScreenshotKit::portrait(sex == u"女" ? QColor(214, 90, 110) : QColor(60, 110, 170));
         r.本学期评语 = u"你是一个懂事的孩子，小小年纪知道怎样管理好自己。上课专心听讲，作业认真，"_s
                        u"乐于帮助同学。希望你继续努力，做一个更加出色的自己！"_s;
         r.综合评语 = u"品学兼优，团结同学，积极参加班级活动。"_s;
@@ -85,14 +61,14 @@ void fill(StudentsBench& host)
     d.addGraduationDate(u"2024年7月1日"_s);
     d.addGraduationDate(u"2025年7月1日"_s);
     StudentRecord g = d.pupil(2019011, u"孙一鸣"_s, u"6年级1班"_s);
-    g.照片 = portrait(QColor(70, 130, 90));
+    g.照片 = ScreenshotKit::portrait(QColor(70, 130, 90));
     g.离校时间 = u"2025年7月1日"_s;
     g.离校原因 = u"毕业"_s;
     g.期中 = {88, 92, 90, 85, 91, 87, 90, 94};
     g.期末 = {90, 95, 91, 88, 93, 89, 92, 96};
     d.addPupil(g, u"毕业表"_s);
     StudentRecord l = d.pupil(2021049, u"钱晓晨"_s, u"4年级2班"_s, u"女"_s);
-    l.照片 = portrait(QColor(150, 100, 170));
+    l.照片 = ScreenshotKit::portrait(QColor(150, 100, 170));
     l.离校时间 = u"2026年3月2日"_s;
     l.离校原因 = u"随父母迁居上海，转入上海市静安区第一中心小学"_s;
     d.addPupil(l, u"转退表"_s);

@@ -2,6 +2,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "app/Features.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -20,27 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray portrait(QColor jacket)
-{
-    QImage image(210, 282, QImage::Format_RGB32);
-    image.fill(QColor(222, 230, 238));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(jacket);
-    p.drawEllipse(QRectF(20, 190, 170, 170));
-    p.setBrush(QColor(240, 205, 172));
-    p.drawEllipse(QRectF(58, 58, 94, 116));
-    p.setBrush(QColor(50, 44, 40));
-    p.drawChord(QRectF(54, 48, 102, 70), 0, 180 * 16);
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
-}
-
 bool addTeacher(DbConnection& db, const QString& table, qint64 n, const QString& name, const QString& sex,
     const QString& post, const QString& left, const QString& reason)
 {
@@ -50,7 +31,7 @@ bool addTeacher(DbConnection& db, const QString& table, qint64 n, const QString&
     return db.execute(u"insert into "_s + table + u" values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"_s,
         {n, name, sex, u"汉族"_s, u"1974年5月12日"_s, u"大学"_s, u"共产党员"_s, u"1996年8月1日"_s, u"2003年9月1日"_s,
             u"高级教师"_s, post, u"330102197405120018"_s, u"13905711234"_s, u"杭州市西湖区文三路88号"_s,
-            u"0571-88881234"_s, u"浙江绍兴"_s, u"杭州市西湖区"_s, portrait(QColor(60, 90, 140)),
+            u"0571-88881234"_s, u"浙江绍兴"_s, u"杭州市西湖区"_s, ScreenshotKit::portrait(QColor(60, 90, 140)),
             GbText::toBytes(resume), GbText::toBytes(u"市级优秀教师。"_s), left, reason});
 }
 
@@ -88,10 +69,7 @@ private Q_SLOTS:
         QVERIFY(addTeacher(db, u"退休表"_s, 20, u"赵国庆"_s, u"男"_s, u"数学老师"_s, u"2024年7月1日"_s, u"正常退休"_s));
         QVERIFY(addTeacher(
             db, u"调离表"_s, 21, u"孙海燕"_s, u"女"_s, u"英语老师"_s, u"2023年2月15日"_s, u"正常调动工作"_s));
-        main.setWindowState(Qt::WindowNoState);
-        main.resize(size);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, size));
         const auto shoot = [&](QWidget& w, const QString& name) {
             QTest::qWait(200);
             QVERIFY(w.grab().save(dir + u"/"_s + name + u"-"_s + tag + u".png"_s));

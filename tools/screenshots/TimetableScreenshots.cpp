@@ -3,6 +3,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "classes/ClassBook.h"
@@ -42,10 +44,7 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         main.setSession({u"admin"_s, RightsString(u"1111"_s)});
-        main.setWindowState(Qt::WindowNoState);
-        main.resize(1024, 768);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, QSize(1024, 768)));
 
         ClassBook book(main.studentDb());
         const QStringList subjects {u"语文"_s, u"数学"_s, u"英语"_s, u"科学"_s, u"音乐"_s, u"美术"_s, u"体育"_s,

@@ -2,6 +2,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "app/Features.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -41,10 +43,7 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         main.setSession({u"会计"_s, RightsString(u"0010"_s)});
-        main.setWindowState(Qt::WindowNoState);
-        main.resize(size);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, size));
         QVERIFY(main.runCommand(u"打开工资表一"));
 
         WagePage* page = startup.features()->wagePage();

@@ -1,0 +1,46 @@
+#include "ScreenshotKit.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTest>
+#include <QWidget>
+
+namespace ScreenshotKit {
+
+QByteArray portrait(QColor clothes)
+{
+    QImage image(210, 282, QImage::Format_RGB32);
+    image.fill(QColor(214, 228, 242));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(clothes);
+    p.drawEllipse(QRectF(25, 190, 160, 170));
+    p.setBrush(QColor(244, 208, 176));
+    p.drawRect(QRectF(88, 150, 34, 50));
+    p.drawEllipse(QRectF(55, 60, 100, 118));
+    p.setBrush(QColor(40, 34, 30));
+    QPainterPath hair;
+    hair.moveTo(52, 112);
+    hair.cubicTo(45, 40, 165, 40, 158, 112);
+    hair.cubicTo(140, 80, 80, 80, 52, 112);
+    p.drawPath(hair);
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+bool showAtSize(QWidget& window, QSize size)
+{
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(size);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+} // namespace ScreenshotKit
