@@ -117,3 +117,12 @@ void GradeStatisticsView::goBack()
 {
     m_sheet.showAgain();
 }
+
+std::optional<PageTable> GradeStatisticsView::pageTable() const
+{
+    PageTable table = 平均成绩统计列表框->pageTable();
+    table.title = 成绩统计表标题标签->text();
+    for (int c = 1; c < table.kinds.size(); ++c) // all but 所在班级
+        table.kinds[c] = PageTable::Kind::Number;
+    return table;
+}

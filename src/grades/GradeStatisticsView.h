@@ -28,6 +28,7 @@ public:
     // --- PageView: the columns share the window's width
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return &m_navigation; }
+    std::optional<PageTable> pageTable() const override;
 
     QLabel* 成绩统计表标题标签;
     QPushButton* 统计表返回钮;

@@ -380,3 +380,15 @@ bool ScoreSheetPage::move(Move move)
     成绩表格->setCursorCell(*row, std::max(成绩表格->cursorColumn(), FirstMark));
     return true;
 }
+
+std::optional<PageTable> ScoreSheetPage::pageTable() const
+{
+    if (成绩源.rowCount() < 1)
+        return std::nullopt;
+    PageTable table = PageTable::fromSheet(成绩源);
+    table.title = m_ws.state.schoolName() + 成绩表班级组合框->currentText() + 考试时间组合框->currentText() + u"表"_s;
+    table.kinds[0] = PageTable::Kind::Number; // 学号
+    for (int c = 2; c < table.kinds.size(); ++c)
+        table.kinds[c] = PageTable::Kind::Number;
+    return table;
+}

@@ -52,6 +52,7 @@ public:
     // --- PageView: the grid's zoom follows the screen width, its columns fill the grid
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return this; }
+    std::optional<PageTable> pageTable() const override;
     // --- RecordNavigation: the grid's data rows, keeping the cursor column
     bool move(Move move) override;
 

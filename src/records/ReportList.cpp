@@ -143,3 +143,23 @@ void ReportList::showSortIndicator()
 {
     header()->setSortIndicator(m_sortColumn, m_direction);
 }
+
+PageTable ReportList::pageTable() const
+{
+    PageTable table;
+    const int columns = columnCount();
+    for (int c = 1; c < columns; ++c) {
+        table.captions << headerItem()->text(c);
+        table.kinds << PageTable::Kind::Text;
+    }
+    table.rows.reserve(topLevelItemCount());
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = topLevelItem(i);
+        QStringList row;
+        row.reserve(columns - 1);
+        for (int c = 1; c < columns; ++c)
+            row << item->text(c);
+        table.rows << row;
+    }
+    return table;
+}

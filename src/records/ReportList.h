@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PageTable.h"
 #include "records/ReportColumn.h"
 #include "records/SexCount.h"
 
@@ -43,6 +44,8 @@ public:
     void removeCurrentRow();
     // The text of a column of the selected row; empty when none is selected.
     QString currentText(int column) const;
+    // The captions and rows as shown (hidden column 0 left out), every column Text.
+    PageTable pageTable() const;
 
 Q_SIGNALS:
     // Double click or Enter on a row.

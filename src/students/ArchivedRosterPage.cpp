@@ -185,3 +185,13 @@ void ArchivedRosterPage::search(StudentRosters::Search kind)
     搜索离校生编辑框->setFocus();
     搜索离校生编辑框->selectAll();
 }
+
+std::optional<PageTable> ArchivedRosterPage::pageTable() const
+{
+    PageTable table = 毕业离校列表框->pageTable();
+    table.title = m_frame.titleLabel()->text();
+    if (!m_searchResult)
+        table.statistics = (m_kind == StudentViewKind::Graduate ? 毕业统计标签 : 离校统计标签)->text();
+    table.kinds[0] = PageTable::Kind::Number; // 学号
+    return table;
+}

@@ -35,6 +35,7 @@ public:
     StudentViewKind kind() const { return m_kind; }
     bool isSearchResult() const { return m_searchResult; }
     RecordNavigation* navigation() override { return &m_navigation; }
+    std::optional<PageTable> pageTable() const override;
 
     // A double click: the pupil on the student view, found by number.
     std::function<void(StudentViewKind kind, qint64 number, const QString& graduationDate)> openPupil;

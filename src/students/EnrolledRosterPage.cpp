@@ -156,3 +156,13 @@ std::optional<StudentPick> EnrolledRosterPage::currentPick() const
     return StudentPick {item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong(),
         item->text(RosterColumns::Name)};
 }
+
+std::optional<PageTable> EnrolledRosterPage::pageTable() const
+{
+    PageTable table = 在校生列表框->pageTable();
+    table.title = m_frame.titleLabel()->text();
+    if (!m_searchResult)
+        table.statistics = 在校生统计标签->text();
+    table.kinds[0] = PageTable::Kind::Number; // 学号
+    return table;
+}

@@ -38,6 +38,7 @@ public:
     bool isSearchResult() const { return m_searchResult; }
 
     RecordNavigation* navigation() override { return &m_navigation; }
+    std::optional<PageTable> pageTable() const override;
 
     // A double click: the pupil on the student view.
     std::function<void(const QString& className, qint64 number)> openPupil;

@@ -138,3 +138,11 @@ void TeacherRosterPage::removeSelectedRow()
 {
     教员列表框->removeCurrentRow();
 }
+
+// The staff roster prints no counts line.
+std::optional<PageTable> TeacherRosterPage::pageTable() const
+{
+    PageTable table = 教员列表框->pageTable();
+    table.title = m_frame.titleLabel()->text();
+    return table;
+}

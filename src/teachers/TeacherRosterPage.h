@@ -36,6 +36,7 @@ public:
     void removeSelectedRow();
 
     RecordNavigation* navigation() override { return &m_navigation; }
+    std::optional<PageTable> pageTable() const override;
 
     // A double click: the teacher on page 5, by number.
     std::function<void(TeacherViewKind kind, qint64 number)> openTeacher;

@@ -293,3 +293,15 @@ bool WagePage::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+std::optional<PageTable> WagePage::pageTable() const
+{
+    if (!m_table)
+        return std::nullopt;
+    PageTable table = PageTable::fromSheet(*m_table);
+    table.title = m_frame.titleLabel()->text();
+    table.note = 工资日期标签->text();
+    for (int c = WageSheet::FirstAdded; c <= WageSheet::NetPay && c <= table.kinds.size(); ++c)
+        table.kinds[c - 1] = PageTable::Kind::Money;
+    return table;
+}
