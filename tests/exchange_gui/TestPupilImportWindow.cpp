@@ -1,0 +1,140 @@
+#include "exchange/XlsxFixture.h"
+#include "students_gui/StudentsBench.h"
+
+#include "exchange/PupilImportWindow.h"
+#include "support/ModalGuard.h"
+#include "support/TestRegistry.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Class1 = u"1年级1班"_s;
+const QString Class2 = u"2年级1班"_s;
+
+// Five good rows and three bad ones, and a caption that is no field.
+const QList<QStringList> Pupils {{u"姓名"_s, u"性别"_s, u"出生日期"_s, u"特长"_s},
+    {u"林一"_s, u"男"_s, u"=d:2019-03-15"_s}, {u"林二"_s, u"女"_s, u"2019-3-15"_s}, {u""_s, u"女"_s},
+    {u"林三"_s, u"男"_s}, {u"林四"_s, u"女"_s, u"2019年13月1日"_s}, {u"林五"_s}, {u"林六"_s, u"男"_s, u"20190230"_s},
+    {u"林七"_s}};
+
+// What the window showed when it opened.
+struct Seen
+{
+    int rows = 0;
+    QString counts;
+    QString ignored;
+    QString klass;
+    QStringList badNames;
+    bool importEnabled = false;
+};
+
+Seen look(PupilImportWindow& w)
+{
+    Seen seen;
+    QTableWidget* table = w.导入预览表;
+    seen.rows = table->rowCount();
+    seen.counts = w.统计标签->text();
+    seen.ignored = w.忽略列标签->isVisibleTo(&w) ? w.忽略列标签->text() : QString();
+    seen.klass = w.导入班级组合框->currentText();
+    seen.importEnabled = w.导入按钮->isEnabled();
+    const int errorColumn = table->columnCount() - 1;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (!table->item(r, errorColumn)->text().isEmpty() && table->item(r, 0)->foreground().style() != Qt::NoBrush)
+            seen.badNames << table->item(r, 2)->text();
+    }
+    return seen;
+}
+
+} // namespace
+
+class TestPupilImportWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void previewThenImportOrCancel_data()
+    {
+        QTest::addColumn<bool>("import");
+        QTest::newRow("导入") << true;
+        QTest::newRow("取消") << false;
+    }
+    void previewThenImportOrCancel()
+    {
+        QFETCH(bool, import);
+        StudentsBench host;
+        QVERIFY(host.data.addClass(Class1, u"周老师"_s));
+        QVERIFY(host.data.addClass(Class2, u"吴老师"_s));
+        QVERIFY(host.data.setCounter(40));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"新生.xlsx"_s);
+        QVERIFY(XlsxFixture::write(path, Pupils));
+        host.chooser.next = path;
+
+        ModalGuard guard;
+        Seen seen;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<PupilImportWindow*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            seen = look(*w);
+            (import ? w->导入按钮 : w->取消按钮)->click();
+        });
+        const QStringList filled = PupilImportWindow::open(host.ws, Class2);
+
+        QCOMPARE(seen.rows, 8);
+        QCOMPARE(seen.counts, u"共 8 行，可导入 5 行，有误 3 行"_s);
+        QCOMPARE(seen.badNames, (QStringList {QString(), u"林四"_s, u"林六"_s}));
+        QCOMPARE(seen.ignored, u"以下列标题不是学生资料的项目，已忽略：特长"_s);
+        QCOMPARE(seen.klass, Class2);
+        QVERIFY(seen.importEnabled);
+        QCOMPARE(filled, import ? QStringList {Class2} : QStringList {});
+        QCOMPARE(host.data.count(u"学籍表"_s), import ? 5 : 0);
+        QCOMPARE(host.data.counter(), import ? 45 : 40);
+        QCOMPARE(host.prompt.texts(), import ? QStringList {u"已导入5名学生，学号41至45。"_s} : QStringList {});
+    }
+
+    // Every way the command ends before the preview, with what it says.
+    void endsBeforeThePreview_data()
+    {
+        QTest::addColumn<bool>("withClass");
+        QTest::addColumn<QByteArray>("file"); // empty: the dialog is cancelled
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no class") << false << QByteArray("姓名\n张三") << u"目前没有班级数据！请先进行校务设置！"_s;
+        QTest::newRow("dialog cancelled") << true << QByteArray() << QString();
+        QTest::newRow("damaged workbook") << true << QByteArray("PK\x03\x04 cut short")
+                                          << u"这个文件不是Excel工作簿（.xlsx），或者文件已损坏，无法读取。"_s;
+        QTest::newRow("captions only") << true << QByteArray("姓名,性别\n") << u"表格中除了列标题没有学生资料。"_s;
+    }
+    void endsBeforeThePreview()
+    {
+        QFETCH(bool, withClass);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        StudentsBench host;
+        if (withClass)
+            QVERIFY(host.data.addClass(Class1, u"周老师"_s));
+        QTemporaryDir dir;
+        if (!file.isEmpty()) {
+            host.chooser.next = dir.filePath(file.startsWith("PK") ? u"学生.xlsx"_s : u"学生.csv"_s);
+            QFile out(*host.chooser.next);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        }
+        ModalGuard guard;
+        QVERIFY(PupilImportWindow::open(host.ws, Class1).isEmpty());
+        QCOMPARE(host.prompt.lastText(), message);
+        QCOMPARE(host.data.count(u"学籍表"_s), 0);
+    }
+};
+
+XIAOWU_TEST(TestPupilImportWindow)
+#include "TestPupilImportWindow.moc"
