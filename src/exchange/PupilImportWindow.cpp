@@ -11,6 +11,7 @@
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@ namespace {
 
 const QColor BadText(0xb0, 0x10, 0x10);
 const QColor BadBackground(0xfd, 0xec, 0xec);
+constexpr int ErrorColumn = 1;
 
 QLabel* namedLabel(const QString& name, const QString& text = {})
 {
@@ -111,11 +113,14 @@ PupilImportWindow::PupilImportWindow(
     导入预览表->setEditTriggers(QAbstractItemView::NoEditTriggers);
     导入预览表->setSelectionBehavior(QAbstractItemView::SelectRows);
     导入预览表->verticalHeader()->hide();
+    导入预览表->verticalHeader()->setDefaultSectionSize(导入预览表->fontMetrics().height() + 8);
     导入预览表->setWordWrap(false);
     统计标签 = namedLabel(u"统计标签"_s);
     QFont bold = 统计标签->font();
     bold.setBold(true);
     统计标签->setFont(bold);
+    只看有误复选框 = new QCheckBox(u"只显示有误的行"_s);
+    只看有误复选框->setObjectName(u"只看有误复选框"_s);
     导入按钮 = namedButton(u"导入按钮"_s, u"导入"_s);
     取消按钮 = namedButton(u"取消按钮"_s, u"取消"_s);
     导入按钮->setDefault(true);
@@ -128,7 +133,10 @@ PupilImportWindow::PupilImportWindow(
     hintRow->addStretch();
     hintRow->addWidget(classHint);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(统计标签, 1);
+    bottom->addWidget(统计标签);
+    bottom->addSpacing(16);
+    bottom->addWidget(只看有误复选框);
+    bottom->addStretch(1);
     bottom->addWidget(导入按钮);
     bottom->addWidget(取消按钮);
     auto* layout = new QVBoxLayout(this);
@@ -140,10 +148,14 @@ PupilImportWindow::PupilImportWindow(
 
     connect(导入按钮, &QPushButton::clicked, this, &PupilImportWindow::importRows);
     connect(取消按钮, &QPushButton::clicked, this, &QDialog::reject);
+    connect(只看有误复选框, &QCheckBox::toggled, this, [this](bool onlyBad) {
+        for (int r = 0; r < m_preview.rows.size(); ++r)
+            导入预览表->setRowHidden(r, onlyBad && m_preview.rows[r].ok());
+    });
 
     fill();
     const QSize screen = m_ws.services.screen.size();
-    resize(std::min(1000, screen.width() - 40), std::min(680, screen.height() - 80));
+    resize(std::min(1180, screen.width() - 40), std::min(760, screen.height() - 80));
 }
 
 void PupilImportWindow::fill()
@@ -151,10 +163,10 @@ void PupilImportWindow::fill()
     忽略列标签->setVisible(!m_preview.ignored.isEmpty());
     忽略列标签->setText(u"以下列标题不是学生资料的项目，已忽略：%1"_s.arg(m_preview.ignored.join(u"、"_s)));
 
-    QStringList captions {u"行"_s, u"新学号"_s};
+    // The faults come right after the row number, where they are seen without scrolling sideways.
+    QStringList captions {u"行"_s, u"错误"_s, u"新学号"_s};
     for (const QString& field : std::as_const(m_preview.fields))
         captions << (field == u"学号" ? u"表中学号"_s : field);
-    captions << u"错误"_s;
     导入预览表->setColumnCount(static_cast<int>(captions.size()));
     导入预览表->setHorizontalHeaderLabels(captions);
     导入预览表->setRowCount(static_cast<int>(m_preview.rows.size()));
@@ -164,26 +176,43 @@ void PupilImportWindow::fill()
     qint64 next = offer ? offer->number : 0;
     for (int r = 0; r < m_preview.rows.size(); ++r) {
         const PupilImport::Row& row = m_preview.rows[r];
-        QStringList texts {QString::number(row.number), row.ok() && next > 0 ? QString::number(next++) : QString()};
+        QStringList texts {QString::number(row.number), row.errors.join(u"；"_s),
+            row.ok() && next > 0 ? QString::number(next++) : QString()};
         for (const QString& field : std::as_const(m_preview.fields))
             texts << (field == u"学号" ? row.givenNumber : fieldText(row.pupil, field));
-        texts << row.errors.join(u"；"_s);
         for (int c = 0; c < texts.size(); ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (!row.ok()) {
                 item->setForeground(BadText);
                 item->setBackground(BadBackground);
+                item->setToolTip(texts[1]);
             }
             导入预览表->setItem(r, c, item);
         }
     }
     导入预览表->resizeColumnsToContents();
+    导入预览表->setColumnWidth(ErrorColumn, std::min(导入预览表->columnWidth(ErrorColumn), 280));
     导入预览表->horizontalHeader()->setStretchLastSection(true);
 
     const int total = static_cast<int>(m_preview.rows.size());
     const int good = m_preview.goodRows();
     统计标签->setText(u"共 %1 行，可导入 %2 行，有误 %3 行"_s.arg(total).arg(good).arg(total - good));
     导入按钮->setEnabled(good > 0);
+    只看有误复选框->setEnabled(good < total);
+}
+
+void PupilImportWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The first fault in view: in a long list it may be far down.
+    const auto bad
+        = std::find_if(m_preview.rows.cbegin(), m_preview.rows.cend(), [](const auto& r) { return !r.ok(); });
+    if (bad != m_preview.rows.cend())
+        导入预览表->scrollToItem(
+            导入预览表->item(static_cast<int>(bad - m_preview.rows.cbegin()), 0), QAbstractItemView::PositionAtCenter);
 }
 
 void PupilImportWindow::importRows()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -34,8 +35,12 @@ public:
     QLabel* 忽略列标签;
     QTableWidget* 导入预览表;
     QLabel* 统计标签;
+    QCheckBox* 只看有误复选框;
     QPushButton* 导入按钮;
     QPushButton* 取消按钮;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fill();
@@ -44,4 +49,5 @@ private:
     Workspace& m_ws;
     PupilImport::Preview m_preview;
     QStringList m_filled;
+    bool m_shown = false;
 };

@@ -6,6 +6,7 @@
 #include "support/TestRegistry.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,10 +48,14 @@ Seen look(PupilImportWindow& w)
     seen.ignored = w.忽略列标签->isVisibleTo(&w) ? w.忽略列标签->text() : QString();
     seen.klass = w.导入班级组合框->currentText();
     seen.importEnabled = w.导入按钮->isEnabled();
-    const int errorColumn = table->columnCount() - 1;
+    // Columns: 行, 错误, 新学号, then the file's.
+    w.只看有误复选框->setChecked(true);
     for (int r = 0; r < table->rowCount(); ++r) {
-        if (!table->item(r, errorColumn)->text().isEmpty() && table->item(r, 0)->foreground().style() != Qt::NoBrush)
-            seen.badNames << table->item(r, 2)->text();
+        const bool marked
+            = !table->item(r, 1)->text().isEmpty() && table->item(r, 0)->foreground().style() != Qt::NoBrush;
+        // The filter shows the marked rows only.
+        if (!table->isRowHidden(r))
+            seen.badNames << (marked ? QString() : u"unmarked "_s) + table->item(r, 3)->text();
     }
     return seen;
 }
