@@ -96,6 +96,17 @@ void Import_ours(benchmark::State& state)
     }
 }
 
+// The share of reading the workbook and checking the rows, nothing written.
+void ImportReadCheck(benchmark::State& state)
+{
+    DiskFileOps files;
+    for (auto _ : state) {
+        const PupilImport::Preview preview = PupilImport(db()).check(SpreadsheetReader::readFile(workbookPath, files));
+        if (preview.goodRows() != Pupils)
+            state.SkipWithError("check failed");
+    }
+}
+
 void Import_raw(benchmark::State& state)
 {
     sqlite3* h = nullptr;
@@ -136,6 +147,7 @@ void Import_raw(benchmark::State& state)
 
 BENCHMARK(Import_ours)->Name("Import2000Pupils/ours")->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(Import_raw)->Name("Import2000Pupils/raw")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ImportReadCheck)->Name("Import2000PupilsReadAndCheck")->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
