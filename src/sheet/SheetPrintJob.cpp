@@ -1,9 +1,11 @@
 #include "sheet/SheetPrintJob.h"
 
 #include "sheet/PrintLayout.h"
+#include "sheet/SheetFonts.h"
 #include "sheet/SheetPageRenderer.h"
 #include "sheet/SheetTable.h"
 
+#include <QDebug>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -36,23 +38,42 @@ void SheetPrintJob::paint(QPrinter& printer)
         return;
     }
     SheetPageRenderer renderer(m_table, PrintLayout::of(m_table));
+    if (renderer.layout().isRefused()) {
+        m_error = renderer.layout().refusal;
+        painter.end();
+        return;
+    }
     renderer.setPageNumberText(m_pageNumberText);
     const bool whole = renderer.paintAll(painter, printer);
     if (!painter.end() || !whole || printer.printerState() == QPrinter::Error)
         m_error = u"打印机出错，打印没有完成。"_s;
 }
 
-void SheetPrintJob::preview(QWidget* parent)
+bool SheetPrintJob::layoutAccepted()
 {
+    // Printing goes on in whatever font Qt finds, but the log says why the paper looks wrong.
+    if (const QString warning = SheetFonts::missingFontsWarning(); !warning.isEmpty())
+        qWarning().noquote() << warning;
+    m_error = PrintLayout::of(m_table).refusal;
+    return m_error.isEmpty();
+}
+
+SheetPrintJob::Outcome SheetPrintJob::preview(QWidget* parent)
+{
+    if (!layoutAccepted())
+        return Outcome::Failed;
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer, m_table);
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* p) { paint(*p); });
     dialog.exec();
+    return m_error.isEmpty() ? Outcome::Printed : Outcome::Failed;
 }
 
 SheetPrintJob::Outcome SheetPrintJob::print(const QString& jobName, QWidget* parent)
 {
+    if (!layoutAccepted())
+        return Outcome::Failed;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobName);
     prepare(printer, m_table);
@@ -67,6 +88,8 @@ SheetPrintJob::Outcome SheetPrintJob::print(const QString& jobName, QWidget* par
 
 bool SheetPrintJob::printTo(QPrinter& printer)
 {
+    if (!layoutAccepted())
+        return false;
     prepare(printer, m_table);
     paint(printer);
     return m_error.isEmpty();
