@@ -17,6 +17,16 @@ QByteArray templateBytes(const QString& resource)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, const std::function<void(SheetTable&)>& fill)
+{
+    if (templateBytes.isEmpty() || !sheet.load(templateBytes))
+        return ReportBuild::TemplateMissing;
+    fill(sheet);
+    fitOnOnePage(sheet);
+    sheet.commit();
+    return ReportBuild::Built;
+}
+
 void keepOnlyTitle(SheetTable& card, const QString& title)
 {
     for (int r = 1; r <= card.rowCount(); ++r) {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "app/PageView.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 class QDate;
 class SheetTable;
@@ -11,6 +16,10 @@ namespace CardSheet {
 
 // The bytes of a compiled-in template (":/templates/studentcard.xsk"); empty when it is missing.
 QByteArray templateBytes(const QString& resource);
+
+// Loads the template into `sheet`, lets `fill` write the card and fits it on one page;
+// TemplateMissing, with `sheet` untouched, when the bytes are no sheet.
+ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, const std::function<void(SheetTable&)>& fill);
 
 // The card of nobody: every text of the template is removed but the title, which becomes `title`;
 // the lines stay, a blank form.

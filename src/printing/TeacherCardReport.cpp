@@ -50,15 +50,12 @@ ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today
 
 ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today, QByteArrayView templateBytes)
 {
-    if (templateBytes.isEmpty() || !sheet.load(templateBytes))
-        return ReportBuild::TemplateMissing;
-    if (card.isEmpty())
-        CardSheet::keepOnlyTitle(sheet, card.schoolName + u"教员登记表表"_s);
-    else
-        fill(sheet, card, today);
-    CardSheet::fitOnOnePage(sheet);
-    sheet.commit();
-    return ReportBuild::Built;
+    return CardSheet::build(sheet, templateBytes, [&](SheetTable& t) {
+        if (card.isEmpty())
+            CardSheet::keepOnlyTitle(t, card.schoolName + u"教员登记表表"_s);
+        else
+            fill(t, card, today);
+    });
 }
 
 } // namespace TeacherCardReport

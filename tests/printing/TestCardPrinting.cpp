@@ -5,14 +5,13 @@
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "support/TestPhoto.h"
 #include "support/TestRegistry.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QFile>
 #include <QFont>
 #include <QFontInfo>
-#include <QImage>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -21,17 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray photo()
-{
-    QImage image(140, 188, QImage::Format_RGB32);
-    image.fill(QColor(90, 140, 190));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 QByteArray printed(const SheetTable& sheet, const QString& path)
 {
@@ -84,14 +72,14 @@ private Q_SLOTS:
             StudentCard card;
             card.title = u"实验小学1年级1班林小雨同学的资料"_s;
             card.values.insert(u"姓名"_s, u"林小雨"_s);
-            card.photo = photo();
+            card.photo = testJpeg(QSize(140, 188));
             card.termComment = QString(u"你是一个懂事的孩子，继续努力！"_s).repeated(20);
             QCOMPARE(StudentCardReport::build(sheet, card, today), ReportBuild::Built);
         } else {
             TeacherCard card;
             card.title = u"实验小学张明同志的资料"_s;
             card.values.insert(u"姓名"_s, u"张明"_s);
-            card.photo = photo();
+            card.photo = testJpeg(QSize(140, 188));
             card.resume = u"1980年参加工作。"_s;
             QCOMPARE(TeacherCardReport::build(sheet, card, today), ReportBuild::Built);
         }

@@ -5,10 +5,10 @@
 #include "records/RecordPhoto.h"
 #include "sheet/SheetTable.h"
 #include "students/StudentViewPage.h"
+#include "support/TestPhoto.h"
 #include "support/TestRegistry.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -26,17 +26,6 @@ namespace {
 
 const QString Class1 = u"1年级1班"_s;
 const QString Enrolled = u"在校学生"_s;
-
-QByteArray jpegBytes()
-{
-    QImage image(70, 94, QImage::Format_RGB32);
-    image.fill(QColor(90, 140, 190));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 struct ViewPage
 {
@@ -112,7 +101,7 @@ private Q_SLOTS:
         StudentRecord r = p.host.data.pupil(12, u"林小雨"_s, Class1, u""_s);
         r.期中 = {95, 0, std::nullopt, 60};
         r.期末[0] = 98;
-        r.照片 = jpegBytes();
+        r.照片 = testJpeg();
         r.家长A = u"爷爷"_s;
         QVERIFY(p.host.data.addPupil(r));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(13, u"王五"_s, Class1, u"男"_s)));
@@ -326,7 +315,7 @@ private Q_SLOTS:
         QVERIFY(host.data.addClass(Class1, u"周老师"_s, {u"语文"_s, u"数学"_s}));
         StudentRecord r = host.data.pupil(12, u"林小雨"_s, Class1, u"女"_s);
         r.期中[1] = 88;
-        r.照片 = jpegBytes();
+        r.照片 = testJpeg();
         QVERIFY(host.data.addPupil(r));
         StudentRecord l = host.data.pupil(50, u"钱七"_s, u"3年级2班"_s);
         l.离校时间 = u"2006年3月2日"_s;
