@@ -20,6 +20,14 @@ SheetPrintJob::SheetPrintJob(const SheetTable& table)
 
 namespace {
 
+// Wrong letters on paper would only be noticed after printing: the dialog's title says it first.
+void warnOfMissingFonts(QWidget& dialog)
+{
+    const QStringList missing = SheetFonts::missingFamilies();
+    if (!missing.isEmpty())
+        dialog.setWindowTitle(dialog.windowTitle() + u"（缺少打印字体："_s + missing.join(u"、"_s) + u'）');
+}
+
 void prepare(QPrinter& printer, const SheetTable& table)
 {
     // The margins are the page setup's, measured from the paper's edge.
@@ -66,6 +74,7 @@ SheetPrintJob::Outcome SheetPrintJob::preview(QWidget* parent)
     prepare(printer, m_table);
     QPrintPreviewDialog dialog(&printer, parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* p) { paint(*p); });
+    warnOfMissingFonts(dialog);
     dialog.exec();
     return m_error.isEmpty() ? Outcome::Printed : Outcome::Failed;
 }
@@ -78,6 +87,7 @@ SheetPrintJob::Outcome SheetPrintJob::print(const QString& jobName, QWidget* par
     printer.setDocName(jobName);
     prepare(printer, m_table);
     QPrintDialog dialog(&printer, parent);
+    warnOfMissingFonts(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return Outcome::Cancelled;
     // The pages follow the table's page setup whatever paper the dialog last showed.
