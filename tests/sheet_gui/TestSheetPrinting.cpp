@@ -252,26 +252,29 @@ private Q_SLOTS:
     }
 
     // Sheets a stored file may hold that once made the layout overflow int or the painter rule
-    // millions of rows: refused with a reason, before any dialog opens and without painting.
-    void storedSheetThatCannotBeLaidOutIsRefused_data()
+    // millions of rows: refused with a reason, before any dialog opens and without painting. Sizes
+    // that are merely too large print, cut at the page.
+    void storedSheetPrintsWithinThePageOrIsRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("pages"); // 0: refused
         QTest::newRow("fit width, column of 100,000,000, ruled")
-            << storedSheet({1}, 100'000'000, 0, PageSetup::FitWidth, 1) << 88 << true;
+            << storedSheet({1}, 100'000'000, 0, PageSetup::FitWidth, 1) << 88 << 0;
         QTest::newRow("fit width, column of 0x7fffffff, ruled")
-            << storedSheet({1}, 0x7fffffff, 0, PageSetup::FitWidth, 1) << 88 << true;
+            << storedSheet({1}, 0x7fffffff, 0, PageSetup::FitWidth, 1) << 88 << 0;
         QTest::newRow("two fixed rows of 0x7fffffff, ruled")
-            << storedSheet({0x7fffffff, 0x7fffffff, 1}, 200, 2, 100, 1) << 144 << true;
-        // Wider than the page at 100 %: printed, cut at the right edge.
-        QTest::newRow("column of 0x7fffffff at 100 %") << storedSheet({60, 60}, 0x7fffffff, 0, 100, 1) << 116 << false;
+            << storedSheet({0x7fffffff, 0x7fffffff, 1}, 200, 2, 100, 1) << 144 << 0;
+        // Wider or taller than the page: printed, cut at the page's edges.
+        QTest::newRow("column of 0x7fffffff at 100 %") << storedSheet({60, 60}, 0x7fffffff, 0, 100, 1) << 116 << 1;
+        QTest::newRow("zoom 32767 %") << storedSheet({60, 60}, 200, 0, 32767, 1) << 116 << 2;
     }
-    void storedSheetThatCannotBeLaidOutIsRefused()
+    void storedSheetPrintsWithinThePageOrIsRefused()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, size);
-        QFETCH(bool, refused);
+        QFETCH(int, pages);
+        const bool refused = pages == 0;
         QCOMPARE(bytes.size(), size);
         SheetTable t;
         QVERIFY(t.load(bytes));
@@ -288,7 +291,7 @@ private Q_SLOTS:
         QCOMPARE(job.printTo(printer), !refused);
         QCOMPARE(job.errorString(), layout.refusal);
         if (!refused) {
-            QCOMPARE(pdfPages(printer.outputFileName()), 1);
+            QCOMPARE(pdfPages(printer.outputFileName()), pages);
             return;
         }
         QVERIFY(!QFile::exists(printer.outputFileName()));
