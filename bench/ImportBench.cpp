@@ -5,6 +5,8 @@
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
 
+#include "exchange/XlsxFixture.h"
+
 #include "exchange/PupilImport.h"
 #include "exchange/SpreadsheetReader.h"
 #include "platform/DiskFileOps.h"
@@ -13,8 +15,6 @@
 #include "store/PinyinCollation.h"
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
-
-#include <xlsxwriter.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -72,30 +72,18 @@ bool prepared()
 
 bool writeWorkbook()
 {
-    const QStringList captions {u"姓名"_s, u"性别"_s, u"民族"_s, u"出生日期"_s, u"入学日期"_s, u"家庭住址"_s,
-        u"联系电话"_s, u"家长A"_s, u"家长A姓名"_s, u"家长A电话"_s};
+    QList<QStringList> rows {{u"姓名"_s, u"性别"_s, u"民族"_s, u"出生日期"_s, u"入学日期"_s, u"家庭住址"_s,
+        u"联系电话"_s, u"家长A"_s, u"家长A姓名"_s, u"家长A电话"_s}};
     const QString surnames = u"王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗"_s;
     const QString given = u"伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂"_s;
-    lxw_workbook* book = workbook_new(QFile::encodeName(workbookPath).constData());
-    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-    lxw_format* date = workbook_add_format(book);
-    format_set_num_format(date, "yyyy/m/d");
-    for (int c = 0; c < captions.size(); ++c)
-        worksheet_write_string(sheet, 0, c, captions[c].toUtf8().constData(), nullptr);
     for (int r = 1; r <= Pupils; ++r) {
-        const QString name = QString(surnames[r % 20]) + given[(r / 20) % 20] + given[(r * 7) % 20];
-        const QStringList texts {name, r % 2 ? u"男"_s : u"女"_s, u"汉族"_s, QString(), u"2025年9月1日"_s,
-            u"幸福路%1号%2单元"_s.arg(r % 300).arg(r % 6 + 1), QString(), u"父亲"_s, surnames[r % 20] + u"建国"_s,
-            u"1390000%1"_s.arg(r, 4, 10, QChar(u'0'))};
-        for (int c = 0; c < texts.size(); ++c) {
-            if (!texts[c].isEmpty())
-                worksheet_write_string(sheet, r, c, texts[c].toUtf8().constData(), nullptr);
-        }
-        lxw_datetime born {2018 + r % 3, r % 12 + 1, r % 28 + 1, 0, 0, 0.0};
-        worksheet_write_datetime(sheet, r, 3, &born, date);
-        worksheet_write_number(sheet, r, 6, 13800000000.0 + r, nullptr);
+        const QDate born(2018 + r % 3, r % 12 + 1, r % 28 + 1);
+        rows.append({QString(surnames[r % 20]) + given[(r / 20) % 20] + given[(r * 7) % 20], r % 2 ? u"男"_s : u"女"_s,
+            u"汉族"_s, u"=d:"_s + born.toString(Qt::ISODate), u"2025年9月1日"_s,
+            u"幸福路%1号%2单元"_s.arg(r % 300).arg(r % 6 + 1), u"=n:%1"_s.arg(13800000000LL + r), u"父亲"_s,
+            surnames[r % 20] + u"建国"_s, u"1390000%1"_s.arg(r, 4, 10, QChar(u'0'))});
     }
-    return workbook_close(book) == LXW_NO_ERROR;
+    return XlsxFixture::write(workbookPath, rows);
 }
 
 // Takes the round's pupils out and puts the counter back.

@@ -3,14 +3,16 @@
 #include "exchange/SheetLimits.h"
 #include "text/DateText.h"
 
-#include <unzip.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/unzip.h>
 
+#include <QBuffer>
 #include <QDate>
 #include <QHash>
 #include <QXmlStreamReader>
 
 #include <cmath>
-#include <cstring>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -27,111 +29,47 @@ QString tooLarge()
         SheetLimits::MaxPartBytes / (1024 * 1024));
 }
 
-// The workbook's bytes as minizip's file: reads and seeks never go past the end.
-struct MemoryFile
-{
-    QByteArrayView bytes;
-    qint64 at = 0;
-};
-
-voidpf ZCALLBACK memoryOpen(voidpf opaque, const void*, int)
-{
-    return opaque;
-}
-
-uLong ZCALLBACK memoryRead(voidpf, voidpf stream, void* buffer, uLong size)
-{
-    auto* file = static_cast<MemoryFile*>(stream);
-    const qint64 n = std::min<qint64>(file->bytes.size() - file->at, static_cast<qint64>(size));
-    if (n <= 0)
-        return 0;
-    std::memcpy(buffer, file->bytes.data() + file->at, static_cast<size_t>(n));
-    file->at += n;
-    return static_cast<uLong>(n);
-}
-
-uLong ZCALLBACK memoryWrite(voidpf, voidpf, const void*, uLong)
-{
-    return 0;
-}
-
-ZPOS64_T ZCALLBACK memoryTell(voidpf, voidpf stream)
-{
-    return static_cast<ZPOS64_T>(static_cast<MemoryFile*>(stream)->at);
-}
-
-long ZCALLBACK memorySeek(voidpf, voidpf stream, ZPOS64_T offset, int origin)
-{
-    auto* file = static_cast<MemoryFile*>(stream);
-    const qint64 size = file->bytes.size();
-    const qint64 base = origin == ZLIB_FILEFUNC_SEEK_CUR ? file->at : origin == ZLIB_FILEFUNC_SEEK_END ? size : 0;
-    if (offset > static_cast<ZPOS64_T>(size) || base + static_cast<qint64>(offset) > size)
-        return -1;
-    file->at = base + static_cast<qint64>(offset);
-    return 0;
-}
-
-int ZCALLBACK memoryClose(voidpf, voidpf)
-{
-    return 0;
-}
-
-int ZCALLBACK memoryError(voidpf, voidpf)
-{
-    return 0;
-}
-
 // The parts of the zip, each read in chunks up to the limit whatever size its header claims.
 class Package
 {
 public:
     explicit Package(const QByteArray& bytes)
-        : m_file {bytes}
-    {
-        zlib_filefunc64_def io {
-            memoryOpen, memoryRead, memoryWrite, memoryTell, memorySeek, memoryClose, memoryError, &m_file};
-        m_zip = unzOpen2_64("", &io);
-    }
-    ~Package()
-    {
-        if (m_zip)
-            unzClose(m_zip);
-    }
-    Package(const Package&) = delete;
-    Package& operator=(const Package&) = delete;
+        : m_bytes(bytes)
+        , m_buffer(&m_bytes)
+        , m_zip(&m_buffer)
+    { }
 
-    bool isOpen() const { return m_zip != nullptr; }
+    bool open() { return m_zip.open(QuaZip::mdUnzip); }
 
     // Nothing and no error: there is no such part.
     std::optional<QByteArray> part(const QString& name, QString& error)
     {
-        // 2: names compared without regard to case, as spreadsheet programs do.
-        if (name.isEmpty() || unzLocateFile(m_zip, name.toUtf8().constData(), 2) != UNZ_OK)
+        if (name.isEmpty() || !m_zip.setCurrentFile(name, QuaZip::csInsensitive))
             return std::nullopt;
-        if (unzOpenCurrentFile(m_zip) != UNZ_OK) {
+        QuaZipFile file(&m_zip);
+        if (!file.open(QIODevice::ReadOnly)) {
             error = Damaged;
             return std::nullopt;
         }
         QByteArray out;
         char chunk[64 * 1024];
         for (;;) {
-            const int n = unzReadCurrentFile(m_zip, chunk, sizeof chunk);
+            const qint64 n = file.read(chunk, sizeof chunk);
             if (n < 0) {
-                unzCloseCurrentFile(m_zip);
                 error = Damaged;
                 return std::nullopt;
             }
             if (n == 0)
                 break;
             if (out.size() + n > SheetLimits::MaxPartBytes) {
-                unzCloseCurrentFile(m_zip);
                 error = tooLarge();
                 return std::nullopt;
             }
             out.append(chunk, n);
         }
+        file.close();
         // A checksum that does not match is reported only here, at the close.
-        if (unzCloseCurrentFile(m_zip) != UNZ_OK) {
+        if (file.getZipError() != UNZ_OK) {
             error = Damaged;
             return std::nullopt;
         }
@@ -139,8 +77,9 @@ public:
     }
 
 private:
-    MemoryFile m_file;
-    unzFile m_zip = nullptr;
+    QByteArray m_bytes;
+    QBuffer m_buffer;
+    QuaZip m_zip;
 };
 
 // Text runs may carry characters the XML cannot, written as _xHHHH_.
@@ -562,7 +501,7 @@ namespace XlsxReader {
 ImportedSheet read(const QByteArray& bytes)
 {
     Package package(bytes);
-    if (!package.isOpen())
+    if (!package.open())
         return ImportedSheet::failed(NotAWorkbook);
     QString error;
     const auto book = findWorkbook(package, error);

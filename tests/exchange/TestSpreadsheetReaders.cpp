@@ -6,7 +6,6 @@
 #include "text/GbText.h"
 
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,13 +21,6 @@ QString shown(const ImportedSheet& sheet)
     for (const ImportedSheet::Row& row : sheet.rows)
         lines << QString::number(row.number) + u':' + row.cells.join(u'|');
     return lines.join(u'\n');
-}
-
-QByteArray workbook(const QList<QStringList>& rows, bool constantMemory = false)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"t.xlsx"_s);
-    return XlsxFixture::write(path, rows, constantMemory) ? XlsxFixture::read(path) : QByteArray();
 }
 
 QByteArray workbookXml(const QString& sheets)
@@ -78,8 +70,8 @@ private Q_SLOTS:
             {u"张𠀀三"_s, u"=d:2019-03-15"_s, u"=n:13900000000"_s, u"=n:98.5"_s}, {}, {u"李四"_s, u"=d:1900-01-01"_s}};
         const QString expected
             = u"1:姓名|出生日期|联系电话|分数\n2:张𠀀三|2019年3月15日|13900000000|98.5\n4:李四|1900年1月1日"_s;
-        QTest::newRow("shared strings") << workbook(rows) << expected;
-        QTest::newRow("inline strings") << workbook(rows, true) << expected;
+        QTest::newRow("shared strings") << XlsxFixture::workbook(rows) << expected;
+        QTest::newRow("inline strings") << XlsxFixture::workbook(rows, true) << expected;
         QTest::newRow("phonetic runs and escapes") << handMade(
             sheetXml("<row r=\"3\"><c r=\"B3\" t=\"s\"><v>0</v></c><c t=\"str\"><v>a_x000D_b</v></c></row>"),
             "<sst><si><r><t>张</t></r><r><t xml:space=\"preserve\">三 </t></r><rPh><t>zhang</t></rPh></si></sst>")
@@ -97,7 +89,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        const QByteArray good = workbook({{u"姓名"_s}, {u"张三"_s}});
+        const QByteArray good = XlsxFixture::workbook({{u"姓名"_s}, {u"张三"_s}});
         const QString notWorkbook = u"这个文件不是Excel工作簿（.xlsx），或者文件已损坏，无法读取。"_s;
         const QString damaged = u"Excel工作簿已损坏，无法读取其中的表格。"_s;
         const QString noSheet = u"Excel工作簿中找不到工作表，文件可能已损坏。"_s;

@@ -1,71 +1,118 @@
 #pragma once
 
-#include <xlsxwriter.h>
-#include <zip.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
 
+#include <QBuffer>
 #include <QDate>
 #include <QFile>
 #include <QList>
 #include <QStringList>
-#include <QTemporaryDir>
 
-// Spreadsheet files for the import tests. Header only: the window tests use it too.
+// Spreadsheet files for the import tests, written part by part as spreadsheet programs write them.
+// Header only: the window tests, the bench and the fuzz seeds use it too.
 namespace XlsxFixture {
 
-// A workbook whose first sheet holds the rows from A1 on, written by libxlsxwriter. A cell
-// "=n:13900000000" is written as a number and "=d:2019-03-15" as a date-styled number; an empty
-// cell is left out; every other cell is a string (shared, or inline with constantMemory).
-inline bool write(const QString& path, const QList<QStringList>& rows, bool constantMemory = false)
+// A zip holding exactly these parts.
+inline QByteArray zip(const QList<std::pair<QString, QByteArray>>& parts)
 {
-    lxw_workbook_options options {};
-    options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
-    lxw_workbook* book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
-    if (!book)
-        return false;
-    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-    lxw_format* dateStyle = workbook_add_format(book);
-    format_set_num_format(dateStyle, "yyyy\"年\"m\"月\"d\"日\"");
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        QuaZip archive(&buffer);
+        if (!archive.open(QuaZip::mdCreate))
+            return {};
+        for (const auto& [name, content] : parts) {
+            QuaZipFile part(&archive);
+            if (!part.open(QIODevice::WriteOnly, QuaZipNewInfo(name)))
+                return {};
+            part.write(content);
+            part.close();
+        }
+        archive.close();
+    }
+    return bytes;
+}
+
+inline QByteArray escaped(const QString& text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+inline QByteArray columnName(int column)
+{
+    QByteArray name;
+    for (++column; column > 0; column = (column - 1) / 26)
+        name.prepend(char('A' + (column - 1) % 26));
+    return name;
+}
+
+// A workbook whose first sheet holds the rows from A1 on. A cell "=n:13900000000" is a number,
+// "=d:2019-03-15" a number styled as a date (serial days, 1900 system); an empty cell is left out;
+// every other cell is a shared string, or an inline one with inlineStrings.
+inline QByteArray workbook(const QList<QStringList>& rows, bool inlineStrings = false)
+{
+    QStringList shared;
+    QByteArray sheet = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet "
+                       "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
     for (int r = 0; r < rows.size(); ++r) {
+        sheet += "<row r=\"" + QByteArray::number(r + 1) + "\">";
         for (int c = 0; c < rows[r].size(); ++c) {
             const QString& cell = rows[r][c];
             if (cell.isEmpty())
                 continue;
+            const QByteArray ref = "<c r=\"" + columnName(c) + QByteArray::number(r + 1) + '"';
             if (cell.startsWith(QStringLiteral("=n:"))) {
-                worksheet_write_number(sheet, r, c, cell.mid(3).toDouble(), nullptr);
+                sheet += ref + "><v>" + cell.mid(3).toUtf8() + "</v></c>";
             } else if (cell.startsWith(QStringLiteral("=d:"))) {
                 const QDate d = QDate::fromString(cell.mid(3), Qt::ISODate);
-                lxw_datetime when {d.year(), d.month(), d.day(), 0, 0, 0.0};
-                worksheet_write_datetime(sheet, r, c, &when, dateStyle);
+                const qint64 serial
+                    = d < QDate(1900, 3, 1) ? QDate(1899, 12, 31).daysTo(d) : QDate(1899, 12, 30).daysTo(d);
+                sheet += ref + " s=\"1\"><v>" + QByteArray::number(serial) + "</v></c>";
+            } else if (inlineStrings) {
+                sheet += ref + " t=\"inlineStr\"><is><t>" + escaped(cell) + "</t></is></c>";
             } else {
-                worksheet_write_string(sheet, r, c, cell.toUtf8().constData(), nullptr);
+                if (!shared.contains(cell))
+                    shared << cell;
+                sheet += ref + " t=\"s\"><v>" + QByteArray::number(shared.indexOf(cell)) + "</v></c>";
             }
         }
+        sheet += "</row>";
     }
-    return workbook_close(book) == LXW_NO_ERROR;
+    sheet += "</sheetData></worksheet>";
+    QByteArray strings = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><sst "
+                         "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    for (const QString& s : std::as_const(shared))
+        strings += "<si><t>" + escaped(s) + "</t></si>";
+    strings += "</sst>";
+    const QByteArray relationships = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    return zip({{QStringLiteral("_rels/.rels"),
+                    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                    "<Relationship Id=\"rId1\" Type=\""
+                        + relationships + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+        {QStringLiteral("xl/workbook.xml"),
+            "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" xmlns:r=\"" + relationships
+                + "\"><sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+        {QStringLiteral("xl/_rels/workbook.xml.rels"),
+            "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+            "<Relationship Id=\"rId1\" Type=\""
+                + relationships + "/worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\""
+                + relationships + "/styles\" Target=\"styles.xml\"/><Relationship Id=\"rId3\" Type=\"" + relationships
+                + "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
+        {QStringLiteral("xl/styles.xml"),
+            "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><numFmts count=\"1\">"
+            "<numFmt numFmtId=\"164\" formatCode=\"yyyy&quot;年&quot;m&quot;月&quot;d&quot;日&quot;\"/></numFmts>"
+            "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\"/></cellStyleXfs><cellXfs count=\"2\"><xf numFmtId=\"0\"/>"
+            "<xf numFmtId=\"164\" applyNumberFormat=\"1\"/></cellXfs></styleSheet>"},
+        {QStringLiteral("xl/sharedStrings.xml"), strings}, {QStringLiteral("xl/worksheets/sheet1.xml"), sheet}});
 }
 
-inline QByteArray read(const QString& path)
+inline bool write(const QString& path, const QList<QStringList>& rows, bool inlineStrings = false)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A zip holding exactly these parts, for workbooks no spreadsheet program would write.
-inline QByteArray zip(const QList<std::pair<QString, QByteArray>>& parts)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("parts.zip"));
-    zipFile archive = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    if (!archive)
-        return {};
-    for (const auto& [name, content] : parts) {
-        zipOpenNewFileInZip64(archive, name.toUtf8().constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-            Z_DEFAULT_COMPRESSION, 1);
-        zipWriteInFileInZip(archive, content.constData(), static_cast<unsigned>(content.size()));
-        zipCloseFileInZip(archive);
-    }
-    zipClose(archive, nullptr);
-    return read(path);
+    const QByteArray bytes = workbook(rows, inlineStrings);
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace XlsxFixture

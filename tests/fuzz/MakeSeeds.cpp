@@ -9,7 +9,7 @@
 #include "text/GbText.h"
 #include "wages/WageTableFile.h"
 
-#include <xlsxwriter.h>
+#include "exchange/XlsxFixture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -149,34 +149,17 @@ void photos()
     }
 }
 
-// The readers take files of other programs; libxlsxwriter stands in for the spreadsheet program.
-void spreadsheets(const QTemporaryDir& dir)
+// The readers take files of other programs, written here part by part as those programs do.
+void spreadsheets()
 {
     put(u"spreadsheet"_s, u"csv-quotes"_s,
         u"学生名单\r\n学号,姓名,家庭住址\r\n1,\"王\"\"小\"\"明\",\"幸福路1号,3单元\r\n502室\"\r\n,李四,\"\"\r\n"_s
             .toUtf8());
     put(u"spreadsheet"_s, u"csv-gb18030"_s, GbText::toBytes(u"姓名\t籍贯\n欧阳𠀀\t浙江\n"_s));
-    for (const bool constantMemory : {false, true}) {
-        const QString path = dir.filePath(u"pupils.xlsx"_s);
-        lxw_workbook_options options {};
-        options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
-        lxw_workbook* book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
-        lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-        lxw_format* date = workbook_add_format(book);
-        format_set_num_format(date, "yyyy\"年\"m\"月\"d\"日\"");
-        worksheet_write_string(sheet, 0, 0, "姓名", nullptr);
-        worksheet_write_string(sheet, 0, 1, "出生日期", nullptr);
-        worksheet_write_string(sheet, 0, 2, "联系电话", nullptr);
-        worksheet_write_string(sheet, 2, 0, "张三", nullptr);
-        lxw_datetime born {2019, 3, 15, 0, 0, 0.0};
-        worksheet_write_datetime(sheet, 2, 1, &born, date);
-        worksheet_write_number(sheet, 2, 2, 13900000000.0, nullptr);
-        workbook_close(book);
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            put(u"spreadsheet"_s, constantMemory ? u"xlsx-inline"_s : u"xlsx-shared"_s, file.readAll());
-        QFile::remove(path);
-    }
+    const QList<QStringList> rows {
+        {u"姓名"_s, u"出生日期"_s, u"联系电话"_s}, {}, {u"张三"_s, u"=d:2019-03-15"_s, u"=n:13900000000"_s}};
+    put(u"spreadsheet"_s, u"xlsx-shared"_s, XlsxFixture::workbook(rows));
+    put(u"spreadsheet"_s, u"xlsx-inline"_s, XlsxFixture::workbook(rows, true));
 }
 
 } // namespace
@@ -197,6 +180,6 @@ int main(int argc, char** argv)
     texts();
     database(dir);
     photos();
-    spreadsheets(dir);
+    spreadsheets();
     return 0;
 }
