@@ -12,6 +12,7 @@
 #include "printing/ReportPrinter.h"
 #include "settings/AppSettings.h"
 #include "sheet/PrintLayout.h"
+#include "sheet/SheetFonts.h"
 #include "sheet/SheetTable.h"
 #include "wages/WagePage.h"
 #include "wages/WageSheet.h"
@@ -71,15 +72,15 @@ void fillWages(WagePage& page)
 {
     SheetTable& t = *page.table();
     WageSheet sheet(t);
-    for (int i = 0; i < 5; ++i) {
-        sheet.insertRow(t.rowCount());
-        const int row = t.rowCount() - 1;
-        t.setText(row, 1, nameOf(i + 11));
+    for (int i = 0; i < 9; ++i) {
+        if (!sheet.isStaffRow(2 + i))
+            sheet.insertRow(2 + i);
+        t.setText(2 + i, 1, nameOf(i + 11));
         const QStringList amounts {QString::number(3200 + 150 * i), u"450"_s, QString::number(20 * (i + 3)), u"300"_s,
             i % 2 ? u"120.5"_s : u""_s, u"384"_s, QString::number(36.75 + i * 12.5)};
         for (int c = 0; c < amounts.size(); ++c) {
-            t.setText(row, 2 + c, amounts[c]);
-            sheet.cellEdited(row, 2 + c);
+            t.setText(2 + i, 2 + c, amounts[c]);
+            sheet.cellEdited(2 + i, 2 + c);
         }
     }
     sheet.highlight(3); // the grey row of the cursor must print white
@@ -93,6 +94,9 @@ class ReportScreenshots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // As the program does at its start.
+    void initTestCase() { SheetFonts::installSubstitutions(); }
+
     void reports()
     {
         const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
