@@ -150,7 +150,8 @@ void wages(SheetTable& sheet, const PageTable& table)
     sheet.setText(2, 1, u"制表："_s);
     sheet.setText(2, 2, u"会计："_s);
     sheet.setText(2, 3, u"出纳："_s);
-    sheet.setText(2, 10, table.note);
+    // In the last column alone (25.7 mm) a pay month such as "2026年12月份" wraps and is cut.
+    put(sheet, {2, 9, 1, 2}, table.note, SheetAlignment::MiddleRight);
     appendShown(sheet, table);
     finish(sheet, 200, false);
 }

@@ -17,8 +17,8 @@ enum class Roster { Pupils, Staff };
 void roster(SheetTable& sheet, const PageTable& table, const QDate& today, Roster kind);
 // The score sheet on show with its cells' attributes, under the school, class and exam title.
 void scores(SheetTable& sheet, const PageTable& table, const QDate& today);
-// The wage sheet on show with its cells' attributes: signatures and pay month in row 2, every cell
-// white (the grey row of the cursor included), the last page not ruled.
+// The wage sheet on show with its cells' attributes: the signatures and, at the right, the pay month
+// in row 2; every cell white (the grey row of the cursor included); the last page not ruled.
 void wages(SheetTable& sheet, const PageTable& table);
 // The school-wide averages of every class.
 void statistics(SheetTable& sheet, const PageTable& table, const QDate& today);

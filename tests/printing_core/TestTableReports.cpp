@@ -112,7 +112,7 @@ private Q_SLOTS:
         signatures[0] = u"制表："_s;
         signatures[1] = u"会计："_s;
         signatures[2] = u"出纳："_s;
-        signatures[9] = u"2011年3月份"_s;
+        signatures[8] = u"2011年3月份"_s; // across the last two columns
         QStringList list12 = list9;
         list12 << u"栏目10"_s << u"栏目11"_s << u"栏目12"_s;
         QStringList scoreCaptions(12);
