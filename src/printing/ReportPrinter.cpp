@@ -87,15 +87,12 @@ void ReportPrinter::run(Mode mode)
 
 void ReportPrinter::send(Mode mode)
 {
-    if (mode == Mode::Preview) {
-        打印表格->printPreview();
-        return;
-    }
-    if (!printerInstalled()) {
+    if (mode == Mode::Print && !printerInstalled()) {
         saveAsPdf();
         return;
     }
-    if (打印表格->print(jobName()) == SheetPrintJob::Outcome::Failed)
+    const auto outcome = mode == Mode::Preview ? 打印表格->printPreview() : 打印表格->print(jobName());
+    if (outcome == SheetPrintJob::Outcome::Failed)
         m_ws.services.prompt.show(打印表格->printErrorString(), u"错误"_s, Prompt::Icon::Error);
 }
 

@@ -47,10 +47,13 @@ public:
             table.captions = QStringList {u"姓名"_s};
             table.rows = {{u"张三"_s}};
             TableReports::roster(sheet, table, today, TableReports::Roster::Pupils);
+            if (unprintable) // fitted to the page width, its texts would be specks
+                sheet.setColumnWidth(1, 100000000);
         }
         return result;
     }
     ReportBuild result = ReportBuild::Built;
+    bool unprintable = false;
     int builds = 0;
 };
 
@@ -151,6 +154,40 @@ private Q_SLOTS:
         QVERIFY(!rowTexts(report, 4).contains(u"7"_s)); // the number in column 0
         QCOMPARE(report.text(2, 1), QString());
         QCOMPARE(sent.size(), 4);
+
+        QVERIFY(main.runCommand(u"查看学生资料")); // the card of the pupil on show
+        QVERIFY(main.runCommand(u"打印"));
+        QCOMPARE(sent.size(), 5);
+        QVERIFY(f.prompt.texts().filter(u"模板"_s).isEmpty());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void aReportThatCannotBePrintedIsRefusedWithItsReason_data()
+    {
+        QTest::addColumn<ReportPrinter::Mode>("mode");
+        QTest::addColumn<bool>("printer");
+        QTest::newRow("preview") << ReportPrinter::Mode::Preview << true;
+        QTest::newRow("print") << ReportPrinter::Mode::Print << true;
+        QTest::newRow("PDF without a printer") << ReportPrinter::Mode::Print << false;
+    }
+    void aReportThatCannotBePrintedIsRefusedWithItsReason()
+    {
+        QFETCH(ReportPrinter::Mode, mode);
+        QFETCH(bool, printer);
+        Workbench bench;
+        QWidget owner;
+        FakePage page;
+        page.unprintable = true;
+        ReportPrinter reports(
+            bench.ws, [&page] { return &page; }, &owner);
+        reports.printerInstalled = [printer] { return printer; };
+        QTemporaryDir dir;
+        bench.desk.fileChooser.next = dir.filePath(u"r.pdf"_s);
+        reports.run(mode); // no window opens: the guard would fail the test
+        QCOMPARE(bench.desk.prompt.boxes().size(), 1);
+        QCOMPARE(bench.desk.prompt.boxes().first().title, u"错误"_s);
+        QVERIFY(bench.desk.prompt.lastText().contains(u"不能打印"_s));
+        QVERIFY(!QFile::exists(dir.filePath(u"r.pdf"_s)));
         QVERIFY(!QApplication::overrideCursor());
     }
 
