@@ -16,6 +16,7 @@
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
+#include "printing/ReportPrinter.h"
 #include "promotion/PromotionCommands.h"
 #include "settings/AppSettings.h"
 #include "students/ArchivedRosterPage.h"
@@ -81,6 +82,7 @@ Features::Features(MainWindow& main)
     installTimetable(m_main, m_ws);
     installMaintenance();
     installPromotion();
+    installPrinting();
 }
 
 Features::~Features() = default;
@@ -281,4 +283,19 @@ void Features::installTeachers()
 void Features::installComments()
 {
     m_main.commands().setHandler(u"智能评语录入", [this] { CommentEntryWindow::open(m_ws); });
+}
+
+void Features::installPrinting()
+{
+    m_reportPrinter = new ReportPrinter(
+        m_ws,
+        [this]() -> PageView* {
+            const PageFrame* frame = m_main.page(m_main.currentPage());
+            return frame ? frame->pageView() : nullptr;
+        },
+        &m_main);
+    ReportPrinter* printer = m_reportPrinter;
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"打印预览", [printer] { printer->run(ReportPrinter::Mode::Preview); });
+    c.setHandler(u"打印", [printer] { printer->run(ReportPrinter::Mode::Print); });
 }

@@ -12,6 +12,7 @@ class ArchivedRosterPage;
 class EnrolledRosterPage;
 class MainWindow;
 class Preferences;
+class ReportPrinter;
 class StudentPageView;
 class StudentStatusCommands;
 class TeacherRosterPage;
@@ -40,6 +41,7 @@ public:
     TeacherViewPage* teacherView() const { return m_teacherView; }
     TeacherRosterPage* teacherRoster() const { return m_teacherRoster; }
     WagePage* wagePage() const { return m_wagePage; }
+    ReportPrinter* reportPrinter() const { return m_reportPrinter; }
 
 private:
     void installPreferences();
@@ -52,6 +54,7 @@ private:
     void installWages();
     void installMaintenance();
     void installPromotion();
+    void installPrinting();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
@@ -66,4 +69,5 @@ private:
     TeacherRosterPage* m_teacherRoster = nullptr;
     std::unique_ptr<TeacherStatusCommands> m_teacherStatus;
     WagePage* m_wagePage = nullptr;
+    ReportPrinter* m_reportPrinter = nullptr;
 };
