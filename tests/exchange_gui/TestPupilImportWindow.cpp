@@ -1,7 +1,14 @@
 #include "exchange/XlsxFixture.h"
 #include "students_gui/StudentsBench.h"
 
+#include "app/CommandRegistry.h"
+#include "app/Features.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "classes/ClassBook.h"
 #include "exchange/PupilImportWindow.h"
+#include "records/ReportList.h"
+#include "students/EnrolledRosterPage.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 
@@ -138,6 +145,38 @@ private Q_SLOTS:
         QVERIFY(PupilImportWindow::open(host.ws, Class1).isEmpty());
         QCOMPARE(host.prompt.lastText(), message);
         QCOMPARE(host.data.count(u"学籍表"_s), 0);
+    }
+
+    // From the menu of the running program: the students right is asked for, and the roster on
+    // show lists the pupils it received.
+    void commandNeedsTheStudentsRightAndRefreshesTheRoster()
+    {
+        FakeServices f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        QVERIFY(main.commands().action(u"导入学生资料"));
+        main.setSession({u"张老师"_s, RightsString(u"0111"_s)});
+        QVERIFY(!main.runCommand(u"导入学生资料"));
+        QCOMPARE(f.prompt.lastText(), u"  抱歉！您没有当前的操作权限！  "_s);
+
+        main.setSession({u"校长"_s, RightsString::super()});
+        QVERIFY(ClassBook(main.studentDb()).add(Class1, u"周老师"_s, u"通用"_s) == ClassBook::AddResult::Added);
+        QVERIFY(main.runCommand(u"在校学生列表"));
+        ReportList* roster = startup.features()->enrolledRoster()->在校生列表框;
+        QCOMPARE(roster->topLevelItemCount(), 0);
+        QTemporaryDir dir;
+        f.fileChooser.next = dir.filePath(u"新生.csv"_s);
+        QFile file(*f.fileChooser.next);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(u"姓名,性别\n林一,男\n林二,女\n"_s.toUtf8()) > 0);
+        file.close();
+        ModalGuard guard;
+        QTimer::singleShot(0, [] {
+            if (auto* w = qobject_cast<PupilImportWindow*>(QApplication::activeModalWidget()))
+                w->导入按钮->click();
+        });
+        QVERIFY(main.runCommand(u"导入学生资料"));
+        QCOMPARE(roster->topLevelItemCount(), 2);
     }
 };
 
