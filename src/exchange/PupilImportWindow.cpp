@@ -230,7 +230,8 @@ void PupilImportWindow::importRows()
         if (row.ok() && !m_filled.contains(target))
             m_filled << target;
     }
-    m_ws.services.prompt.show(
-        u"已导入%1名学生，学号%2至%3。"_s.arg(good).arg(*first).arg(*first + good - 1), u"提示"_s);
+    const QString numbers
+        = good == 1 ? QString::number(*first) : QString::number(*first) + u"至"_s + QString::number(*first + good - 1);
+    m_ws.services.prompt.show(u"已导入%1名学生，学号%2。"_s.arg(good).arg(numbers), u"提示"_s);
     accept();
 }
