@@ -126,6 +126,7 @@ private Q_SLOTS:
         QTest::newRow("damaged workbook") << true << QByteArray("PK\x03\x04 cut short")
                                           << u"这个文件不是Excel工作簿（.xlsx），或者文件已损坏，无法读取。"_s;
         QTest::newRow("captions only") << true << QByteArray("姓名,性别\n") << u"表格中除了列标题没有学生资料。"_s;
+        QTest::newRow("unreadable") << true << QByteArray("姓名\n张三") << u"无法读取文件“学生.csv”。"_s;
     }
     void endsBeforeThePreview()
     {
@@ -141,6 +142,7 @@ private Q_SLOTS:
             QFile out(*host.chooser.next);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
         }
+        host.bench.desk.fileOps.failReads = QTest::currentDataTag() == QByteArray("unreadable");
         ModalGuard guard;
         QVERIFY(PupilImportWindow::open(host.ws, Class1).isEmpty());
         QCOMPARE(host.prompt.lastText(), message);
