@@ -365,7 +365,7 @@ private:
                 row.cells.resize(column + 1);
             row.cells[column] = value;
         }
-        if (row.cells.isEmpty())
+        if (!m_sheet.ok() || row.cells.isEmpty())
             return;
         if (m_sheet.rows.size() >= SheetLimits::MaxRows) {
             fail(u"表格超过%1行，无法读取。请把它分成几个文件。"_s.arg(SheetLimits::MaxRows));
