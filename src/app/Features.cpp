@@ -3,14 +3,17 @@
 #include "app/CommandRegistry.h"
 #include "app/MainWindow.h"
 #include "app/PageFrame.h"
+#include "app/PageView.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
+#include "exchange/TableExport.h"
 #include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "maintenance/SystemInitialisation.h"
 #include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
@@ -78,6 +81,7 @@ Features::Features(MainWindow& main)
     installTimetable(m_main, m_ws);
     installMaintenance();
     installPromotion();
+    installExport();
 }
 
 Features::~Features() = default;
@@ -212,6 +216,21 @@ void Features::installPromotion()
     CommandRegistry& c = m_main.commands();
     c.setHandler(u"通用班级毕业升级", [this] { PromotionCommands(m_ws).standard(); });
     c.setHandler(u"自设班级毕业升级", [this] { PromotionCommands(m_ws).custom(); });
+}
+
+void Features::installExport()
+{
+    m_main.commands().setHandler(u"导出", [this] {
+        // The record views show one person, not a table.
+        const Page current = m_main.currentPage();
+        const PageView* view = current == Page::Home ? nullptr : m_main.page(current)->pageView();
+        const std::optional<PageTable> table = view ? view->pageTable() : std::nullopt;
+        if (!table) {
+            m_ws.services.prompt.show(u"当前页面没有可以导出的表格。"_s, u"提示"_s);
+            return;
+        }
+        TableExport::run(m_ws.services, *table);
+    });
 }
 
 void Features::installTeachers()

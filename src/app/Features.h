@@ -51,6 +51,7 @@ private:
     void installWages();
     void installMaintenance();
     void installPromotion();
+    void installExport();
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
