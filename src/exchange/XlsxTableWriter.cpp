@@ -21,6 +21,8 @@ constexpr qsizetype MaxCellText = 32767;
 constexpr int MinWidth = 6;
 constexpr int MaxWidth = 60;
 constexpr qsizetype MaxSheetName = 31;
+constexpr uint8_t A4Paper = 9;
+constexpr int PortraitWidth = 90; // column widths that still print readably upright
 
 QByteArray cellText(const QString& text)
 {
@@ -178,12 +180,22 @@ lxw_error writeSheet(lxw_workbook* book, const PageTable& table)
     }
 
     const QList<int> widths = columnWidths(table);
-    for (qsizetype c = 0; c < widths.size(); ++c)
+    int total = 0;
+    for (qsizetype c = 0; c < widths.size(); ++c) {
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
+        total += widths[c];
+    }
     if (!table.captions.isEmpty()) {
         worksheet_freeze_panes(sheet, captionRow + 1, 0);
         worksheet_autofilter(sheet, captionRow, 0, row - 1, columns - 1);
+        worksheet_repeat_rows(sheet, captionRow, captionRow);
     }
+    // Printed from the spreadsheet program: A4, the columns on one page's width, the captions on
+    // every page.
+    worksheet_set_paper(sheet, A4Paper);
+    if (total > PortraitWidth)
+        worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     return LXW_NO_ERROR;
 }
 
