@@ -60,13 +60,14 @@ QStringList styleFormats(const QByteArray& data)
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == u"numFmt")
-            codes.insert(xml.attributes().value(u"numFmtId").toInt(), xml.attributes().value(u"formatCode").toString());
+            codes.insert(xml.attributes().value(QLatin1String("numFmtId")).toInt(),
+                xml.attributes().value(QLatin1String("formatCode")).toString());
         else if (xml.isStartElement() && xml.name() == u"cellXfs")
             inCellXfs = true;
         else if (xml.isEndElement() && xml.name() == u"cellXfs")
             inCellXfs = false;
         else if (inCellXfs && xml.isStartElement() && xml.name() == u"xf")
-            formats << codes.value(xml.attributes().value(u"numFmtId").toInt(), u"?"_s);
+            formats << codes.value(xml.attributes().value(QLatin1String("numFmtId")).toInt(), u"?"_s);
     }
     return formats;
 }
@@ -105,15 +106,15 @@ XlsxCells XlsxCells::read(const QByteArray& workbook)
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == u"mergeCell") {
-            cells.merges << xml.attributes().value(u"ref").toString();
+            cells.merges << xml.attributes().value(QLatin1String("ref")).toString();
             continue;
         }
         if (!xml.isStartElement() || xml.name() != u"c")
             continue;
-        const auto [row, column] = cellPosition(xml.attributes().value(u"r"));
-        const QString type = xml.attributes().value(u"t").toString();
+        const auto [row, column] = cellPosition(xml.attributes().value(QLatin1String("r")));
+        const QString type = xml.attributes().value(QLatin1String("t")).toString();
         Cell cell;
-        cell.format = formats.value(xml.attributes().value(u"s").toInt(), u"General"_s);
+        cell.format = formats.value(xml.attributes().value(QLatin1String("s")).toInt(), u"General"_s);
         QString value;
         while (!xml.atEnd()) {
             xml.readNext();
