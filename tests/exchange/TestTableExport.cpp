@@ -35,12 +35,6 @@ PageTable marked(const QString& title, const QString& statistics, const QStringL
     return table;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // RFC 4180 read back, independent of the writer: records of fields, quotes doubled inside quotes.
 QList<QStringList> parseCsv(const QByteArray& bytes)
 {
@@ -207,9 +201,9 @@ private Q_SLOTS:
         const QString error = TableExport::save(table, path, desk.fileOps);
         QVERIFY(error.startsWith(u"无法写入文件：\r\n"_s));
         QCOMPARE(error.endsWith(u"原有的文件没有改动。"_s), diskFull);
-        QCOMPARE(readAll(old), before);
+        QCOMPARE(FakeServices::read(old), before);
         if (diskFull)
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(FakeServices::read(path), before);
         desk.fileOps.failWrites = false;
         if (diskFull)
             QVERIFY(TableExport::save(table, path, desk.fileOps).isEmpty());
@@ -230,21 +224,21 @@ private Q_SLOTS:
         // A name typed without a suffix becomes a workbook; a .csv stays one.
         desk.fileChooser.next = desk.dir.filePath(u"成绩"_s);
         QCOMPARE(TableExport::run(desk.services, table), desk.dir.filePath(u"成绩.xlsx"_s));
-        QVERIFY(XlsxCells::read(readAll(desk.dir.filePath(u"成绩.xlsx"_s))).error.isEmpty());
+        QVERIFY(XlsxCells::read(FakeServices::read(desk.dir.filePath(u"成绩.xlsx"_s))).error.isEmpty());
         QCOMPARE(desk.prompt.boxes().last().icon, Prompt::Icon::Information);
         desk.fileChooser.next = desk.dir.filePath(u"成绩.CSV"_s);
         QCOMPARE(TableExport::run(desk.services, table), desk.dir.filePath(u"成绩.CSV"_s));
-        QVERIFY(readAll(desk.dir.filePath(u"成绩.CSV"_s)).startsWith("\xEF\xBB\xBF"));
+        QVERIFY(FakeServices::read(desk.dir.filePath(u"成绩.CSV"_s)).startsWith("\xEF\xBB\xBF"));
 
         // The added suffix names a file the dialog did not ask about: asked here, kept on "否".
         desk.prompt.clear();
         desk.prompt.answerNext(Prompt::Answer::No);
         desk.fileChooser.next = desk.dir.filePath(u"成绩"_s);
-        const QByteArray kept = readAll(desk.dir.filePath(u"成绩.xlsx"_s));
+        const QByteArray kept = FakeServices::read(desk.dir.filePath(u"成绩.xlsx"_s));
         QVERIFY(TableExport::run(desk.services, table).isEmpty());
         QCOMPARE(desk.prompt.boxes().size(), 1);
         QCOMPARE(desk.prompt.boxes().first().buttons, Prompt::Buttons::YesNo);
-        QCOMPARE(readAll(desk.dir.filePath(u"成绩.xlsx"_s)), kept);
+        QCOMPARE(FakeServices::read(desk.dir.filePath(u"成绩.xlsx"_s)), kept);
 
         // A failure is told as one, with the reason.
         desk.prompt.clear();

@@ -27,11 +27,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString& path)
+// The program as it starts, with a super administrator logged in.
+struct Started
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+    Started()
+    {
+        started = startup.start();
+        if (started)
+            startup.mainWindow()->setSession({u"校长"_s, RightsString::super()});
+    }
+    FakeServices f;
+    Startup startup {f.services, f.paths};
+    bool started = false;
+};
 
 } // namespace
 
@@ -44,11 +52,10 @@ class TestExportCommand : public QObject
 private Q_SLOTS:
     void rosterExportEqualsTheList()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        Started app;
+        QVERIFY(app.started);
+        MainWindow& main = *app.startup.mainWindow();
+        FakeServices& f = app.f;
         QCOMPARE(ClassBook(main.studentDb()).add(u"3年级2班"_s, u"王老师"_s, u"通用"_s), ClassBook::AddResult::Added);
         StudentRecords records(main.studentDb());
         int number = 20260100;
@@ -62,7 +69,7 @@ private Q_SLOTS:
 
         f.fileChooser.next = f.dir.filePath(u"名单.xlsx"_s);
         QVERIFY(main.runCommand(u"导出"));
-        const XlsxCells read = XlsxCells::read(readAll(*f.fileChooser.next));
+        const XlsxCells read = XlsxCells::read(FakeServices::read(*f.fileChooser.next));
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         QCOMPARE(f.prompt.lastText(), u"已导出到文件：\r\n"_s + *f.fileChooser.next);
 
@@ -84,11 +91,10 @@ private Q_SLOTS:
 
     void recordViewsHaveNothingToExport()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        Started app;
+        QVERIFY(app.started);
+        MainWindow& main = *app.startup.mainWindow();
+        FakeServices& f = app.f;
         QVERIFY(!main.commands().action(u"导出")->isEnabled());
         QVERIFY(main.runCommand(u"查看教员档案"));
         QVERIFY(main.commands().action(u"导出")->isEnabled());
@@ -111,7 +117,7 @@ private Q_SLOTS:
 
         bench.desk.fileChooser.next = bench.desk.dir.filePath(u"课程表.xlsx"_s);
         window.findChild<QPushButton*>(u"导出钮"_s)->click();
-        const XlsxCells read = XlsxCells::read(readAll(*bench.desk.fileChooser.next));
+        const XlsxCells read = XlsxCells::read(FakeServices::read(*bench.desk.fileChooser.next));
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         QCOMPARE(read.texts(0), QStringList {window.课程表标题标签->text()});
         QCOMPARE(read.texts(1), QStringList {window.班主任标签->text()});
