@@ -56,8 +56,10 @@ QList<QStringList> parseCsv(const QByteArray& bytes)
             quoted = true;
         } else if (c == u',') {
             record << std::exchange(field, QString());
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
+        } else if (c == u'\r' || c == u'\n') {
+            // Spreadsheet programs end a record at any line break outside quotes.
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
             record << std::exchange(field, QString());
             records << std::exchange(record, QStringList());
         } else {
