@@ -18,8 +18,11 @@ public:
 
     StudentViewPage* page() const { return m_page; }
     RecordNavigation* navigation() override { return &m_navigation; }
+    // The pupil card of what the page shows.
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
 private:
+    Workspace& m_ws;
     StudentViewPage* m_page;
     ItemViewNavigation m_navigation;
 };

@@ -15,6 +15,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/SdlMusicPlayer.h"
 #include "platform/SystemClock.h"
+#include "sheet/SheetFonts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -30,8 +31,9 @@ namespace {
 void setUpFonts(QApplication& app)
 {
     // Cards and tables name the old Windows typefaces; the Arphic GB fonts stand in for them.
-    QFont::insertSubstitution(u"宋体"_s, u"AR PL SungtiL GB"_s);
-    QFont::insertSubstitution(u"楷体_GB2312"_s, u"AR PL KaitiM GB"_s);
+    SheetFonts::installSubstitutions();
+    if (const QString warning = SheetFonts::missingFontsWarning(); !warning.isEmpty())
+        QTextStream(stderr) << "xiaowu: " << warning << Qt::endl;
     QFont interface(u"Noto Sans CJK SC"_s);
     interface.setPointSize(10);
     app.setFont(interface);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Height of the band that carries the page number.
@@ -55,6 +57,11 @@ PrintLayout PrintLayout::of(const SheetTable& table, const PageSetup& setup)
     const double bottom = std::clamp<double>(setup.marginBottom, 0, layout.paper.height() / 2);
     layout.printable = QRectF(left, top, layout.paper.width() - left - right, layout.paper.height() - top - bottom);
     layout.scale = zoomFactor(setup, layout.printable.width(), tableWidth(table));
+    double x = 0;
+    while (layout.lastColumn < table.columnCount() && x < layout.printable.width()) {
+        ++layout.lastColumn;
+        x += std::max(0, table.columnWidth(layout.lastColumn)) * layout.scale;
+    }
 
     const int rows = table.rowCount();
     layout.fixedRows = std::min(table.fixedRows(), rows);
@@ -99,6 +106,14 @@ PrintLayout PrintLayout::of(const SheetTable& table, const PageSetup& setup)
         }
     }
     layout.pages.append(page);
+
+    if (layout.scale < MinimumScale) {
+        layout.refusal = u"这张表格太宽，缩到一页宽时字已无法辨认，不能打印。"_s;
+    } else if (fixedHeight * layout.scale > layout.printable.height() && rows > layout.fixedRows) {
+        layout.refusal = u"这张表格每页重复的表头比一页纸还高，不能打印。"_s;
+    } else if (layout.pages.size() > MaximumPages) {
+        layout.refusal = u"这张表格要打印%1页，超过了%2页，不能打印。"_s.arg(layout.pages.size()).arg(MaximumPages);
+    }
 
     const int position = setup.pageNumberPosition;
     if (position >= PageSetup::TopLeft && position <= PageSetup::BottomRight) {

@@ -27,12 +27,24 @@ struct PrintLayout
         int ruledRows = 0; // empty rows of the last row's height after lastRow (fill-last-page)
     };
 
+    // Below this a fitted table is no longer legible (a table a hundred times the page's width).
+    static constexpr double MinimumScale = 0.01;
+    // More pages than any report of a school has; a stored sheet asking for more is refused
+    // rather than printed for hours.
+    static constexpr int MaximumPages = 20000;
+
     QSizeF paper; // turned for landscape
     QRectF printable; // the paper less the margins
     double scale = 1.0; // the zoom as a factor
     int fixedRows = 0; // rows 1..fixedRows head every page
     int ruledRowHeight = 0; // table units
     QList<Page> pages; // never empty
+    int lastColumn = 0; // columns 1..lastColumn begin inside the printable width; the rest is cut off
+
+    // Why the sheet cannot be printed under its setup, for the window to show; empty when it can.
+    // A refused layout is never painted: its pages would be illegible, or endless.
+    QString refusal;
+    bool isRefused() const { return !refusal.isEmpty(); }
 
     // Where the page number goes (paper units, inside the margin band beside the printable area),
     // and how it is aligned in that rectangle; an empty rectangle when the setup prints none.

@@ -470,13 +470,16 @@ bool SheetGrid::eventFilter(QObject* watched, QEvent* event)
     return QAbstractScrollArea::eventFilter(watched, event);
 }
 
-void SheetGrid::printPreview()
+SheetPrintJob::Outcome SheetGrid::printPreview()
 {
+    m_printError.clear();
     if (!m_table)
-        return;
+        return SheetPrintJob::Outcome::Cancelled;
     SheetPrintJob job(*m_table);
     job.setPageNumberText(m_pageNumberText);
-    job.preview(this);
+    const SheetPrintJob::Outcome outcome = job.preview(this);
+    m_printError = job.errorString();
+    return outcome;
 }
 
 SheetPrintJob::Outcome SheetGrid::print(const QString& jobName)

@@ -53,8 +53,9 @@ public:
 
     // "%d" stands for the page number in preview and print; default "第 %d 页".
     void setPageNumberText(const QString& pattern) { m_pageNumberText = pattern; }
-    // Qt's print preview of the attached table, following its page setup.
-    void printPreview();
+    // Qt's print preview of the attached table, following its page setup. A table that cannot be
+    // laid out on pages opens no window: Failed, with printErrorString() for the window to show.
+    SheetPrintJob::Outcome printPreview();
     // The print dialog, then a print job named `jobName` ("打印报表", "打印课程表"). A failure is
     // returned with printErrorString() for the window to show.
     SheetPrintJob::Outcome print(const QString& jobName);

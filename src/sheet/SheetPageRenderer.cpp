@@ -38,21 +38,22 @@ void SheetPageRenderer::preparePaper(QPagedPaintDevice& device, const PageSetup&
 
 void SheetPageRenderer::paintPage(QPainter& painter, int index, double dotsPerTenthMm) const
 {
-    if (index < 0 || index >= m_layout.pages.size())
+    if (index < 0 || index >= m_layout.pages.size() || m_layout.isRefused())
         return;
     const PrintLayout::Page& page = m_layout.pages[index];
     const double unit = dotsPerTenthMm * m_layout.scale;
     const QRectF area(m_layout.printable.topLeft() * dotsPerTenthMm, m_layout.printable.size() * dotsPerTenthMm);
 
     SheetPainter cells(m_table, unit);
-    const SheetBand columns {1, m_table.columnCount(), area.left()};
+    // Lines on the edge of the area keep their full width.
+    const double spill = cells.lineWidth();
+    cells.setLimits(area.adjusted(-2 * spill, -2 * spill, 2 * spill, 2 * spill));
+    const SheetBand columns {1, m_layout.lastColumn, area.left()};
     const SheetBand fixed {1, m_layout.fixedRows, area.top()};
     const double bodyTop = cells.rowEdges(fixed).last();
     const SheetBand body {page.firstRow, page.lastRow, bodyTop};
 
     painter.save();
-    // Lines on the edge of the area keep their full width.
-    const double spill = cells.lineWidth();
     painter.setClipRect(area.adjusted(-spill, -spill, spill, spill));
     cells.paint(painter, {fixed, body}, {columns});
     if (page.ruledRows > 0) {
@@ -76,6 +77,8 @@ void SheetPageRenderer::paintPage(QPainter& painter, int index, double dotsPerTe
 
 bool SheetPageRenderer::paintAll(QPainter& painter, QPagedPaintDevice& device) const
 {
+    if (m_layout.isRefused())
+        return false;
     const double dots = device.logicalDpiX() / 254.0;
     for (int i = 0; i < m_layout.pages.size(); ++i) {
         if (i > 0 && !device.newPage())

@@ -28,7 +28,7 @@ public:
     // `dotsPerTenthMm` device units to a tenth of a millimetre.
     void paintPage(QPainter& painter, int index, double dotsPerTenthMm) const;
     // Every page onto `device`, on which `painter` is active, with a new page between two.
-    // False when the device refuses a new page.
+    // False when the device refuses a new page or the layout is refused (nothing is painted).
     bool paintAll(QPainter& painter, QPagedPaintDevice& device) const;
 
     const PrintLayout& layout() const { return m_layout; }

@@ -60,6 +60,16 @@ QList<double> SheetPainter::columnEdges(const SheetBand& band) const
     return edges;
 }
 
+void SheetPainter::limitEdges(QList<double>& edges, bool vertical) const
+{
+    if (!m_limits.isValid())
+        return;
+    const double low = vertical ? m_limits.top() : m_limits.left();
+    const double high = vertical ? m_limits.bottom() : m_limits.right();
+    for (double& edge : edges)
+        edge = std::clamp(edge, low, high);
+}
+
 void SheetPainter::paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const
 {
     QList<Part> parts;
@@ -67,12 +77,14 @@ void SheetPainter::paint(QPainter& painter, const QList<SheetBand>& rows, const 
         const int r0 = std::max(1, rb.first), r1 = std::min(rb.last, m_table.rowCount());
         if (r1 < r0)
             continue;
-        const QList<double> ys = rowEdges({r0, r1, rb.position + (rowEdges({rb.first, r0 - 1, 0}).last())});
+        QList<double> ys = rowEdges({r0, r1, rb.position + (rowEdges({rb.first, r0 - 1, 0}).last())});
+        limitEdges(ys, true);
         for (const SheetBand& cb : columns) {
             const int c0 = std::max(1, cb.first), c1 = std::min(cb.last, m_table.columnCount());
             if (c1 < c0)
                 continue;
-            const QList<double> xs = columnEdges({c0, c1, cb.position + (columnEdges({cb.first, c0 - 1, 0}).last())});
+            QList<double> xs = columnEdges({c0, c1, cb.position + (columnEdges({cb.first, c0 - 1, 0}).last())});
+            limitEdges(xs, false);
             for (int r = r0; r <= r1; ++r) {
                 for (int c = c0; c <= c1; ++c) {
                     const SheetRange block = m_table.mergedRange(r, c);
@@ -129,7 +141,11 @@ void SheetPainter::paintContent(QPainter& painter, const Part& part) const
     if (cell.text.isEmpty())
         return;
     QFont font(cell.fontName);
-    font.setPixelSize(std::max(1, qRound(cell.fontHeight * m_unit)));
+    // A glyph taller than the page shows nothing but costs the engine a giant outline.
+    double pixels = cell.fontHeight * m_unit;
+    if (m_limits.isValid())
+        pixels = std::min(pixels, m_limits.height());
+    font.setPixelSize(std::max(1, qRound(pixels)));
     font.setBold(cell.isBold());
     font.setItalic(cell.isItalic());
     font.setUnderline(cell.isUnderline());
@@ -166,10 +182,13 @@ void SheetPainter::paintRuledRows(
     if (count <= 0 || height <= 0 || !m_table.isCell(modelRow, 1))
         return;
     const int c0 = std::max(1, columns.first), c1 = std::min(columns.last, m_table.columnCount());
-    const QList<double> xs = columnEdges({c0, c1, columns.position});
+    QList<double> xs = columnEdges({c0, c1, columns.position});
+    limitEdges(xs, false);
     painter.save();
     for (int i = 0; i < count; ++i) {
         const double y = top + i * height;
+        if (m_limits.isValid() && y > m_limits.bottom())
+            break;
         for (int c = c0; c <= c1; ++c) {
             const SheetCell& model = m_table.cell(modelRow, c);
             const QRectF rect(QPointF(xs[c - c0], y), QPointF(xs[c - c0 + 1], y + height));

@@ -33,6 +33,9 @@ public:
     void setFixedFill(const QColor& colour) { m_fixedFill = colour; }
     // Thin lines between all cells, under the border lines (the screen grid); invalid: none.
     void setGridLines(const QColor& colour) { m_gridLines = colour; }
+    // The device area worth painting (a page): cells reaching beyond it are cut to it, so that a
+    // stored sheet's enormous sizes never reach the paint engine. Invalid: no limits (the screen).
+    void setLimits(const QRectF& limits) { m_limits = limits; }
 
     void paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const;
     // `count` empty rows of `height` device units from `top`, ruled and filled like `modelRow`
@@ -55,9 +58,12 @@ private:
 
     void paintContent(QPainter& painter, const Part& part) const;
     void paintBorders(QPainter& painter, const Part& part) const;
+    // Edges outside the limits are moved onto them.
+    void limitEdges(QList<double>& edges, bool vertical) const;
 
     const SheetTable& m_table;
     double m_unit;
     QColor m_fixedFill;
     QColor m_gridLines;
+    QRectF m_limits;
 };

@@ -19,18 +19,23 @@ public:
     void setPageNumberText(const QString& pattern) { m_pageNumberText = pattern; }
 
     // Qt's print preview of the pages; returns when the user closes it (it can print from there).
-    void preview(QWidget* parent);
+    // A sheet whose layout is refused opens no window and gives Failed.
+    Outcome preview(QWidget* parent);
     // The print dialog, then the pages as a print job named `jobName` ("打印报表", "打印课程表").
+    // A sheet whose layout is refused opens no dialog and gives Failed.
     Outcome print(const QString& jobName, QWidget* parent);
     // Without a dialog, on a printer set up by the caller (a PDF file in tests and tools). Paper and
     // orientation are taken from the page setup.
     bool printTo(QPrinter& printer);
 
-    // Why the last print failed, for the window to show.
+    // Why the last preview or print failed (a refused layout, a printer error), for the window to
+    // show.
     QString errorString() const { return m_error; }
 
 private:
     void paint(QPrinter& printer);
+    // False, with the reason kept, when the table cannot be laid out on pages.
+    bool layoutAccepted();
 
     const SheetTable& m_table;
     QString m_pageNumberText;

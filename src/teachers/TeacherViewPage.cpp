@@ -7,6 +7,8 @@
 #include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/TeacherCard.h"
+#include "printing/TeacherCardReport.h"
 #include "records/PhotoBox.h"
 #include "teachers/TeacherCardTexts.h"
 #include "teachers/TeacherFields.h"
@@ -250,6 +252,7 @@ void TeacherViewPage::showSelected()
         labels[i]->setToolTip(labels[i]->text());
     }
     教员照片->setPhoto(teacher->照片);
+    m_resume = teacher->个人简历;
     教员简历与资料编辑框->setPlainText(
         LineBreaks::forDisplay(TeacherCardTexts::combinedText(teacher->个人简历, teacher->其他资料)));
     const QString name = item->text();
@@ -271,6 +274,7 @@ void TeacherViewPage::clearRecord()
     教员当前去向->hide();
     查看教员统计标签->clear();
     m_leaveNote.clear();
+    m_resume.clear();
     教员照片->setPhoto({});
 }
 
@@ -286,4 +290,19 @@ void TeacherViewPage::removeSelectedTeacher()
 {
     delete 查看教员列表框->currentItem();
     selectRow(0);
+}
+
+ReportBuild TeacherViewPage::buildReport(SheetTable& sheet, const QDate& today)
+{
+    TeacherCard card;
+    card.schoolName = m_ws.state.schoolName();
+    card.title = m_frame.titleLabel()->text();
+    card.listEmpty = 查看教员列表框->count() == 0;
+    const auto labels = valueLabels();
+    for (size_t i = 0; i < labels.size(); ++i)
+        card.values.insert(QString::fromUtf16(TeacherFields[i].column), labels[i]->text());
+    card.photo = 教员照片->photo();
+    card.resume = m_resume;
+    card.leaveNote = m_leaveNote;
+    return TeacherCardReport::build(sheet, card, today);
 }

@@ -44,6 +44,8 @@ public:
     QString leaveNote() const { return m_leaveNote; }
 
     RecordNavigation* navigation() override { return &m_navigation; }
+    // The teacher card of what the page shows.
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // The photo zoom and the leave note; Features opens their windows.
     std::function<void(const QByteArray& photo)> zoomPhoto;
@@ -82,6 +84,7 @@ private:
     ItemViewNavigation m_navigation;
     TeacherViewKind m_listedKind = TeacherViewKind::InService;
     QString m_leaveNote;
+    QString m_resume; // 评语与简历 of the old main window
     int m_male = 0;
     int m_female = 0;
 };

@@ -80,11 +80,8 @@ TimetableWindow::TimetableWindow(Workspace& ws, QWidget* parent, const QByteArra
     setFixedSize(ClientWidth, ClientHeight);
 
     sendToPrinter = [this](SheetGrid& grid, PrintMode mode) {
-        if (mode == PrintMode::Preview) {
-            grid.printPreview();
-            return;
-        }
-        if (grid.print(u"打印课程表"_s) == SheetPrintJob::Outcome::Failed)
+        const auto outcome = mode == PrintMode::Preview ? grid.printPreview() : grid.print(u"打印课程表"_s);
+        if (outcome == SheetPrintJob::Outcome::Failed)
             m_ws.services.prompt.show(grid.printErrorString(), u"错误"_s, Prompt::Icon::Error);
     };
 }

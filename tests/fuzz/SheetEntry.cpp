@@ -28,6 +28,12 @@ QString checkLayout(const SheetTable& table)
         return u"layout without pages"_s;
     if (!(layout.scale > 0) || layout.printable.width() < 0 || layout.printable.height() < 0)
         return u"layout with no printable area or scale"_s;
+    if (layout.lastColumn < 0 || layout.lastColumn > table.columnCount())
+        return u"last printed column %1 outside the table"_s.arg(layout.lastColumn);
+    // What is printed must be legible and finite; anything else is refused before painting.
+    if (!layout.isRefused()
+        && (layout.scale < PrintLayout::MinimumScale || layout.pages.size() > PrintLayout::MaximumPages))
+        return u"accepted a layout at scale %1 over %2 pages"_s.arg(layout.scale).arg(layout.pages.size());
     int next = layout.fixedRows + 1;
     for (const PrintLayout::Page& page : layout.pages) {
         if (page.firstRow != next || page.lastRow < page.firstRow - 1 || page.lastRow > table.rowCount())

@@ -7,6 +7,7 @@
 #include "support/TestRegistry.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -94,6 +95,26 @@ int pdfPages(const QString& path)
     for (; it.hasNext(); it.next())
         ++n;
     return n;
+}
+
+// A sheet of one column in its stored form: the header, heights and width, empty cells without a
+// font name, and the page setup (margins 200, no page number, A4 portrait).
+QByteArray storedSheet(const QList<qint32>& heights, qint32 width, qint32 fixedRows, qint16 zoom, qint32 fillLastPage)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("SDTW", 4);
+    out << qint32(heights.size()) << qint32(1) << fixedRows << qint32(0);
+    for (qint32 h : heights)
+        out << h;
+    out << width;
+    for (int i = 0; i < heights.size(); ++i)
+        out << qint32(AllBorders << 4 | 5) << qint32(0) << quint32(SheetColour::None) << qint16(40) << qint16(9)
+            << qint32(0) << qint32(0);
+    out << qint32(200) << qint32(200) << qint32(200) << qint32(200) << qint16(0) << zoom << qint16(9) << qint16(1)
+        << fillLastPage << qint32(0) << qint32(0);
+    return bytes;
 }
 
 bool isDark(QRgb pixel)
@@ -228,6 +249,60 @@ private Q_SLOTS:
         });
         QCOMPARE(grid.print(u"打印课程表"_s), SheetPrintJob::Outcome::Cancelled);
         QCOMPARE(jobName, u"打印课程表"_s);
+    }
+
+    // Sheets a stored file may hold that once made the layout overflow int or the painter rule
+    // millions of rows: refused with a reason, before any dialog opens and without painting. Sizes
+    // that are merely too large print, cut at the page.
+    void storedSheetPrintsWithinThePageOrIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("pages"); // 0: refused
+        QTest::newRow("fit width, column of 100,000,000, ruled")
+            << storedSheet({1}, 100'000'000, 0, PageSetup::FitWidth, 1) << 88 << 0;
+        QTest::newRow("fit width, column of 0x7fffffff, ruled")
+            << storedSheet({1}, 0x7fffffff, 0, PageSetup::FitWidth, 1) << 88 << 0;
+        QTest::newRow("two fixed rows of 0x7fffffff, ruled")
+            << storedSheet({0x7fffffff, 0x7fffffff, 1}, 200, 2, 100, 1) << 144 << 0;
+        // Wider or taller than the page: printed, cut at the page's edges.
+        QTest::newRow("column of 0x7fffffff at 100 %") << storedSheet({60, 60}, 0x7fffffff, 0, 100, 1) << 116 << 1;
+        QTest::newRow("zoom 32767 %") << storedSheet({60, 60}, 200, 0, 32767, 1) << 116 << 2;
+    }
+    void storedSheetPrintsWithinThePageOrIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, size);
+        QFETCH(int, pages);
+        const bool refused = pages == 0;
+        QCOMPARE(bytes.size(), size);
+        SheetTable t;
+        QVERIFY(t.load(bytes));
+        const PrintLayout layout = PrintLayout::of(t);
+        QCOMPARE(layout.isRefused(), refused);
+        for (const PrintLayout::Page& page : layout.pages)
+            QVERIFY(page.ruledRows * layout.ruledRowHeight * layout.scale <= layout.printable.height());
+
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"stored.pdf"_s));
+        SheetPrintJob job(t);
+        QCOMPARE(job.printTo(printer), !refused);
+        QCOMPARE(job.errorString(), layout.refusal);
+        if (!refused) {
+            QCOMPARE(pdfPages(printer.outputFileName()), pages);
+            return;
+        }
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+        const QImage page = renderPage(t, layout, 0, 0.2);
+        QCOMPARE(page.pixel(int(layout.printable.left() * 0.2) + 1, int(layout.printable.top() * 0.2) + 1),
+            QColor(Qt::white).rgb());
+        SheetGrid grid;
+        grid.attach(&t);
+        QCOMPARE(grid.printPreview(), SheetPrintJob::Outcome::Failed);
+        QCOMPARE(grid.print(u"打印报表"_s), SheetPrintJob::Outcome::Failed);
+        QCOMPARE(grid.printErrorString(), layout.refusal);
     }
 
     void pageNumberText()

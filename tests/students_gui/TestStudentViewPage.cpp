@@ -1,13 +1,16 @@
 #include "StudentsBench.h"
 
+#include "app/StudentPageView.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
+#include "sheet/SheetTable.h"
 #include "students/StudentViewPage.h"
+#include "support/TestPhoto.h"
 #include "support/TestRegistry.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -23,17 +26,6 @@ namespace {
 
 const QString Class1 = u"1年级1班"_s;
 const QString Enrolled = u"在校学生"_s;
-
-QByteArray jpegBytes()
-{
-    QImage image(70, 94, QImage::Format_RGB32);
-    image.fill(QColor(90, 140, 190));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
 
 struct ViewPage
 {
@@ -109,7 +101,7 @@ private Q_SLOTS:
         StudentRecord r = p.host.data.pupil(12, u"林小雨"_s, Class1, u""_s);
         r.期中 = {95, 0, std::nullopt, 60};
         r.期末[0] = 98;
-        r.照片 = jpegBytes();
+        r.照片 = testJpeg();
         r.家长A = u"爷爷"_s;
         QVERIFY(p.host.data.addPupil(r));
         QVERIFY(p.host.data.addPupil(p.host.data.pupil(13, u"王五"_s, Class1, u"男"_s)));
@@ -313,6 +305,54 @@ private Q_SLOTS:
         QCOMPARE(p.host.prompt.lastText(), u"目前没有班级数据，请先进行系统设置!"_s);
         QCOMPARE(p.host.shell.commands, (QStringList {u"校务设置"_s, u"校务设置"_s}));
         QCOMPARE(p.host.shell.openCount(Page::StudentView), 0);
+    }
+
+    // The printed card takes what the page shows: the head teacher only for pupils at school, the
+    // leave note only for a leaver, and nobody's card only its title.
+    void pageBuildsThePupilCard()
+    {
+        StudentsBench host;
+        QVERIFY(host.data.addClass(Class1, u"周老师"_s, {u"语文"_s, u"数学"_s}));
+        StudentRecord r = host.data.pupil(12, u"林小雨"_s, Class1, u"女"_s);
+        r.期中[1] = 88;
+        r.照片 = testJpeg();
+        QVERIFY(host.data.addPupil(r));
+        StudentRecord l = host.data.pupil(50, u"钱七"_s, u"3年级2班"_s);
+        l.离校时间 = u"2006年3月2日"_s;
+        l.离校原因 = u"迁居"_s;
+        QVERIFY(host.data.addPupil(l, u"转退表"_s));
+        StudentPageView view(host.ws);
+        const QDate today(2011, 3, 5);
+        SheetTable card;
+
+        view.page()->showEnrolled();
+        QCOMPARE(view.buildReport(card, today), ReportBuild::Built);
+        QCOMPARE(card.text(1, 1), u"实验小学1年级1班林小雨同学的资料"_s);
+        QCOMPARE(card.text(2, 1), u"班主任："_s);
+        QCOMPARE(card.text(2, 2), u"周老师"_s);
+        QCOMPARE(card.text(2, 12), u"2011年3月5日"_s);
+        QCOMPARE(card.text(3, 2), u"12"_s);
+        QCOMPARE(card.text(7, 8), u"0571-88886666"_s);
+        QCOMPARE(card.text(9, 1), u"父亲姓名"_s);
+        QCOMPARE(card.text(10, 4), u"第一医院"_s);
+        QCOMPARE(card.picture(3, 12), r.照片);
+        QCOMPARE(card.text(12, 3), u"数学"_s);
+        QCOMPARE(card.text(13, 3), u"88"_s);
+        QCOMPARE(card.text(16, 1), u"你是一个懂事的孩子。\n继续努力！"_s);
+        QVERIFY(card.text(16, 8).isEmpty());
+
+        view.page()->showLeavers();
+        QCOMPARE(view.buildReport(card, today), ReportBuild::Built);
+        QVERIFY(card.text(2, 1).isEmpty());
+        QCOMPARE(card.text(12, 2), u"第1科"_s);
+        QCOMPARE(card.text(16, 8), u"    钱七同学已于2006年3月2日离开本校\n\n    离开本校的原因是：迁居"_s);
+
+        QVERIFY(host.data.addClass(u"2年级1班"_s, u"吴老师"_s));
+        view.page()->showEnrolled();
+        view.page()->查看班级名组合框->setCurrentIndex(1);
+        QCOMPARE(view.buildReport(card, today), ReportBuild::Built);
+        QCOMPARE(card.text(1, 1), u"实验小学学籍表"_s);
+        QVERIFY(card.text(2, 1).isEmpty() && card.text(3, 1).isEmpty());
     }
 };
 

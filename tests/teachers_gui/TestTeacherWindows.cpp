@@ -7,11 +7,13 @@
 #include "records/DateBox.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
+#include "sheet/SheetTable.h"
 #include "teachers/TeacherEditorWindow.h"
 #include "teachers/TeacherViewPage.h"
 #include "text/GbText.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -158,6 +160,32 @@ private Q_SLOTS:
         QCOMPARE(b.bench.desk.prompt.lastText(), u"个人简历最多输入19行内容！"_s);
         QVERIFY(!e.简历编辑框->toPlainText().contains(u"第20行"_s));
         QVERIFY(e.简历编辑框->toPlainText().contains(u"第19行"_s));
+    }
+
+    // The printed card takes what the page shows; an empty staff file prints only its title.
+    void pageBuildsTheTeacherCard()
+    {
+        TeacherBench b;
+        SheetTable card;
+        b.view->show(TeacherViewKind::InService);
+        QCOMPARE(b.view->buildReport(card, QDate(2011, 3, 5)), ReportBuild::Built);
+        QCOMPARE(card.text(1, 1), u"育才小学教员登记表表"_s);
+        QVERIFY(card.text(3, 1).isEmpty());
+
+        TeacherRecord retired = TeachersFixture::teacher(7, u"王平"_s);
+        retired.离校时间 = u"2024年7月1日"_s;
+        retired.离校原因 = u"内退"_s;
+        retired.照片 = RecordPhoto::placeholder();
+        QVERIFY(b.add(retired, u"退休表"_s));
+        b.view->show(TeacherViewKind::Retired);
+        QCOMPARE(b.view->buildReport(card, QDate(2011, 3, 5)), ReportBuild::Built);
+        QCOMPARE(card.text(1, 1), u"育才小学王平同志的资料(已退休)"_s);
+        QCOMPARE(card.text(2, 6), u"2011年3月5日"_s);
+        QCOMPARE(card.text(3, 2), u"王平"_s);
+        QCOMPARE(card.text(6, 5), u"语文老师"_s);
+        QVERIFY(!card.cell(3, 6).isPicture());
+        QCOMPARE(card.text(13, 1), u"1995年参加工作。"_s);
+        QCOMPARE(card.text(13, 5), u"    王平同志已于2024年7月1日自本校退休\n\n    有关本次退休的说明：内退"_s);
     }
 };
 
