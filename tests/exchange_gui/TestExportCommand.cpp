@@ -4,6 +4,7 @@
 #include "app/Features.h"
 #include "app/MainWindow.h"
 #include "app/PageFrame.h"
+#include "app/PageView.h"
 #include "app/Startup.h"
 #include "classes/ClassBook.h"
 #include "students/StudentRecords.h"
@@ -39,6 +40,21 @@ struct Started
     FakeServices f;
     Startup startup {f.services, f.paths};
     bool started = false;
+
+    // One class of three pupils, one name holding a quote and a comma.
+    bool addClass()
+    {
+        DbConnection& db = startup.mainWindow()->studentDb();
+        if (ClassBook(db).add(u"3年级2班"_s, u"王老师"_s, u"通用"_s) != ClassBook::AddResult::Added)
+            return false;
+        StudentRecords records(db);
+        qint64 number = 20260100;
+        for (const QString& name : {u"张三"_s, u"李\"四\", 小名"_s, u"赵六"_s}) {
+            if (!records.insert(StudentsFixture::pupil(++number, name, u"3年级2班"_s, u"女"_s)))
+                return false;
+        }
+        return true;
+    }
 };
 
 } // namespace
@@ -56,13 +72,7 @@ private Q_SLOTS:
         QVERIFY(app.started);
         MainWindow& main = *app.startup.mainWindow();
         FakeServices& f = app.f;
-        QCOMPARE(ClassBook(main.studentDb()).add(u"3年级2班"_s, u"王老师"_s, u"通用"_s), ClassBook::AddResult::Added);
-        StudentRecords records(main.studentDb());
-        int number = 20260100;
-        for (const QString& name : {u"张三"_s, u"李\"四\", 小名"_s, u"赵六"_s}) {
-            StudentRecord pupil = StudentsFixture::pupil(++number, name, u"3年级2班"_s, u"女"_s);
-            QVERIFY(records.insert(pupil));
-        }
+        QVERIFY(app.addClass());
         QVERIFY(main.runCommand(u"在校学生列表"));
         const auto* list = main.findChild<QTreeWidget*>(u"在校生列表框"_s);
         QCOMPARE(list->topLevelItemCount(), 3);
@@ -86,6 +96,52 @@ private Q_SLOTS:
                 QCOMPARE(cells.value(c - 1).text, list->topLevelItem(r)->text(c));
             QVERIFY(cells.value(0).number); // 学号
             QVERIFY(!cells.value(1).number);
+        }
+    }
+
+    void everyTablePageExportsWhatItShows_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Page>("page");
+        QTest::newRow("score sheet") << u"期中成绩录入"_s << Page::ScoreSheet;
+        QTest::newRow("staff") << u"在职教员列表"_s << Page::TeacherRoster;
+        QTest::newRow("wages") << u"打开工资表一"_s << Page::WageSheet;
+    }
+
+    void everyTablePageExportsWhatItShows()
+    {
+        QFETCH(QString, command);
+        QFETCH(Page, page);
+        Started app;
+        QVERIFY(app.started && app.addClass());
+        MainWindow& main = *app.startup.mainWindow();
+        QVERIFY(main.runCommand(command));
+        QCOMPARE(main.currentPage(), page);
+        const std::optional<PageTable> shown = main.page(page)->pageView()->pageTable();
+        QVERIFY(shown);
+
+        app.f.fileChooser.next = app.f.dir.filePath(u"表.xlsx"_s);
+        QVERIFY(main.runCommand(u"导出"));
+        const XlsxCells read = XlsxCells::read(FakeServices::read(*app.f.fileChooser.next));
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QStringList head {shown->title};
+        for (const QString& line : {shown->statistics, shown->note}) {
+            if (!line.isEmpty())
+                head << line;
+        }
+        for (int i = 0; i < head.size(); ++i)
+            QCOMPARE(read.texts(i), QStringList {head[i]});
+        QCOMPARE(read.rows.value(head.size()).size(), shown->captions.size());
+        QCOMPARE(read.rows.size(), head.size() + 1 + shown->rows.size());
+        for (int r = 0; r < shown->rows.size(); ++r) {
+            for (int c = 0; c < shown->captions.size(); ++c) {
+                const XlsxCells::Cell cell = read.rows[head.size() + 1 + r].value(c);
+                const QString& text = shown->rows[r][c];
+                if (cell.number)
+                    QCOMPARE(cell.text.toDouble(), text.toDouble());
+                else
+                    QCOMPARE(cell.text, text);
+            }
         }
     }
 
