@@ -16,23 +16,29 @@ using Kind = PageTable::Kind;
 
 namespace {
 
-// A table whose cells are given as the export should type them: "#85" is the number 85 as the
-// page shows it, anything else a text.
-PageTable marked(const QString& title, const QString& statistics, const QStringList& captions, const QList<Kind>& kinds,
-    const QList<QStringList>& cells)
+PageTable pageTable(const QString& title, const QString& statistics, const QStringList& captions,
+    const QList<Kind>& kinds, const QList<QStringList>& rows = {})
 {
     PageTable table;
     table.title = title;
     table.statistics = statistics;
     table.captions = captions;
     table.kinds = kinds;
-    for (const QStringList& row : cells) {
-        QStringList shown;
-        for (const QString& cell : row)
-            shown << (cell.startsWith(u'#') ? cell.mid(1) : cell);
-        table.rows << shown;
-    }
+    table.rows = rows;
     return table;
+}
+
+// Cells as the export should type them: "#85" is the number 85 that the page shows as "85",
+// anything else a text. The texts the page shows.
+QList<QStringList> marked(const QList<QStringList>& cells)
+{
+    QList<QStringList> shown;
+    for (const QStringList& row : cells) {
+        shown << QStringList();
+        for (const QString& cell : row)
+            shown.last() << (cell.startsWith(u'#') ? cell.mid(1) : cell);
+    }
+    return shown;
 }
 
 // RFC 4180 read back, independent of the writer: records of fields, quotes doubled inside quotes.
@@ -80,28 +86,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<PageTable>("table");
         QTest::addColumn<QList<QStringList>>("cells");
-        const QList<QStringList> roster {{u"#20260001"_s, u"张三"_s, u"男"_s, u"2014-09-01"_s, u"13800000000"_s},
-            {u"#20260002"_s, u"O'Brien, \"Li\"\n二行"_s, u"女"_s, u""_s, u"0571-1234"_s}};
-        QTest::newRow("roster") << marked(u"在校学生列表"_s, u"共2人  男1人  女1人"_s,
-            {u"学号"_s, u"姓名"_s, u"性别"_s, u"出生日期"_s, u"联系电话"_s},
-            {Kind::Number, Kind::Text, Kind::Text, Kind::Text, Kind::Text}, roster)
-                                << roster;
-        // Marks as numbers, other entries as typed; a title a sheet name cannot hold.
-        const QList<QStringList> marks {{u"#1"_s, u"甲"_s, u"#85"_s, u"缺考"_s, u"#85.50"_s},
-            {u"0012"_s, u"乙"_s, u"1e3"_s, u"#-3"_s, u"12345678901234567"_s}};
-        QTest::newRow("score sheet") << marked(u"育才[小学]/2026:期中?表"_s, QString(),
-            {u"学号"_s, u"姓名"_s, u"语文"_s, u"数学"_s, u"平均"_s},
-            {Kind::Number, Kind::Text, Kind::Number, Kind::Number, Kind::Number}, marks)
-                                     << marks;
-        PageTable wages = marked(u"工资表一"_s, QString(), {u"姓名"_s, u"基本工资"_s, u"实发工资"_s},
-            {Kind::Text, Kind::Money, Kind::Money},
-            {{u"王老师"_s, u"#3200.50"_s, u"#3000"_s}, {u"合计："_s, u"#3200.50"_s, u""_s}});
+        const auto row = [](const char* name, PageTable table, const QList<QStringList>& cells) {
+            table.rows = marked(cells);
+            QTest::newRow(name) << table << cells;
+        };
+        row("roster",
+            pageTable(u"在校学生列表"_s, u"共2人  男1人  女1人"_s, {u"学号"_s, u"姓名"_s, u"出生日期"_s, u"联系电话"_s},
+                {Kind::Number, Kind::Text, Kind::Text, Kind::Text}),
+            {{u"#20260001"_s, u"张三"_s, u"2014年9月1日"_s, u"13800000000"_s},
+                {u"#20260002"_s, u"O'Brien, \"Li\"\n二行"_s, u""_s, u"0571-1234"_s}});
+        // Marks as numbers, anything else as typed; a title a sheet name cannot hold.
+        row("score sheet",
+            pageTable(u"育才[小学]/2026:期中?表"_s, QString(), {u"学号"_s, u"姓名"_s, u"语文"_s, u"数学"_s, u"平均"_s},
+                {Kind::Number, Kind::Text, Kind::Number, Kind::Number, Kind::Number}),
+            {{u"#1"_s, u"甲"_s, u"#85"_s, u"缺考"_s, u"#85.50"_s},
+                {u"0012"_s, u"乙"_s, u"1e3"_s, u"#-3"_s, u"12345678901234567"_s},
+                {u"# 90 "_s, u"丙"_s, u"８５"_s, u"inf"_s, u".5"_s}});
+        PageTable wages = pageTable(u"工资表一"_s, QString(), {u"姓名"_s, u"基本工资"_s, u"实发工资"_s},
+            {Kind::Text, Kind::Money, Kind::Money});
         wages.note = u"2026年9月"_s;
-        QTest::newRow("wage sheet") << wages
-                                    << QList<QStringList> {
-                                           {u"王老师"_s, u"#3200.50"_s, u"#3000"_s}, {u"合计："_s, u"#3200.50"_s}};
-        QTest::newRow("no rows") << marked(u"转退学生列表"_s, QString(), {u"学号"_s}, {Kind::Number}, {})
-                                 << QList<QStringList>();
+        row("wage sheet", wages, {{u"王老师"_s, u"#3200.50"_s, u"#3000"_s}, {u"合计："_s, u"#3200.50"_s, u""_s}});
+        row("no rows", pageTable(u"转退学生列表"_s, QString(), {u"学号"_s}, {Kind::Number}), {});
     }
 
     void workbookHoldsWhatThePageShows()
@@ -145,7 +150,7 @@ private Q_SLOTS:
 
     void controlCharactersLeaveTheWorkbookReadable()
     {
-        const PageTable table = marked(u"名单"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张\x01三\x1f"_s}});
+        const PageTable table = pageTable(u"名单"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张\x01三\x1f"_s}});
         const XlsxCells read = XlsxCells::read(XlsxTableWriter::bytes(table).value_or(QByteArray()));
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
         QCOMPARE(read.texts(2), QStringList {u"张三"_s});
@@ -165,7 +170,7 @@ private Q_SLOTS:
     void csvKeepsEveryCharacterOfAName()
     {
         QFETCH(QString, name);
-        PageTable table = marked(u"在校学生列表"_s, u"共1人"_s, {u"学号"_s, u"姓名"_s, u"金额"_s},
+        PageTable table = pageTable(u"在校学生列表"_s, u"共1人"_s, {u"学号"_s, u"姓名"_s, u"金额"_s},
             {Kind::Number, Kind::Text, Kind::Money}, {{u"101"_s, name, u"12.50"_s}});
         table.note = u"2026年9月"_s;
         const QByteArray bytes = CsvTableWriter::bytes(table);
@@ -199,7 +204,7 @@ private Q_SLOTS:
                 file.write(before);
         }
         desk.fileOps.failWrites = diskFull;
-        const PageTable table = marked(u"名单"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张三"_s}});
+        const PageTable table = pageTable(u"名单"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张三"_s}});
         const QString error = TableExport::save(table, path, desk.fileOps);
         QVERIFY(error.startsWith(u"无法写入文件：\r\n"_s));
         QCOMPARE(error.endsWith(u"原有的文件没有改动。"_s), diskFull);
@@ -215,7 +220,7 @@ private Q_SLOTS:
     {
         FakeServices desk;
         const PageTable table
-            = marked(u"育才小学/3年级2班 成绩表"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张三"_s}});
+            = pageTable(u"育才小学/3年级2班 成绩表"_s, QString(), {u"姓名"_s}, {Kind::Text}, {{u"张三"_s}});
 
         // Cancelled: nothing written, nothing said.
         QVERIFY(TableExport::run(desk.services, table).isEmpty());
@@ -250,38 +255,6 @@ private Q_SLOTS:
         QCOMPARE(desk.prompt.boxes().size(), 1);
         QCOMPARE(desk.prompt.boxes().first().icon, Prompt::Icon::Error);
         QCOMPARE(desk.prompt.boxes().first().title, u"导出失败"_s);
-    }
-
-    void numberCells_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("isNumber");
-        QTest::newRow("mark") << u"85"_s << int(Kind::Number) << true;
-        QTest::newRow("blanks around") << u" 90 "_s << int(Kind::Number) << true;
-        QTest::newRow("negative amount") << u"-12.50"_s << int(Kind::Money) << true;
-        QTest::newRow("zero point five") << u"0.5"_s << int(Kind::Number) << true;
-        QTest::newRow("text column") << u"85"_s << int(Kind::Text) << false;
-        QTest::newRow("leading zeros") << u"0012"_s << int(Kind::Number) << false;
-        QTest::newRow("exponent") << u"1e3"_s << int(Kind::Number) << false;
-        QTest::newRow("bare point") << u".5"_s << int(Kind::Number) << false;
-        QTest::newRow("trailing point") << u"5."_s << int(Kind::Number) << false;
-        QTest::newRow("infinity") << u"inf"_s << int(Kind::Number) << false;
-        QTest::newRow("full-width digits") << u"８５"_s << int(Kind::Number) << false;
-        QTest::newRow("15 digits") << u"123456789012.345"_s << int(Kind::Number) << true;
-        QTest::newRow("16 digits") << u"1234567890123456"_s << int(Kind::Number) << false;
-        QTest::newRow("empty") << QString() << int(Kind::Money) << false;
-    }
-
-    void numberCells()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, kind);
-        QFETCH(bool, isNumber);
-        const std::optional<double> number = ExportCells::number(text, Kind(kind));
-        QCOMPARE(number.has_value(), isNumber);
-        if (number)
-            QCOMPARE(*number, text.trimmed().toDouble());
     }
 };
 
