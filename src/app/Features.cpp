@@ -17,6 +17,7 @@
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
+#include "printing/ReportPrinter.h"
 #include "promotion/PromotionCommands.h"
 #include "settings/AppSettings.h"
 #include "students/ArchivedRosterPage.h"
@@ -81,6 +82,7 @@ Features::Features(MainWindow& main)
     installTimetable(m_main, m_ws);
     installMaintenance();
     installPromotion();
+    installPrinting();
     installExport();
 }
 
@@ -218,12 +220,17 @@ void Features::installPromotion()
     c.setHandler(u"自设班级毕业升级", [this] { PromotionCommands(m_ws).custom(); });
 }
 
+PageView* Features::currentPageView() const
+{
+    const PageFrame* frame = m_main.page(m_main.currentPage());
+    return frame ? frame->pageView() : nullptr;
+}
+
 void Features::installExport()
 {
     m_main.commands().setHandler(u"导出", [this] {
         // The record views show one person, not a table.
-        const Page current = m_main.currentPage();
-        const PageView* view = current == Page::Home ? nullptr : m_main.page(current)->pageView();
+        const PageView* view = currentPageView();
         const std::optional<PageTable> table = view ? view->pageTable() : std::nullopt;
         if (!table) {
             m_ws.services.prompt.show(u"当前页面没有可以导出的表格。"_s, u"提示"_s);
@@ -277,4 +284,14 @@ void Features::installTeachers()
 void Features::installComments()
 {
     m_main.commands().setHandler(u"智能评语录入", [this] { CommentEntryWindow::open(m_ws); });
+}
+
+void Features::installPrinting()
+{
+    m_reportPrinter = new ReportPrinter(
+        m_ws, [this] { return currentPageView(); }, &m_main);
+    ReportPrinter* printer = m_reportPrinter;
+    CommandRegistry& c = m_main.commands();
+    c.setHandler(u"打印预览", [printer] { printer->run(ReportPrinter::Mode::Preview); });
+    c.setHandler(u"打印", [printer] { printer->run(ReportPrinter::Mode::Print); });
 }

@@ -11,7 +11,9 @@ class AppSettings;
 class ArchivedRosterPage;
 class EnrolledRosterPage;
 class MainWindow;
+class PageView;
 class Preferences;
+class ReportPrinter;
 class StudentPageView;
 class StudentStatusCommands;
 class TeacherRosterPage;
@@ -40,6 +42,7 @@ public:
     TeacherViewPage* teacherView() const { return m_teacherView; }
     TeacherRosterPage* teacherRoster() const { return m_teacherRoster; }
     WagePage* wagePage() const { return m_wagePage; }
+    ReportPrinter* reportPrinter() const { return m_reportPrinter; }
 
 private:
     void installPreferences();
@@ -51,7 +54,10 @@ private:
     void installWages();
     void installMaintenance();
     void installPromotion();
+    void installPrinting();
     void installExport();
+    // The hooks of the page on show; null on the home page.
+    PageView* currentPageView() const;
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;
@@ -66,4 +72,5 @@ private:
     TeacherRosterPage* m_teacherRoster = nullptr;
     std::unique_ptr<TeacherStatusCommands> m_teacherStatus;
     WagePage* m_wagePage = nullptr;
+    ReportPrinter* m_reportPrinter = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/TableReports.h"
 #include "records/ReportList.h"
 
 #include <QApplication>
@@ -125,4 +126,13 @@ std::optional<PageTable> GradeStatisticsView::pageTable() const
     for (int c = 1; c < table.kinds.size(); ++c) // all but 所在班级
         table.kinds[c] = PageTable::Kind::Number;
     return table;
+}
+
+ReportBuild GradeStatisticsView::buildReport(SheetTable& sheet, const QDate& today)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::statistics(sheet, *table, today);
+    return ReportBuild::Built;
 }

@@ -29,6 +29,7 @@ public:
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return &m_navigation; }
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     QLabel* 成绩统计表标题标签;
     QPushButton* 统计表返回钮;

@@ -10,6 +10,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "printing/TableReports.h"
 #include "sheet/QueryTable.h"
 #include "sheet/SheetGrid.h"
 
@@ -391,4 +392,13 @@ std::optional<PageTable> ScoreSheetPage::pageTable() const
     for (int c = 2; c < table.kinds.size(); ++c)
         table.kinds[c] = PageTable::Kind::Number;
     return table;
+}
+
+ReportBuild ScoreSheetPage::buildReport(SheetTable& sheet, const QDate& today)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::scores(sheet, *table, today);
+    return ReportBuild::Built;
 }

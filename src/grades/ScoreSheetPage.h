@@ -53,6 +53,7 @@ public:
     void applyLayout(int windowWidth, int screenWidth) override;
     RecordNavigation* navigation() override { return this; }
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
     // --- RecordNavigation: the grid's data rows, keeping the cursor column
     bool move(Move move) override;
 

@@ -6,6 +6,7 @@
 #include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/TableReports.h"
 #include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
@@ -194,4 +195,13 @@ std::optional<PageTable> ArchivedRosterPage::pageTable() const
         table.statistics = (m_kind == StudentViewKind::Graduate ? 毕业统计标签 : 离校统计标签)->text();
     table.kinds[0] = PageTable::Kind::Number; // 学号
     return table;
+}
+
+ReportBuild ArchivedRosterPage::buildReport(SheetTable& sheet, const QDate& today)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::roster(sheet, *table, today, TableReports::Roster::Pupils);
+    return ReportBuild::Built;
 }

@@ -36,6 +36,7 @@ public:
     bool isSearchResult() const { return m_searchResult; }
     RecordNavigation* navigation() override { return &m_navigation; }
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the pupil on the student view, found by number.
     std::function<void(StudentViewKind kind, qint64 number, const QString& graduationDate)> openPupil;

@@ -7,6 +7,7 @@
 #include "classes/ClassSelector.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/TableReports.h"
 #include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
@@ -165,4 +166,13 @@ std::optional<PageTable> EnrolledRosterPage::pageTable() const
         table.statistics = 在校生统计标签->text();
     table.kinds[0] = PageTable::Kind::Number; // 学号
     return table;
+}
+
+ReportBuild EnrolledRosterPage::buildReport(SheetTable& sheet, const QDate& today)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::roster(sheet, *table, today, TableReports::Roster::Pupils);
+    return ReportBuild::Built;
 }

@@ -39,6 +39,7 @@ public:
 
     RecordNavigation* navigation() override { return &m_navigation; }
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the pupil on the student view.
     std::function<void(const QString& className, qint64 number)> openPupil;

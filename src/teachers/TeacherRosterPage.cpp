@@ -6,6 +6,7 @@
 #include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/TableReports.h"
 #include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
@@ -145,4 +146,13 @@ std::optional<PageTable> TeacherRosterPage::pageTable() const
     PageTable table = 教员列表框->pageTable();
     table.title = m_frame.titleLabel()->text();
     return table;
+}
+
+ReportBuild TeacherRosterPage::buildReport(SheetTable& sheet, const QDate& today)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::roster(sheet, *table, today, TableReports::Roster::Staff);
+    return ReportBuild::Built;
 }

@@ -37,6 +37,7 @@ public:
 
     RecordNavigation* navigation() override { return &m_navigation; }
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the teacher on page 5, by number.
     std::function<void(TeacherViewKind kind, qint64 number)> openTeacher;

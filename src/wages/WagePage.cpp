@@ -12,6 +12,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "printing/TableReports.h"
 #include "settings/AppSettings.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
@@ -304,4 +305,13 @@ std::optional<PageTable> WagePage::pageTable() const
     for (int c = WageSheet::FirstAdded; c <= WageSheet::NetPay && c <= table.kinds.size(); ++c)
         table.kinds[c - 1] = PageTable::Kind::Money;
     return table;
+}
+
+ReportBuild WagePage::buildReport(SheetTable& sheet, const QDate&)
+{
+    const std::optional<PageTable> table = pageTable();
+    if (!table)
+        return ReportBuild::NoReport;
+    TableReports::wages(sheet, *table);
+    return ReportBuild::Built;
 }

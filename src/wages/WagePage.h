@@ -43,6 +43,7 @@ public:
     void applyLayout(int windowWidth, int screenWidth) override;
     // Null while no sheet is open.
     std::optional<PageTable> pageTable() const override;
+    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // Puts the check marks of 打开工资表N and 工资表N on the sheet just opened.
     std::function<void(int sheet)> markOpenSheet;
