@@ -3,16 +3,19 @@
 #include "app/CommandRegistry.h"
 #include "app/MainWindow.h"
 #include "app/PageFrame.h"
+#include "app/PageView.h"
 #include "app/ProgramState.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
 #include "exchange/PupilImportWindow.h"
+#include "exchange/TableExport.h"
 #include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "maintenance/SystemInitialisation.h"
 #include "platform/PlatformServices.h"
+#include "platform/Prompt.h"
 #include "prefs/LeaveNoteDialog.h"
 #include "prefs/PhotoZoomWindow.h"
 #include "prefs/Preferences.h"
@@ -83,6 +86,7 @@ Features::Features(MainWindow& main)
     installMaintenance();
     installPromotion();
     installPrinting();
+    installExport();
 }
 
 Features::~Features() = default;
@@ -239,6 +243,26 @@ void Features::installPromotion()
     c.setHandler(u"自设班级毕业升级", [this] { PromotionCommands(m_ws).custom(); });
 }
 
+PageView* Features::currentPageView() const
+{
+    const PageFrame* frame = m_main.page(m_main.currentPage());
+    return frame ? frame->pageView() : nullptr;
+}
+
+void Features::installExport()
+{
+    m_main.commands().setHandler(u"导出", [this] {
+        // The record views show one person, not a table.
+        const PageView* view = currentPageView();
+        const std::optional<PageTable> table = view ? view->pageTable() : std::nullopt;
+        if (!table) {
+            m_ws.services.prompt.show(u"当前页面没有可以导出的表格。"_s, u"提示"_s);
+            return;
+        }
+        TableExport::run(m_ws.services, *table);
+    });
+}
+
 void Features::installTeachers()
 {
     PageFrame* frame = m_main.page(Page::TeacherView);
@@ -288,12 +312,7 @@ void Features::installComments()
 void Features::installPrinting()
 {
     m_reportPrinter = new ReportPrinter(
-        m_ws,
-        [this]() -> PageView* {
-            const PageFrame* frame = m_main.page(m_main.currentPage());
-            return frame ? frame->pageView() : nullptr;
-        },
-        &m_main);
+        m_ws, [this] { return currentPageView(); }, &m_main);
     ReportPrinter* printer = m_reportPrinter;
     CommandRegistry& c = m_main.commands();
     c.setHandler(u"打印预览", [printer] { printer->run(ReportPrinter::Mode::Preview); });

@@ -11,6 +11,7 @@ class AppSettings;
 class ArchivedRosterPage;
 class EnrolledRosterPage;
 class MainWindow;
+class PageView;
 class Preferences;
 class ReportPrinter;
 class StudentPageView;
@@ -55,6 +56,9 @@ private:
     void installMaintenance();
     void installPromotion();
     void installPrinting();
+    void installExport();
+    // The hooks of the page on show; null on the home page.
+    PageView* currentPageView() const;
 
     MainWindow& m_main;
     std::unique_ptr<AppSettings> m_settings;

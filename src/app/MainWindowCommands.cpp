@@ -38,7 +38,7 @@ struct ToolItem
     const char16_t* icon;
 };
 
-// The toolbar in order; separators sit at 4, 9, 12, 17, 21, 24 and 29.
+// The toolbar in order; separators sit at 4, 9, 13, 18, 22, 25 and 30.
 const ToolItem toolItems[] = {
     {u"添加学生资料", u"添加学生资料", u"student_add"},
     {u"修改学生资料", u"修改学生资料", u"student_edit"},
@@ -52,6 +52,7 @@ const ToolItem toolItems[] = {
     {nullptr, nullptr, nullptr},
     {u"打印预览", u"打印预览", u"print_preview"},
     {u"打印当前页", u"打印", u"print"},
+    {u"导出当前页到Excel或CSV文件", u"导出", u"export"},
     {nullptr, nullptr, nullptr},
     {u"查看学生资料", u"查看学生资料", u"student_view"},
     {u"学生资料列表", u"在校学生列表", u"student_list"},
@@ -79,8 +80,8 @@ void MainWindow::buildCommands()
 {
     // Every menu item, pop-up item and toolbar button of its own.
     const QStringList plain {u"校务设置"_s, u"管理员设置"_s, u"修改管理员资料"_s, u"重新登录"_s, u"通用班级毕业升级"_s,
-        u"自设班级毕业升级"_s, u"系统数据维护"_s, u"系统数据初始化"_s, u"打印预览"_s, u"打印"_s, u"退出系统"_s,
-        u"查看学生资料"_s, u"添加学生资料"_s, u"修改学生资料"_s, u"删除学生资料"_s, u"调整学生班级"_s,
+        u"自设班级毕业升级"_s, u"系统数据维护"_s, u"系统数据初始化"_s, u"打印预览"_s, u"打印"_s, u"导出"_s,
+        u"退出系统"_s, u"查看学生资料"_s, u"添加学生资料"_s, u"修改学生资料"_s, u"删除学生资料"_s, u"调整学生班级"_s,
         u"学生转学退学"_s, u"导入学生资料"_s, u"查看教员档案"_s, u"添加教员档案"_s, u"修改教员档案"_s,
         u"删除教员档案"_s, u"教员退休操作"_s, u"教员调离操作"_s, u"智能评语录入"_s, u"期中成绩录入"_s,
         u"期末成绩录入"_s, u"在校学生列表"_s, u"毕业学生列表"_s, u"转退学生列表"_s, u"在职教员列表"_s,
@@ -132,7 +133,7 @@ void MainWindow::buildMenus()
     const QString s = separator;
     top(u"&S.校务管理"_s,
         {u"校务设置"_s, u"管理员设置"_s, u"修改管理员资料"_s, u"重新登录"_s, s, u"通用班级毕业升级"_s,
-            u"自设班级毕业升级"_s, s, u"系统数据维护"_s, u"系统数据初始化"_s, s, u"打印预览"_s, u"打印"_s, s,
+            u"自设班级毕业升级"_s, s, u"系统数据维护"_s, u"系统数据初始化"_s, s, u"打印预览"_s, u"打印"_s, u"导出"_s, s,
             u"退出系统"_s});
     top(u"&P.班务管理"_s,
         {u"查看学生资料"_s, s, u"添加学生资料"_s, u"修改学生资料"_s, u"删除学生资料"_s, s, u"导入学生资料"_s, s,
@@ -224,6 +225,6 @@ void MainWindow::uncheckWageTables()
 void MainWindow::setPageCommandsEnabled(bool enabled)
 {
     for (const char16_t* name :
-        {u"打印预览", u"打印", u"到首记录", u"上一条记录", u"下一条记录", u"到尾记录", u"返回主界面"})
+        {u"打印预览", u"打印", u"导出", u"到首记录", u"上一条记录", u"下一条记录", u"到尾记录", u"返回主界面"})
         m_commands->action(QStringView(name))->setEnabled(enabled);
 }

@@ -45,6 +45,7 @@ void SheetPageRenderer::paintPage(QPainter& painter, int index, double dotsPerTe
     const QRectF area(m_layout.printable.topLeft() * dotsPerTenthMm, m_layout.printable.size() * dotsPerTenthMm);
 
     SheetPainter cells(m_table, unit);
+    cells.setOnPaper(true);
     // Lines on the edge of the area keep their full width.
     const double spill = cells.lineWidth();
     cells.setLimits(area.adjusted(-2 * spill, -2 * spill, 2 * spill, 2 * spill));

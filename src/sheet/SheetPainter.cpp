@@ -112,10 +112,12 @@ void SheetPainter::paintContent(QPainter& painter, const Part& part) const
 {
     const SheetCell& cell = m_table.cell(part.block.row, part.block.column);
     const bool fixed = part.block.row <= m_table.fixedRows() || part.block.column <= m_table.fixedColumns();
-    if (cell.background != SheetColour::None)
-        painter.fillRect(part.rect, SheetColour::toQColor(cell.background));
-    else if (fixed && m_fixedFill.isValid())
+    if (cell.background != SheetColour::None) {
+        if (fills(cell.background))
+            painter.fillRect(part.rect, SheetColour::toQColor(cell.background));
+    } else if (fixed && m_fixedFill.isValid()) {
         painter.fillRect(part.rect, m_fixedFill);
+    }
 
     if (m_gridLines.isValid()) {
         painter.setPen(QPen(m_gridLines, 1));
@@ -192,7 +194,7 @@ void SheetPainter::paintRuledRows(
         for (int c = c0; c <= c1; ++c) {
             const SheetCell& model = m_table.cell(modelRow, c);
             const QRectF rect(QPointF(xs[c - c0], y), QPointF(xs[c - c0 + 1], y + height));
-            if (model.background != SheetColour::None)
+            if (fills(model.background))
                 painter.fillRect(rect, SheetColour::toQColor(model.background));
         }
         for (int c = c0; c <= c1; ++c) {
@@ -211,4 +213,10 @@ void SheetPainter::paintRuledRows(
         }
     }
     painter.restore();
+}
+
+bool SheetPainter::fills(quint32 background) const
+{
+    constexpr quint32 White = 0xFFFFFF;
+    return background != SheetColour::None && !(m_onPaper && background == White);
 }

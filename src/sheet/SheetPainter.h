@@ -36,6 +36,9 @@ public:
     // The device area worth painting (a page): cells reaching beyond it are cut to it, so that a
     // stored sheet's enormous sizes never reach the paint engine. Invalid: no limits (the screen).
     void setLimits(const QRectF& limits) { m_limits = limits; }
+    // On paper a white fill is the paper itself and is left out: every fill is drawn into the PDF
+    // or the printer's job, and reports fill every cell white.
+    void setOnPaper(bool onPaper) { m_onPaper = onPaper; }
 
     void paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const;
     // `count` empty rows of `height` device units from `top`, ruled and filled like `modelRow`
@@ -60,10 +63,12 @@ private:
     void paintBorders(QPainter& painter, const Part& part) const;
     // Edges outside the limits are moved onto them.
     void limitEdges(QList<double>& edges, bool vertical) const;
+    bool fills(quint32 background) const;
 
     const SheetTable& m_table;
     double m_unit;
     QColor m_fixedFill;
     QColor m_gridLines;
     QRectF m_limits;
+    bool m_onPaper = false;
 };

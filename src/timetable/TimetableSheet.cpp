@@ -1,5 +1,6 @@
 #include "timetable/TimetableSheet.h"
 
+#include "app/PageTable.h"
 #include "sheet/SheetTable.h"
 #include "timetable/TimetableSlot.h"
 #include "timetable/TimetableStore.h"
@@ -10,7 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int FirstPeriodRow = 3;
-}
+constexpr int DayRow = 2;
+} // namespace
 
 QByteArray TimetableSheet::templateBytes()
 {
@@ -30,7 +32,7 @@ void TimetableSheet::fill(SheetTable& sheet, const QString& title, const ClassTi
         const TimetableSlot slot = TimetableSlot::at(i);
         sheet.setText(slot.sheetRow(), slot.sheetColumn(), timetable.cells.value(i));
     }
-    sheet.setText(2, 1, u"班主任："_s + timetable.headTeacher);
+    sheet.setText(DayRow, 1, u"班主任："_s + timetable.headTeacher);
     sheet.setRowHeights(FirstPeriodRow, TimetableSlot::Periods, PeriodRowHeight);
 }
 
@@ -86,4 +88,24 @@ QStringList TimetableSheet::composeAll(SheetTable& print, SheetTable& scratch, c
     }
     finishPrint(print, scratch, true);
     return failed;
+}
+
+PageTable TimetableSheet::pageTable(const SheetTable& sheet)
+{
+    PageTable table;
+    table.title = sheet.text(1, 1);
+    table.note = sheet.text(DayRow, 1);
+    // The day row's first cells hold the head teacher, shown as the note: over 上午/下午 and the
+    // periods the captions stay empty.
+    for (int c = 1; c <= sheet.columnCount(); ++c) {
+        table.captions << (c < TimetableSlot::at(0).sheetColumn() ? QString() : sheet.text(DayRow, c));
+        table.kinds << PageTable::Kind::Text;
+    }
+    for (int r = FirstPeriodRow; r < FirstPeriodRow + TimetableSlot::Periods && r <= sheet.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 1; c <= sheet.columnCount(); ++c)
+            row << sheet.text(r, c);
+        table.rows << row;
+    }
+    return table;
 }

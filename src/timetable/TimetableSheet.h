@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+struct PageTable;
+
 class SheetTable;
 class TimetableStore;
 struct ClassTimetable;
@@ -37,6 +39,10 @@ void finishPrint(SheetTable& print, const SheetTable& source, bool allClasses);
 // loaded from the template). Returns the classes whose row could not be read; they are left out.
 QStringList composeAll(SheetTable& print, SheetTable& scratch, const TimetableStore& store, const QString& schoolName,
     const QStringList& classes);
+
+// One class's timetable as the sheet shows it, for 导出: the title, the head-teacher line as the
+// note, the days as the captions and a row for each period.
+PageTable pageTable(const SheetTable& sheet);
 
 // school name + class name + "课程表".
 QString title(const QString& schoolName, const QString& className);

@@ -1,10 +1,12 @@
 #include "timetable/TimetableWindow.h"
 
+#include "app/PageTable.h"
 #include "app/ProgramState.h"
 #include "app/Shell.h"
 #include "app/Workspace.h"
 #include "classes/ClassSelector.h"
 #include "classes/HeadTeacherList.h"
+#include "exchange/TableExport.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "sheet/SheetGrid.h"
@@ -107,9 +109,10 @@ void TimetableWindow::buildControls()
         b->installEventFilter(this);
         return b;
     };
-    打印预览钮 = button(u"打印预览钮"_s, u"打印预览"_s, u":/icons/print_preview.png"_s, 130);
-    打印钮 = button(u"打印钮"_s, u"打    印"_s, u":/icons/print.png"_s, 170);
-    退出钮 = button(u"退出钮"_s, u"退    出"_s, u":/icons/home.png"_s, 210);
+    打印预览钮 = button(u"打印预览钮"_s, u"打印预览"_s, u":/icons/print_preview.png"_s, 118);
+    打印钮 = button(u"打印钮"_s, u"打    印"_s, u":/icons/print.png"_s, 156);
+    导出钮 = button(u"导出钮"_s, u"导    出"_s, u":/icons/export.png"_s, 194);
+    退出钮 = button(u"退出钮"_s, u"退    出"_s, u":/icons/home.png"_s, 232);
 
     课程表标题标签 = named(new QLabel(this), u"课程表标题标签"_s);
     课程表标题标签->setGeometry(117, 8, 5 * 84 + 1, 28);
@@ -195,6 +198,7 @@ void TimetableWindow::buildControls()
     connect(科目组合框, &QComboBox::currentIndexChanged, this, [this] { m_changed = true; });
     connect(打印预览钮, &QPushButton::clicked, this, [this] { printTimetable(PrintMode::Preview); });
     connect(打印钮, &QPushButton::clicked, this, [this] { printTimetable(PrintMode::Print); });
+    connect(导出钮, &QPushButton::clicked, this, &TimetableWindow::exportTimetable);
     connect(退出钮, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -415,6 +419,14 @@ void TimetableWindow::printTimetable(PrintMode mode)
     编辑框1->setFocus();
 }
 
+void TimetableWindow::exportTimetable()
+{
+    if (refuseWhileEditing())
+        return;
+    TableExport::run(m_ws.services, TimetableSheet::pageTable(*课程源));
+    编辑框1->setFocus();
+}
+
 bool TimetableWindow::boardKey(QKeyEvent* key)
 {
     switch (key->key()) {
@@ -452,7 +464,9 @@ bool TimetableWindow::eventFilter(QObject* watched, QEvent* event)
             }
             return false;
         }
-        if (!m_editing && (watched == 编辑框1 || watched == 打印预览钮 || watched == 打印钮 || watched == 退出钮))
+        if (!m_editing
+            && (watched == 编辑框1 || watched == 打印预览钮 || watched == 打印钮 || watched == 导出钮
+                || watched == 退出钮))
             return boardKey(key);
         return false;
     }

@@ -21,7 +21,7 @@ class SheetTable;
 
 // 编辑课程安排表: the week of one class as a 5 × 8 board. A cell's subject is picked from the class's
 // ten subjects (or typed), stored at once, and the timetable of the class or of every class is
-// previewed or printed.
+// previewed, printed or exported.
 class TimetableWindow : public QDialog
 {
     Q_OBJECT
@@ -56,6 +56,7 @@ public:
     QComboBox* 课程表班级组合框;
     QPushButton* 打印预览钮;
     QPushButton* 打印钮;
+    QPushButton* 导出钮;
     QPushButton* 退出钮;
     QLabel* 课程表标题标签;
     QLabel* 班主任标签;
@@ -87,6 +88,7 @@ private:
     void dropEdit();
     bool refuseWhileEditing();
     void printTimetable(PrintMode mode);
+    void exportTimetable();
     bool boardKey(QKeyEvent* key);
 
     Workspace& m_ws;

@@ -60,7 +60,7 @@ private Q_SLOTS:
         auto* pages = w.findChild<QTabWidget*>(u"选择夹1"_s);
         QCOMPARE(pages->count(), 9);
         for (const char16_t* name :
-            {u"打印", u"打印预览", u"到首记录", u"上一条记录", u"下一条记录", u"到尾记录", u"返回主界面"})
+            {u"打印", u"打印预览", u"导出", u"到首记录", u"上一条记录", u"下一条记录", u"到尾记录", u"返回主界面"})
             QVERIFY(!w.commands().action(QStringView(name))->isEnabled());
         QCOMPARE(w.statusPanel(0), u"  当前系统管理员："_s);
         QCOMPARE(w.statusPanel(2), u"    当前状态：请选择操作"_s);
@@ -94,7 +94,7 @@ private Q_SLOTS:
         w.commands().action(u"工资表三")->setChecked(true);
         w.openPage(Page::EnrolledRoster);
         QCOMPARE(w.currentPage(), Page::EnrolledRoster);
-        for (const char16_t* name : {u"打印", u"打印预览", u"到首记录", u"到尾记录", u"返回主界面"})
+        for (const char16_t* name : {u"打印", u"打印预览", u"导出", u"到首记录", u"到尾记录", u"返回主界面"})
             QVERIFY(w.commands().action(QStringView(name))->isEnabled());
         QVERIFY(!w.commands().action(u"工资表三")->isChecked());
 

@@ -35,4 +35,10 @@ struct FakeServices
             file.write(content);
         return path;
     }
+    // A file's bytes, empty when it cannot be read.
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 };

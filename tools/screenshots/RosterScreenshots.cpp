@@ -1,4 +1,5 @@
-// Pages 3 and 2 in the real main window: a class roster, a search result, graduates and leavers.
+// Pages 3 and 2 in the real main window: a class roster, a search result, graduates and leavers;
+// the class roster exported and opened by a spreadsheet program.
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
@@ -11,7 +12,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +45,22 @@ bool addPupils(
     return true;
 }
 
+// The school of the pictures, started in the real main window.
+bool fillSchool(FakeServices& f, Startup& startup)
+{
+    AppSettings(f.paths.settingsFile(), f.fileOps).setSchoolName(u"阳光实验小学"_s);
+    if (!startup.start())
+        return false;
+    MainWindow& main = *startup.mainWindow();
+    main.setSession({u"校长"_s, RightsString::super()});
+    DbConnection& db = main.studentDb();
+    return db.execute(u"insert into 班级表 (所在班级,班主任) values ('4年级2班','刘红梅')"_s)
+        && addPupils(db, u"学籍表"_s, u"4年级2班"_s, 2021041, 32, u"-"_s)
+        && db.execute(u"insert into 毕业时间表 values ('2024年7月1日')"_s)
+        && addPupils(db, u"毕业表"_s, u"6年级1班"_s, 2018001, 28, u"2024年7月1日"_s)
+        && addPupils(db, u"转退表"_s, u"3年级1班"_s, 2019101, 3, u"2024年3月1日"_s);
+}
+
 } // namespace
 
 class RosterScreenshots : public QObject
@@ -61,17 +81,9 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
         FakeServices f;
-        AppSettings(f.paths.settingsFile(), f.fileOps).setSchoolName(u"阳光实验小学"_s);
         Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
+        QVERIFY(fillSchool(f, startup));
         MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
-        DbConnection& db = main.studentDb();
-        QVERIFY(db.execute(u"insert into 班级表 (所在班级,班主任) values ('4年级2班','刘红梅')"_s));
-        QVERIFY(addPupils(db, u"学籍表"_s, u"4年级2班"_s, 2021041, 32, u"-"_s));
-        QVERIFY(db.execute(u"insert into 毕业时间表 values ('2024年7月1日')"_s));
-        QVERIFY(addPupils(db, u"毕业表"_s, u"6年级1班"_s, 2018001, 28, u"2024年7月1日"_s));
-        QVERIFY(addPupils(db, u"转退表"_s, u"3年级1班"_s, 2019101, 3, u"2024年3月1日"_s));
         QVERIFY(ScreenshotKit::showAtSize(main, size));
         f.prompt.clear();
         const auto shoot = [&](const QString& name) {
@@ -88,6 +100,33 @@ private Q_SLOTS:
         shoot(u"roster-graduates"_s);
         QVERIFY(main.runCommand(u"转退学生列表"));
         shoot(u"roster-leavers"_s);
+    }
+
+    // 导出 of the class roster as a spreadsheet program shows it: LibreOffice, where installed,
+    // prints the workbook to PDF, and its first page becomes the picture.
+    void exportedRoster()
+    {
+        const QString office = QStandardPaths::findExecutable(u"soffice"_s);
+        const QString pdftoppm = QStandardPaths::findExecutable(u"pdftoppm"_s);
+        if (office.isEmpty() || pdftoppm.isEmpty())
+            QSKIP("needs LibreOffice (soffice) and pdftoppm");
+        FakeServices f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(fillSchool(f, startup));
+        MainWindow& main = *startup.mainWindow();
+        QVERIFY(main.runCommand(u"在校学生列表"));
+        QTemporaryDir work;
+        f.fileChooser.next = work.filePath(u"roster.xlsx"_s);
+        QVERIFY(main.runCommand(u"导出"));
+        QCOMPARE(QProcess::execute(office,
+                     {u"--headless"_s, u"-env:UserInstallation=file://"_s + work.filePath(u"profile"_s),
+                         u"--convert-to"_s, u"pdf"_s, u"--outdir"_s, work.path(), *f.fileChooser.next}),
+            0);
+        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+        QCOMPARE(QProcess::execute(pdftoppm,
+                     {u"-png"_s, u"-r"_s, u"96"_s, u"-singlefile"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s,
+                         work.filePath(u"roster.pdf"_s), dir + u"/export-roster-xlsx"_s}),
+            0);
     }
 };
 
