@@ -1,7 +1,9 @@
 #include "XlsxFixture.h"
 
+#include "app/PageTable.h"
 #include "exchange/PupilImport.h"
 #include "exchange/SpreadsheetReader.h"
+#include "exchange/TableExport.h"
 #include "students/StudentRecords.h"
 #include "students/StudentsFixture.h"
 #include "support/FailingFileOps.h"
@@ -158,6 +160,43 @@ private Q_SLOTS:
             f.db.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
         QCOMPARE(f.count(u"学籍表"_s), 0);
         QCOMPARE(f.counter(), 10);
+    }
+
+    // A roster exported by 导出 comes back through the import as the page showed it.
+    void exportedRosterReadsBack_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("xlsx") << u"花名册.xlsx"_s;
+        QTest::newRow("csv") << u"花名册.csv"_s;
+    }
+    void exportedRosterReadsBack()
+    {
+        QFETCH(QString, file);
+        StudentsFixture f;
+        prepare(f);
+        PageTable shown;
+        shown.title = u"实验小学1年级1班学生花名册"_s;
+        shown.statistics = u"本班共有2人 其中男1人 女1人"_s;
+        shown.captions = QStringList {u"学号"_s, u"姓名"_s, u"性别"_s, u"出生日期"_s, u"所在班级"_s, u"联系电话"_s};
+        shown.kinds = QList<PageTable::Kind>(shown.captions.size(), PageTable::Kind::Text);
+        shown.kinds[0] = PageTable::Kind::Number;
+        shown.rows = {{u"301"_s, u"欧阳\"小\"雨"_s, u"女"_s, u"2019年3月15日"_s, Class2, u"0571-88886666"_s},
+            {u"302"_s, u"林, 一"_s, u"男"_s, u"2018年12月1日"_s, Class1, u"13900000000"_s}};
+        QTemporaryDir dir;
+        FailingFileOps files = FailingFileOps::working();
+        QCOMPARE(TableExport::save(shown, dir.filePath(file), files), QString());
+
+        const auto preview = PupilImport(f.db).check(SpreadsheetReader::readFile(dir.filePath(file), files));
+        QVERIFY2(preview.error.isEmpty(), qPrintable(preview.error));
+        QCOMPARE(preview.fields, shown.captions);
+        QCOMPARE(preview.ignored, QStringList {});
+        QList<QStringList> read;
+        for (const PupilImport::Row& row : preview.rows) {
+            QVERIFY2(row.ok(), qPrintable(row.errors.join(u'；')));
+            read.append({row.givenNumber, row.pupil.姓名, row.pupil.性别, row.pupil.出生日期, row.pupil.所在班级,
+                row.pupil.联系电话});
+        }
+        QCOMPARE(read, shown.rows);
     }
 
     // The first pupil ever takes number 1, as the editor offers.
