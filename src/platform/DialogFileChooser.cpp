@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -51,5 +52,14 @@ std::optional<QString> DialogFileChooser::saveFile(
     QFileDialog dialog(owner(), caption, startPath, filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without a suffix gets the one of the kind chosen in the dialog (and the question
+    // about replacing a file is then asked about the right name).
+    const auto suffixOf = [](const QString& nameFilter) {
+        static const QRegularExpression pattern(u"\\*\\.(\\w+)"_s);
+        return pattern.match(nameFilter).captured(1);
+    };
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& nameFilter) { dialog.setDefaultSuffix(suffixOf(nameFilter)); });
     return run(dialog);
 }

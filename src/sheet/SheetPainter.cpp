@@ -1,5 +1,6 @@
 #include "sheet/SheetPainter.h"
 
+#include "sheet/BorderLines.h"
 #include "sheet/SheetTable.h"
 
 #include <QFont>
@@ -103,8 +104,11 @@ void SheetPainter::paint(QPainter& painter, const QList<SheetBand>& rows, const 
     painter.save();
     for (const Part& part : parts)
         paintContent(painter, part);
+    BorderLines lines;
     for (const Part& part : parts)
-        paintBorders(painter, part);
+        addBorders(lines, part);
+    painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
+    lines.draw(painter);
     painter.restore();
 }
 
@@ -157,25 +161,21 @@ void SheetPainter::paintContent(QPainter& painter, const Part& part) const
     painter.drawText(inner, int(qtAlignment(cell.alignment())) | Qt::TextWordWrap, cell.text);
 }
 
-void SheetPainter::paintBorders(QPainter& painter, const Part& part) const
+void SheetPainter::addBorders(BorderLines& lines, const Part& part) const
 {
     const SheetRange& b = part.block;
-    const quint8 lines = m_table.cell(b.row, b.column).borders();
-    const bool left = lines & LeftBorder, top = lines & TopBorder;
+    const quint8 own = m_table.cell(b.row, b.column).borders();
+    const bool left = own & LeftBorder, top = own & TopBorder;
     const bool right = m_table.cell(b.row, b.lastColumn()).borders() & RightBorder;
     const bool bottom = m_table.cell(b.lastRow(), b.column).borders() & BottomBorder;
-    if (!(left || top || right || bottom))
-        return;
-    painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
-    const QRectF& r = part.rect;
     if (left)
-        painter.drawLine(r.topLeft(), r.bottomLeft());
+        lines.addLeft(part.rect);
     if (top)
-        painter.drawLine(r.topLeft(), r.topRight());
+        lines.addTop(part.rect);
     if (right)
-        painter.drawLine(r.topRight(), r.bottomRight());
+        lines.addRight(part.rect);
     if (bottom)
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        lines.addBottom(part.rect);
 }
 
 void SheetPainter::paintRuledRows(
@@ -187,6 +187,7 @@ void SheetPainter::paintRuledRows(
     QList<double> xs = columnEdges({c0, c1, columns.position});
     limitEdges(xs, false);
     painter.save();
+    BorderLines ruled;
     for (int i = 0; i < count; ++i) {
         const double y = top + i * height;
         if (m_limits.isValid() && y > m_limits.bottom())
@@ -201,17 +202,18 @@ void SheetPainter::paintRuledRows(
             // Each ruled cell takes the lines of its own column, merges ignored.
             const quint8 lines = m_table.cell(modelRow, c).borders();
             const QRectF rect(QPointF(xs[c - c0], y), QPointF(xs[c - c0 + 1], y + height));
-            painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
             if (lines & LeftBorder)
-                painter.drawLine(rect.topLeft(), rect.bottomLeft());
+                ruled.addLeft(rect);
             if (lines & TopBorder)
-                painter.drawLine(rect.topLeft(), rect.topRight());
+                ruled.addTop(rect);
             if (lines & RightBorder)
-                painter.drawLine(rect.topRight(), rect.bottomRight());
+                ruled.addRight(rect);
             if (lines & BottomBorder)
-                painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+                ruled.addBottom(rect);
         }
     }
+    painter.setPen(QPen(Qt::black, lineWidth(), Qt::SolidLine, Qt::SquareCap));
+    ruled.draw(painter);
     painter.restore();
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRectF>
 
+class BorderLines;
 class QPainter;
 class SheetTable;
 
@@ -60,7 +61,7 @@ private:
     };
 
     void paintContent(QPainter& painter, const Part& part) const;
-    void paintBorders(QPainter& painter, const Part& part) const;
+    void addBorders(BorderLines& lines, const Part& part) const;
     // Edges outside the limits are moved onto them.
     void limitEdges(QList<double>& edges, bool vertical) const;
     bool fills(quint32 background) const;

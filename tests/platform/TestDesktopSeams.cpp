@@ -2,13 +2,18 @@
 
 #include "platform/DesktopLauncher.h"
 #include "platform/DesktopScreen.h"
+#include "platform/DialogFileChooser.h"
 #include "platform/MessageBoxPrompt.h"
 #include "platform/SdlMusicPlayer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -149,6 +154,41 @@ private Q_SLOTS:
         });
         prompt.show(u"<b>王五</b>"_s);
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // A name typed without a suffix in the save dialog gets the suffix of the kind chosen there.
+    void saveDialogAddsTheChosenKindsSuffix_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first kind") << 0 << u"名单"_s << u"名单.xlsx"_s;
+        QTest::newRow("second kind") << 1 << u"名单"_s << u"名单.csv"_s;
+        QTest::newRow("suffix typed") << 1 << u"名单.csv"_s << u"名单.csv"_s;
+    }
+    void saveDialogAddsTheChosenKindsSuffix()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* kinds = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
+            QVERIFY(kinds);
+            kinds->setCurrentIndex(kind);
+            // What the combo box sends when the user picks a kind.
+            emit kinds->activated(kind);
+            emit kinds->textActivated(kinds->itemText(kind));
+            dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(typed);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept is protected
+        });
+        DialogFileChooser chooser;
+        const std::optional<QString> chosen
+            = chooser.saveFile(u"导出"_s, u"Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)"_s, dir.path());
+        QVERIFY(chosen);
+        QCOMPARE(QFileInfo(*chosen).fileName(), expected);
     }
 
     void screenHasASize()
