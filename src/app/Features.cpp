@@ -4,9 +4,11 @@
 #include "app/MainWindow.h"
 #include "app/PageFrame.h"
 #include "app/PageView.h"
+#include "app/ProgramState.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
+#include "exchange/PupilImportWindow.h"
 #include "exchange/TableExport.h"
 #include "grades/GradeStatisticsView.h"
 #include "grades/ScoreSheetPage.h"
@@ -24,6 +26,7 @@
 #include "students/EnrolledRosterPage.h"
 #include "students/StudentEditorWindow.h"
 #include "students/StudentStatusCommands.h"
+#include "students/StudentViewKind.h"
 #include "students/StudentViewPage.h"
 #include "teachers/TeacherEditorWindow.h"
 #include "teachers/TeacherRosterPage.h"
@@ -170,6 +173,26 @@ void Features::installRosters()
     c.setHandler(u"离校学生复学", [status] { status->reenrol(); });
     c.setHandler(u"删除学生资料", [status] { status->deleteRecord(); });
     c.setHandler(u"删除学生", [status] { status->deleteArchived(); });
+    c.setHandler(u"导入学生资料", [this] { importPupils(); });
+}
+
+void Features::importPupils()
+{
+    const Page page = m_main.currentPage();
+    StudentViewPage* view = m_studentView->page();
+    const bool onView = page == Page::StudentView
+        && m_ws.state.currentViewKind() == StudentViewKinds::text(StudentViewKind::Enrolled);
+    const QString shown = onView       ? view->selectorText()
+        : page == Page::EnrolledRoster ? m_enrolledRoster->rosterClass()
+                                       : QString();
+    const QStringList filled = PupilImportWindow::open(m_ws, shown);
+    // The page on show lists the new pupils when they went into its class.
+    if (shown.isEmpty() || !filled.contains(shown))
+        return;
+    if (page == Page::EnrolledRoster)
+        m_enrolledRoster->reload();
+    else
+        view->openOnEnrolled(shown, view->currentPick() ? view->currentPick()->学号 : 0);
 }
 
 void Features::installWages()

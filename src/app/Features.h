@@ -49,6 +49,7 @@ private:
     void installClasses();
     void installStudents();
     void installRosters();
+    void importPupils();
     void installComments();
     void installTeachers();
     void installWages();

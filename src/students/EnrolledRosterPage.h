@@ -30,6 +30,8 @@ public:
     void showRoster();
     void searchInClass();
     void searchSchool();
+    // The class on show read again, after pupils were added to it from elsewhere.
+    void reload() { loadClass(); }
 
     // The class on show and the selected pupil, for the editor and the status commands.
     QString rosterClass() const;

@@ -160,26 +160,45 @@ StudentRecords::NumberOffer StudentRecords::offerFor(double counter, qint64 larg
 
 bool StudentRecords::insert(const StudentRecord& pupil)
 {
+    // Pupil and counter go together or not at all: without the transaction nothing is written.
+    Transaction t(m_db);
+    if (!t.isActive()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    if (!insertRow(pupil) || !advanceCounter(pupil.学号))
+        return false;
+    if (!t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool StudentRecords::insertRow(const StudentRecord& pupil)
+{
     QVariantList values {pupil.学号};
     values += personalValues(pupil);
     // No marks yet, and "-" marks a pupil who has not left.
-    const QString sql = u"insert into 学籍表 values ( ?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"_s
-                        u"null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,"_s
-                        u"null,null,'-','-')"_s;
-    // Pupil and counter go together or not at all: without the transaction nothing is written.
-    Transaction t(m_db);
-    if (!t.isActive() || !m_db.execute(sql, values)
-        || !m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {pupil.学号})) {
+    static const QString sql = u"insert into 学籍表 values ( ?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"_s
+                               u"null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,"_s
+                               u"null,null,null,null,'-','-')"_s;
+    if (!m_db.execute(sql, values)) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool StudentRecords::advanceCounter(qint64 number)
+{
+    if (!m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {number})) {
         m_lastError = m_db.lastError();
         return false;
     }
     // Without its row the counter would stay behind and offer this number again.
     if (m_db.changes() != 1) {
         m_lastError = u"no counter row in 记号表"_s;
-        return false;
-    }
-    if (!t.commit()) {
-        m_lastError = m_db.lastError();
         return false;
     }
     return true;

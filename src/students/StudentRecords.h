@@ -66,6 +66,9 @@ public:
     // Inserts an enrolled pupil (no marks, not left) and advances the counter to its number, both
     // or neither. False leaves the database as it was; lastError() says why.
     bool insert(const StudentRecord& pupil);
+    // The two steps of insert() for a caller that holds its own transaction around many pupils.
+    bool insertRow(const StudentRecord& pupil);
+    bool advanceCounter(qint64 number);
     // Rewrites the personal fields, photo and comments of the pupil with this number; marks and
     // the leaving columns stay.
     bool update(const StudentRecord& pupil);

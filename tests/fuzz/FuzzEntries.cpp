@@ -4,7 +4,7 @@ using namespace Qt::StringLiterals;
 
 QStringList FuzzEntries::names()
 {
-    return {u"sheet"_s, u"wage"_s, u"settings"_s, u"text"_s, u"database"_s, u"photo"_s};
+    return {u"sheet"_s, u"wage"_s, u"settings"_s, u"text"_s, u"database"_s, u"photo"_s, u"spreadsheet"_s};
 }
 
 QString FuzzEntries::run(const QString& name, QByteArrayView bytes)
@@ -21,5 +21,7 @@ QString FuzzEntries::run(const QString& name, QByteArrayView bytes)
         return database(bytes);
     if (name == u"photo")
         return photo(bytes);
+    if (name == u"spreadsheet")
+        return spreadsheet(bytes);
     return u"no fuzz target "_s + name;
 }

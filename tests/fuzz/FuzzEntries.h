@@ -15,6 +15,7 @@ QString settings(QByteArrayView bytes);
 QString text(QByteArrayView bytes);
 QString database(QByteArrayView bytes);
 QString photo(QByteArrayView bytes);
+QString spreadsheet(QByteArrayView bytes);
 
 // The target names as scripts/fuzz and the corpus folders spell them.
 QStringList names();

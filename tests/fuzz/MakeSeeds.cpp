@@ -9,6 +9,8 @@
 #include "text/GbText.h"
 #include "wages/WageTableFile.h"
 
+#include "exchange/XlsxFixture.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -147,6 +149,19 @@ void photos()
     }
 }
 
+// The readers take files of other programs, written here part by part as those programs do.
+void spreadsheets()
+{
+    put(u"spreadsheet"_s, u"csv-quotes"_s,
+        u"学生名单\r\n学号,姓名,家庭住址\r\n1,\"王\"\"小\"\"明\",\"幸福路1号,3单元\r\n502室\"\r\n,李四,\"\"\r\n"_s
+            .toUtf8());
+    put(u"spreadsheet"_s, u"csv-gb18030"_s, GbText::toBytes(u"姓名\t籍贯\n欧阳𠀀\t浙江\n"_s));
+    const QList<QStringList> rows {
+        {u"姓名"_s, u"出生日期"_s, u"联系电话"_s}, {}, {u"张三"_s, u"=d:2019-03-15"_s, u"=n:13900000000"_s}};
+    put(u"spreadsheet"_s, u"xlsx-shared"_s, XlsxFixture::workbook(rows));
+    put(u"spreadsheet"_s, u"xlsx-inline"_s, XlsxFixture::workbook(rows, true));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -165,5 +180,6 @@ int main(int argc, char** argv)
     texts();
     database(dir);
     photos();
+    spreadsheets();
     return 0;
 }
