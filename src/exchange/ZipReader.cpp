@@ -2,8 +2,8 @@
 
 #include <unzip.h>
 
+#include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace {
 

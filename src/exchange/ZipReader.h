@@ -23,6 +23,7 @@ public:
     // The entry of that name, ASCII case ignored; Missing when there is none.
     std::optional<QByteArray> entry(const QString& name, qint64 maxBytes, Status* status = nullptr);
 
+    // The bytes and the read position, as minizip's file callbacks see them.
     struct Stream
     {
         QByteArray bytes;
