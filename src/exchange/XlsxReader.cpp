@@ -1,13 +1,9 @@
 #include "exchange/XlsxReader.h"
 
 #include "exchange/SheetLimits.h"
+#include "exchange/ZipReader.h"
 #include "text/DateText.h"
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/unzip.h>
-
-#include <QBuffer>
 #include <QDate>
 #include <QHash>
 #include <QXmlStreamReader>
@@ -29,57 +25,29 @@ QString tooLarge()
         SheetLimits::MaxPartBytes / (1024 * 1024));
 }
 
-// The parts of the zip, each read in chunks up to the limit whatever size its header claims.
+// The parts of the zip; nothing and no error when there is no such part.
 class Package
 {
 public:
     explicit Package(const QByteArray& bytes)
-        : m_bytes(bytes)
-        , m_buffer(&m_bytes)
-        , m_zip(&m_buffer)
+        : m_zip(bytes)
     { }
 
-    bool open() { return m_zip.open(QuaZip::mdUnzip); }
+    bool open() const { return m_zip.isOpen(); }
 
-    // Nothing and no error: there is no such part.
     std::optional<QByteArray> part(const QString& name, QString& error)
     {
-        if (name.isEmpty() || !m_zip.setCurrentFile(name, QuaZip::csInsensitive))
-            return std::nullopt;
-        QuaZipFile file(&m_zip);
-        if (!file.open(QIODevice::ReadOnly)) {
+        ZipReader::Status status = ZipReader::Status::Ok;
+        auto bytes = m_zip.entry(name, SheetLimits::MaxPartBytes, &status);
+        if (status == ZipReader::Status::Damaged)
             error = Damaged;
-            return std::nullopt;
-        }
-        QByteArray out;
-        char chunk[64 * 1024];
-        for (;;) {
-            const qint64 n = file.read(chunk, sizeof chunk);
-            if (n < 0) {
-                error = Damaged;
-                return std::nullopt;
-            }
-            if (n == 0)
-                break;
-            if (out.size() + n > SheetLimits::MaxPartBytes) {
-                error = tooLarge();
-                return std::nullopt;
-            }
-            out.append(chunk, n);
-        }
-        file.close();
-        // A checksum that does not match is reported only here, at the close.
-        if (file.getZipError() != UNZ_OK) {
-            error = Damaged;
-            return std::nullopt;
-        }
-        return out;
+        else if (status == ZipReader::Status::TooLarge)
+            error = tooLarge();
+        return bytes;
     }
 
 private:
-    QByteArray m_bytes;
-    QBuffer m_buffer;
-    QuaZip m_zip;
+    ZipReader m_zip;
 };
 
 // Text runs may carry characters the XML cannot, written as _xHHHH_.

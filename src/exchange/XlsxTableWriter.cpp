@@ -2,12 +2,13 @@
 
 #include "app/PageTable.h"
 #include "exchange/ExportCells.h"
-#include "exchange/XlsxLibrary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryFile>
+
+#include <xlsxwriter.h>
 
 #include <algorithm>
 
@@ -47,14 +48,13 @@ QByteArray sheetName(const QString& title)
 class Book
 {
 public:
-    Book(const XlsxLibrary& x, const QString& path)
-        : x(x)
-        , m_book(x.workbook_new(QFile::encodeName(path).constData()))
+    explicit Book(const QString& path)
+        : m_book(workbook_new(QFile::encodeName(path).constData()))
     { }
     ~Book()
     {
         if (m_book)
-            x.workbook_close(m_book);
+            workbook_close(m_book);
     }
     Book(const Book&) = delete;
     Book& operator=(const Book&) = delete;
@@ -63,34 +63,32 @@ public:
     lxw_error close()
     {
         lxw_workbook* book = std::exchange(m_book, nullptr);
-        return book ? x.workbook_close(book) : LXW_ERROR_CREATING_XLSX_FILE;
+        return book ? workbook_close(book) : LXW_ERROR_CREATING_XLSX_FILE;
     }
 
 private:
-    const XlsxLibrary& x;
     lxw_workbook* m_book;
 };
 
 struct Formats
 {
-    Formats(const XlsxLibrary& x, lxw_workbook* book)
-        : x(x)
-        , m_book(book)
+    explicit Formats(lxw_workbook* book)
+        : m_book(book)
     {
-        title = x.workbook_add_format(book);
-        x.format_set_bold(title);
-        x.format_set_font_size(title, 14);
-        x.format_set_align(title, LXW_ALIGN_CENTER);
-        x.format_set_align(title, LXW_ALIGN_VERTICAL_CENTER);
-        head = x.workbook_add_format(book);
-        x.format_set_align(head, LXW_ALIGN_LEFT);
-        caption = x.workbook_add_format(book);
-        x.format_set_bold(caption);
-        x.format_set_align(caption, LXW_ALIGN_CENTER);
-        x.format_set_bg_color(caption, 0xE8E8E8);
-        x.format_set_border(caption, LXW_BORDER_THIN);
-        wrap = x.workbook_add_format(book);
-        x.format_set_text_wrap(wrap);
+        title = workbook_add_format(book);
+        format_set_bold(title);
+        format_set_font_size(title, 14);
+        format_set_align(title, LXW_ALIGN_CENTER);
+        format_set_align(title, LXW_ALIGN_VERTICAL_CENTER);
+        head = workbook_add_format(book);
+        format_set_align(head, LXW_ALIGN_LEFT);
+        caption = workbook_add_format(book);
+        format_set_bold(caption);
+        format_set_align(caption, LXW_ALIGN_CENTER);
+        format_set_bg_color(caption, 0xE8E8E8);
+        format_set_border(caption, LXW_BORDER_THIN);
+        wrap = workbook_add_format(book);
+        format_set_text_wrap(wrap);
     }
 
     // Shows a number with the decimals its text showed, so "85.50" stays 85.50.
@@ -100,8 +98,8 @@ struct Formats
             return nullptr;
         lxw_format*& made = m_decimals[count];
         if (!made) {
-            made = x.workbook_add_format(m_book);
-            x.format_set_num_format(made, (u"0."_s + QString(count, u'0')).toLatin1().constData());
+            made = workbook_add_format(m_book);
+            format_set_num_format(made, (u"0."_s + QString(count, u'0')).toLatin1().constData());
         }
         return made;
     }
@@ -112,7 +110,6 @@ struct Formats
     lxw_format* wrap;
 
 private:
-    const XlsxLibrary& x;
     lxw_workbook* m_book;
     QHash<int, lxw_format*> m_decimals;
 };
@@ -131,14 +128,14 @@ QList<int> columnWidths(const PageTable& table)
     return widths;
 }
 
-lxw_error writeSheet(const XlsxLibrary& x, lxw_workbook* book, const PageTable& table)
+lxw_error writeSheet(lxw_workbook* book, const PageTable& table)
 {
-    lxw_worksheet* sheet = x.workbook_add_worksheet(book, sheetName(table.title).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName(table.title).constData());
     if (!sheet)
-        sheet = x.workbook_add_worksheet(book, nullptr);
+        sheet = workbook_add_worksheet(book, nullptr);
     if (!sheet)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
-    Formats formats(x, book);
+    Formats formats(book);
     const auto columns = static_cast<lxw_col_t>(std::max<qsizetype>(1, table.captions.size()));
     lxw_row_t row = 0;
 
@@ -147,17 +144,17 @@ lxw_error writeSheet(const XlsxLibrary& x, lxw_workbook* book, const PageTable& 
         lxw_format* format = i == 0 ? formats.title : formats.head;
         const QByteArray text = cellText(head[i]);
         const lxw_error error = columns > 1
-            ? x.worksheet_merge_range(sheet, row, 0, row, columns - 1, text.constData(), format)
-            : x.worksheet_write_string(sheet, row, 0, text.constData(), format);
+            ? worksheet_merge_range(sheet, row, 0, row, columns - 1, text.constData(), format)
+            : worksheet_write_string(sheet, row, 0, text.constData(), format);
         if (error != LXW_NO_ERROR)
             return error;
         if (i == 0)
-            x.worksheet_set_row(sheet, row, 24, nullptr);
+            worksheet_set_row(sheet, row, 24, nullptr);
     }
 
     const lxw_row_t captionRow = row;
     for (qsizetype c = 0; c < table.captions.size(); ++c)
-        x.worksheet_write_string(
+        worksheet_write_string(
             sheet, row, static_cast<lxw_col_t>(c), cellText(table.captions[c]).constData(), formats.caption);
     ++row;
 
@@ -171,10 +168,10 @@ lxw_error writeSheet(const XlsxLibrary& x, lxw_workbook* book, const PageTable& 
             lxw_error error = LXW_NO_ERROR;
             if (const std::optional<double> number = ExportCells::number(text, kind)) {
                 const int decimals = kind == PageTable::Kind::Money ? 2 : ExportCells::decimals(text);
-                error = x.worksheet_write_number(sheet, row, col, *number, formats.decimals(decimals));
+                error = worksheet_write_number(sheet, row, col, *number, formats.decimals(decimals));
             } else if (!text.isEmpty()) {
                 lxw_format* format = text.contains(u'\n') ? formats.wrap : nullptr;
-                error = x.worksheet_write_string(sheet, row, col, cellText(text).constData(), format);
+                error = worksheet_write_string(sheet, row, col, cellText(text).constData(), format);
             }
             if (error != LXW_NO_ERROR)
                 return error;
@@ -185,20 +182,20 @@ lxw_error writeSheet(const XlsxLibrary& x, lxw_workbook* book, const PageTable& 
     const QList<int> widths = columnWidths(table);
     int total = 0;
     for (qsizetype c = 0; c < widths.size(); ++c) {
-        x.worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
         total += widths[c];
     }
     if (!table.captions.isEmpty()) {
-        x.worksheet_freeze_panes(sheet, captionRow + 1, 0);
-        x.worksheet_autofilter(sheet, captionRow, 0, row - 1, columns - 1);
-        x.worksheet_repeat_rows(sheet, captionRow, captionRow);
+        worksheet_freeze_panes(sheet, captionRow + 1, 0);
+        worksheet_autofilter(sheet, captionRow, 0, row - 1, columns - 1);
+        worksheet_repeat_rows(sheet, captionRow, captionRow);
     }
     // Printed from the spreadsheet program: A4, the columns on one page's width, the captions on
     // every page.
-    x.worksheet_set_paper(sheet, A4Paper);
+    worksheet_set_paper(sheet, A4Paper);
     if (total > PortraitWidth)
-        x.worksheet_set_landscape(sheet);
-    x.worksheet_fit_to_pages(sheet, 1, 0);
+        worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     return LXW_NO_ERROR;
 }
 
@@ -211,24 +208,20 @@ std::optional<QByteArray> XlsxTableWriter::bytes(const PageTable& table, QString
             *error = reason;
         return std::nullopt;
     };
-    QString reason;
-    const XlsxLibrary* x = XlsxLibrary::get(&reason);
-    if (!x)
-        return fail(reason);
     // libxlsxwriter writes to a path only: a scratch file, read back and dropped.
     QTemporaryFile scratch(QDir(QDir::tempPath()).filePath(u"xiaowu-export-XXXXXX.xlsx"_s));
     if (!scratch.open())
         return fail(u"无法在临时文件夹中创建文件：%1"_s.arg(scratch.errorString()));
     scratch.close();
 
-    Book book(*x, scratch.fileName());
+    Book book(scratch.fileName());
     if (!book.get())
         return fail(u"无法创建Excel工作簿。"_s);
-    const lxw_error written = writeSheet(*x, book.get(), table);
+    const lxw_error written = writeSheet(book.get(), table);
     const lxw_error closed = book.close();
     const lxw_error failed = written != LXW_NO_ERROR ? written : closed;
     if (failed != LXW_NO_ERROR)
-        return fail(u"生成Excel工作簿时出错（%1）。"_s.arg(QString::fromUtf8(x->lxw_strerror(failed))));
+        return fail(u"生成Excel工作簿时出错（%1）。"_s.arg(QString::fromUtf8(lxw_strerror(failed))));
 
     QFile file(scratch.fileName());
     if (!file.open(QIODevice::ReadOnly))

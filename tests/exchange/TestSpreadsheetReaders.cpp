@@ -55,6 +55,14 @@ QByteArray sheetXml(const QByteArray& rows)
         + "</sheetData></worksheet>";
 }
 
+// The bytes with a little-endian 32-bit number put at `at`.
+QByteArray patched(QByteArray bytes, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char(value >> (8 * i));
+    return bytes;
+}
+
 } // namespace
 
 class TestSpreadsheetReaders : public QObject
@@ -109,6 +117,13 @@ private Q_SLOTS:
         // Some 70 MB of blanks that pack into a few hundred kilobytes.
         QTest::newRow("zip bomb") << handMade(sheetXml(QByteArray(SheetLimits::MaxPartBytes + 1024, ' ')))
                                   << u"Excel工作簿中的表格解压后超过64MB，无法读取（文件可能已损坏）。"_s;
+        // The zip's own offsets and sums, wrong: its directory (22 bytes from the end, the offset
+        // 16 into it), where the sheet's entry begins (42 into its directory record) and its data.
+        const qsizetype sheetRecord = good.lastIndexOf("xl/worksheets/sheet1.xml") - 46;
+        const qsizetype sheetData = good.indexOf("xl/worksheets/sheet1.xml") + 24;
+        QTest::newRow("directory past the end") << patched(good, good.size() - 22 + 16, 0x7FFFFFF0) << notWorkbook;
+        QTest::newRow("entry past the end") << patched(good, sheetRecord + 42, 0x7FFFFFF0) << damaged;
+        QTest::newRow("data altered") << patched(good, sheetData + 20, 0x5A5A5A5A) << damaged;
         QTest::newRow("old binary workbook") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
             8) << u"不能读取旧版Excel文件（.xls）。请在Excel中另存为“Excel工作簿（.xlsx）”或“CSV”后再导入。"_s;
     }

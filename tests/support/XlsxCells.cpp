@@ -1,26 +1,19 @@
 #include "XlsxCells.h"
 
-#include <QBuffer>
+#include "exchange/ZipReader.h"
+
 #include <QHash>
 #include <QXmlStreamReader>
 
-#include <optional>
-
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-std::optional<QByteArray> entry(QuaZip& zip, const QString& name)
+std::optional<QByteArray> entry(ZipReader& zip, const QString& name)
 {
-    if (!zip.setCurrentFile(name))
-        return std::nullopt;
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return zip.entry(name, std::numeric_limits<int>::max());
 }
 
 // The text of the element the reader stands on, every <t> below it joined (rich text has several).
@@ -87,10 +80,8 @@ std::pair<int, int> cellPosition(QStringView ref)
 XlsxCells XlsxCells::read(const QByteArray& workbook)
 {
     XlsxCells cells;
-    QByteArray bytes = workbook;
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdUnzip)) {
+    ZipReader zip(workbook);
+    if (!zip.isOpen()) {
         cells.error = u"not a zip"_s;
         return cells;
     }
