@@ -1,6 +1,7 @@
 #include "printing/ReportPrinter.h"
 
 #include "app/PageView.h"
+#include "app/Shell.h"
 #include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressBar>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -51,6 +53,7 @@ ReportPrinter::ReportPrinter(Workspace& ws, std::function<PageView*()> pageOnSho
     打印表格->setGeometry(0, 0, 10, 10);
     打印表格->hide();
     打印表格->attach(打印数据源);
+    打印表格->setPrintProgress([this](int done, int total) { pagePainted(done, total); });
     sendToPrinter = [this](SheetGrid&, Mode mode) { send(mode); };
     printerInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 }
@@ -92,8 +95,21 @@ void ReportPrinter::send(Mode mode)
         return;
     }
     const auto outcome = mode == Mode::Preview ? 打印表格->printPreview() : 打印表格->print(jobName());
+    m_progress.reset();
     if (outcome == SheetPrintJob::Outcome::Failed)
         m_ws.services.prompt.show(打印表格->printErrorString(), u"错误"_s, Prompt::Icon::Error);
+}
+
+// 进度条1 steps once a page, as it does once a row while a list loads.
+void ReportPrinter::pagePainted(int done, int total)
+{
+    if (!m_progress)
+        m_progress.emplace(m_ws.shell.progressBar());
+    m_progress->step();
+    if (QProgressBar* bar = m_ws.shell.progressBar())
+        bar->repaint();
+    if (done >= total)
+        m_progress.reset();
 }
 
 bool ReportPrinter::saveAsPdf()
@@ -117,6 +133,7 @@ bool ReportPrinter::saveAsPdf()
         printer.setOutputFileName(scratch.filePath(u"report.pdf"_s));
         printer.setDocName(jobName());
         SheetPrintJob job(*打印数据源);
+        job.setProgress([this](int done, int total) { pagePainted(done, total); });
         std::optional<QByteArray> pdf;
         if (!scratch.isValid())
             error = u"没有可写的临时文件夹。"_s;
@@ -126,6 +143,7 @@ bool ReportPrinter::saveAsPdf()
             || !m_ws.services.fileOps.writeFile(path, *pdf))
             error = u"不能写入文件："_s + QDir::toNativeSeparators(path);
     }
+    m_progress.reset();
     if (!error.isEmpty()) {
         m_ws.services.prompt.show(error, u"错误"_s, Prompt::Icon::Error);
         return false;

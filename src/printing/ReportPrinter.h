@@ -2,7 +2,10 @@
 
 #include <QObject>
 
+#include "app/ListProgress.h"
+
 #include <functional>
+#include <optional>
 
 class PageView;
 class QWidget;
@@ -42,9 +45,11 @@ public:
 
 private:
     void send(Mode mode);
+    void pagePainted(int done, int total);
 
     Workspace& m_ws;
     std::function<PageView*()> m_pageOnShow;
     SheetTable* 打印数据源;
     SheetGrid* 打印表格;
+    std::optional<ListProgress> m_progress;
 };

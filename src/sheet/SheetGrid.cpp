@@ -477,6 +477,7 @@ SheetPrintJob::Outcome SheetGrid::printPreview()
         return SheetPrintJob::Outcome::Cancelled;
     SheetPrintJob job(*m_table);
     job.setPageNumberText(m_pageNumberText);
+    job.setProgress(m_printProgress);
     const SheetPrintJob::Outcome outcome = job.preview(this);
     m_printError = job.errorString();
     return outcome;
@@ -489,6 +490,7 @@ SheetPrintJob::Outcome SheetGrid::print(const QString& jobName)
         return SheetPrintJob::Outcome::Cancelled;
     SheetPrintJob job(*m_table);
     job.setPageNumberText(m_pageNumberText);
+    job.setProgress(m_printProgress);
     const SheetPrintJob::Outcome outcome = job.print(jobName, this);
     m_printError = job.errorString();
     return outcome;

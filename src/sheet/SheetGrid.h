@@ -53,6 +53,8 @@ public:
 
     // "%d" stands for the page number in preview and print; default "第 %d 页".
     void setPageNumberText(const QString& pattern) { m_pageNumberText = pattern; }
+    // Hears (pages painted, pages in all) while preview or print paints.
+    void setPrintProgress(std::function<void(int done, int total)> progress) { m_printProgress = std::move(progress); }
     // Qt's print preview of the attached table, following its page setup. A table that cannot be
     // laid out on pages opens no window: Failed, with printErrorString() for the window to show.
     SheetPrintJob::Outcome printPreview();
@@ -111,4 +113,5 @@ private:
     int m_editColumn = 0;
     QString m_pageNumberText;
     QString m_printError;
+    std::function<void(int done, int total)> m_printProgress;
 };

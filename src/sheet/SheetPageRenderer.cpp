@@ -76,7 +76,8 @@ void SheetPageRenderer::paintPage(QPainter& painter, int index, double dotsPerTe
     }
 }
 
-bool SheetPageRenderer::paintAll(QPainter& painter, QPagedPaintDevice& device) const
+bool SheetPageRenderer::paintAll(
+    QPainter& painter, QPagedPaintDevice& device, const std::function<void(int done, int total)>& pageDone) const
 {
     if (m_layout.isRefused())
         return false;
@@ -85,6 +86,8 @@ bool SheetPageRenderer::paintAll(QPainter& painter, QPagedPaintDevice& device) c
         if (i > 0 && !device.newPage())
             return false;
         paintPage(painter, i, dots);
+        if (pageDone)
+            pageDone(i + 1, int(m_layout.pages.size()));
     }
     return true;
 }

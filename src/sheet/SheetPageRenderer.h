@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "sheet/PrintLayout.h"
 
 #include <QString>
@@ -29,7 +31,9 @@ public:
     void paintPage(QPainter& painter, int index, double dotsPerTenthMm) const;
     // Every page onto `device`, on which `painter` is active, with a new page between two.
     // False when the device refuses a new page or the layout is refused (nothing is painted).
-    bool paintAll(QPainter& painter, QPagedPaintDevice& device) const;
+    // `pageDone` hears (pages painted, pages in all) after every page.
+    bool paintAll(QPainter& painter, QPagedPaintDevice& device,
+        const std::function<void(int done, int total)>& pageDone = {}) const;
 
     const PrintLayout& layout() const { return m_layout; }
 

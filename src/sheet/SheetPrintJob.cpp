@@ -5,11 +5,13 @@
 #include "sheet/SheetPageRenderer.h"
 #include "sheet/SheetTable.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -52,7 +54,10 @@ void SheetPrintJob::paint(QPrinter& printer)
         return;
     }
     renderer.setPageNumberText(m_pageNumberText);
-    const bool whole = renderer.paintAll(painter, printer);
+    // A thousand-page roster takes seconds.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    const bool whole = renderer.paintAll(painter, printer, m_progress);
     if (!painter.end() || !whole || printer.printerState() == QPrinter::Error)
         m_error = u"打印机出错，打印没有完成。"_s;
 }

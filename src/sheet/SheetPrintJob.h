@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 class SheetTable;
@@ -17,6 +19,8 @@ public:
 
     // "%d" stands for the page number; default "第 %d 页".
     void setPageNumberText(const QString& pattern) { m_pageNumberText = pattern; }
+    // Hears (pages painted, pages in all) while a long report is painted.
+    void setProgress(std::function<void(int done, int total)> progress) { m_progress = std::move(progress); }
 
     // Qt's print preview of the pages; returns when the user closes it (it can print from there).
     // A sheet whose layout is refused opens no window and gives Failed.
@@ -39,5 +43,6 @@ private:
 
     const SheetTable& m_table;
     QString m_pageNumberText;
+    std::function<void(int done, int total)> m_progress;
     QString m_error;
 };

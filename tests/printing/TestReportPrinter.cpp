@@ -252,7 +252,11 @@ private Q_SLOTS:
         QVERIFY(bench.desk.prompt.lastText().contains(QDir::toNativeSeparators(pdf)));
 
         bench.desk.fileOps.failWrites = false;
+        const int steps = bench.shell.bar->steps;
         printer.run(ReportPrinter::Mode::Print);
+        // 进度条1 stepped once for the one page and is gone again.
+        QCOMPARE(bench.shell.bar->steps - steps, 1);
+        QVERIFY(!bench.shell.bar->shown);
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(5) == "%PDF-");
