@@ -17,12 +17,14 @@
 #include "wages/WagePage.h"
 #include "wages/WageSheet.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -149,6 +151,24 @@ private Q_SLOTS:
         QVERIFY(main.runCommand(u"打开工资表一"));
         fillWages(*startup.features()->wagePage());
         shoot(u"打印"_s, u"wages"_s);
+
+        // The preview window of a roster at the smallest window size and a large one.
+        QVERIFY(main.runCommand(u"在校学生列表"));
+        bool shown = false;
+        QTimer::singleShot(300, [&] {
+            QWidget* preview = QApplication::activeModalWidget();
+            if (!preview)
+                return;
+            shown = true;
+            for (const QSize size : {QSize(800, 600), QSize(1600, 1000)}) {
+                preview->resize(size);
+                QTest::qWait(300);
+                preview->grab().save(dir + u"/report-preview-%1x%2.png"_s.arg(size.width()).arg(size.height()));
+            }
+            preview->close();
+        });
+        QVERIFY(main.runCommand(u"打印预览"));
+        QVERIFY(shown);
     }
 };
 
