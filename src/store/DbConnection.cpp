@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <sqlite3.h>
 
@@ -105,6 +106,7 @@ void DbConnection::close()
 {
     if (!m_db)
         return;
+    forgetStatements();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_path.clear();
@@ -124,6 +126,18 @@ QString DbConnection::connectionText() const
 }
 
 bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, sqlite3_stmt** statement)
+{
+    if (!compile(sql, statement))
+        return false;
+    if (!bind(*statement, parameters)) {
+        sqlite3_finalize(*statement);
+        *statement = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool DbConnection::compile(const QString& sql, sqlite3_stmt** statement)
 {
     *statement = nullptr;
     if (!m_db) {
@@ -149,24 +163,27 @@ bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, s
             return false;
         }
     }
-    if (sqlite3_bind_parameter_count(*statement) != parameters.size()) {
-        m_lastError = u"statement has %1 markers, %2 values given"_s.arg(sqlite3_bind_parameter_count(*statement))
+    return true;
+}
+
+bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters)
+{
+    if (sqlite3_bind_parameter_count(statement) != parameters.size()) {
+        m_lastError = u"statement has %1 markers, %2 values given"_s.arg(sqlite3_bind_parameter_count(statement))
                           .arg(parameters.size());
-        sqlite3_finalize(*statement);
-        *statement = nullptr;
         return false;
     }
     for (int i = 0; i < parameters.size(); ++i) {
         const QVariant& v = parameters[i];
         int rc = SQLITE_OK;
         if (v.isNull() && v.metaType().id() != QMetaType::QString && v.metaType().id() != QMetaType::QByteArray) {
-            rc = sqlite3_bind_null(*statement, i + 1);
+            rc = sqlite3_bind_null(statement, i + 1);
         } else {
             switch (v.metaType().id()) {
             case QMetaType::QByteArray: {
                 const QByteArray b = v.toByteArray();
                 // An empty byte string is stored as empty bytes, not NULL.
-                rc = sqlite3_bind_blob64(*statement, i + 1, b.isNull() ? "" : b.constData(),
+                rc = sqlite3_bind_blob64(statement, i + 1, b.isNull() ? "" : b.constData(),
                     static_cast<sqlite3_uint64>(b.size()), SQLITE_TRANSIENT);
                 break;
             }
@@ -179,15 +196,15 @@ bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, s
             case QMetaType::Short:
             case QMetaType::UShort:
             case QMetaType::Bool:
-                rc = sqlite3_bind_int64(*statement, i + 1, v.toLongLong());
+                rc = sqlite3_bind_int64(statement, i + 1, v.toLongLong());
                 break;
             case QMetaType::Double:
             case QMetaType::Float:
-                rc = sqlite3_bind_double(*statement, i + 1, v.toDouble());
+                rc = sqlite3_bind_double(statement, i + 1, v.toDouble());
                 break;
             default: {
                 const QByteArray t = v.toString().toUtf8();
-                rc = sqlite3_bind_text64(*statement, i + 1, t.constData(), static_cast<sqlite3_uint64>(t.size()),
+                rc = sqlite3_bind_text64(statement, i + 1, t.constData(), static_cast<sqlite3_uint64>(t.size()),
                     SQLITE_TRANSIENT, SQLITE_UTF8);
                 break;
             }
@@ -195,8 +212,6 @@ bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, s
         }
         if (rc != SQLITE_OK) {
             m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
-            sqlite3_finalize(*statement);
-            *statement = nullptr;
             return false;
         }
     }
@@ -219,8 +234,26 @@ std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVarian
 
 bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
 {
-    sqlite3_stmt* statement = nullptr;
-    if (!prepare(sql, parameters, &statement))
+    if (!m_db) {
+        m_lastError = u"database is not open"_s;
+        return false;
+    }
+    sqlite3_stmt* statement = m_statements.value(sql);
+    if (!statement) {
+        if (!compile(sql, &statement))
+            return false;
+        constexpr int KeptStatements = 64;
+        if (m_statements.size() >= KeptStatements)
+            forgetStatements();
+        m_statements.insert(sql, statement);
+    }
+    // Whatever happens, the statement is left reset and without values (no lock, no copy of a
+    // photo kept alive).
+    const auto release = qScopeGuard([statement] {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    });
+    if (!bind(statement, parameters))
         return false;
     int rc = sqlite3_step(statement);
     while (rc == SQLITE_ROW)
@@ -229,8 +262,14 @@ bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
         m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
     else
         m_lastError.clear();
-    sqlite3_finalize(statement);
     return rc == SQLITE_DONE;
+}
+
+void DbConnection::forgetStatements()
+{
+    for (sqlite3_stmt* statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
 }
 
 int DbConnection::changes() const

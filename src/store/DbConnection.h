@@ -2,6 +2,7 @@
 
 #include "store/RecordSet.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -58,6 +59,9 @@ public:
 
 private:
     bool prepare(const QString& sql, const QVariantList& parameters, struct sqlite3_stmt** statement);
+    bool compile(const QString& sql, struct sqlite3_stmt** statement);
+    bool bind(struct sqlite3_stmt* statement, const QVariantList& parameters);
+    void forgetStatements();
     bool configure();
     void fail(const QString& what);
 
@@ -67,4 +71,7 @@ private:
     QString m_password;
     QString m_lastError;
     OpenFailure m_openFailure = OpenFailure::None;
+    // execute()'s statements stay compiled: an import or a promotion runs the same insert or
+    // update thousands of times in one transaction. Reset after every run, so none holds a lock.
+    QHash<QString, struct sqlite3_stmt*> m_statements;
 };

@@ -188,6 +188,40 @@ private Q_SLOTS:
         QCOMPARE(count(db, u"转退表"_s), 1);
     }
 
+    // Statements run again are kept compiled: none may hold a lock, keep old values or outlive a
+    // change of its table.
+    void keptStatementsLeaveNoTrace()
+    {
+        StoreFixture f;
+        QVERIFY(f.open());
+        auto& db = f.students;
+        DbConnection other;
+        QVERIFY(
+            other.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student)));
+        const auto otherCanWrite = [&other] {
+            return other.beginTransaction() && other.execute(u"delete from 学籍表 where 学号=99"_s) && other.commit();
+        };
+        QVERIFY(db.execute(pupilInsert(), pupilValues(1, u"甲"_s, u"1年级1班"_s)));
+        QVERIFY(otherCanWrite());
+        QVERIFY(!db.execute(pupilInsert(), pupilValues(1, u"甲"_s, u"1年级1班"_s))); // the number is taken
+        QVERIFY(otherCanWrite());
+        QVERIFY(!db.execute(pupilInsert(), {1})); // too few values: refused, nothing left bound
+        QVERIFY(db.execute(pupilInsert(), pupilValues(2, u"乙"_s, u"1年级1班"_s)));
+        QCOMPARE(count(db, u"学籍表"_s), 2);
+
+        QVERIFY(db.execute(u"create table 草稿 (a)"_s));
+        QVERIFY(db.execute(u"insert into 草稿 values (?)"_s, {1}));
+        QVERIFY(db.execute(u"drop table 草稿"_s));
+        QVERIFY(db.execute(u"create table 草稿 (a, b)"_s));
+        QVERIFY(!db.execute(u"insert into 草稿 values (?)"_s, {1})); // compiled for the old table
+        QVERIFY(db.execute(u"insert into 草稿 values (?,?)"_s, {1, 2}));
+
+        db.close();
+        QVERIFY(db.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QVERIFY(db.execute(pupilInsert(), pupilValues(3, u"丙"_s, u"1年级1班"_s)));
+        QCOMPARE(count(db, u"学籍表"_s), 3);
+    }
+
     void namesSortByPinyin()
     {
         StoreFixture f;
