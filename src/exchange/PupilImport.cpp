@@ -169,12 +169,14 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 const auto date = DateText::readTyped(value);
                 if (!date) {
                     row.errors << caption + quoted(value) + u"不是日期"_s;
+                    row.refused.insert(caption, value);
                     continue;
                 }
                 stored = DateText::format(*date);
             }
             if (caption == ClassCaption && !value.isEmpty() && !classes->contains(value)) {
                 row.errors << u"班级"_s + quoted(value) + u"不存在"_s;
+                row.refused.insert(caption, value);
                 continue;
             }
             const qsizetype bytes = GbText::byteLength(stored);
@@ -182,6 +184,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
             if (bytes > width) {
                 row.errors << caption + u"超过"_s + QString::number(width) + u"字节（有"_s + QString::number(bytes)
                         + u"字节）"_s;
+                row.refused.insert(caption, value);
                 continue;
             }
             row.pupil.*fieldOf(caption)->member = stored;

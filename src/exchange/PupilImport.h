@@ -3,6 +3,7 @@
 #include "exchange/ImportedSheet.h"
 #include "students/StudentRecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,7 @@ public:
         StudentRecord pupil; // 学号 not yet given; 所在班级 empty: the class chosen for the import
         QString givenNumber; // what the file's 学号 column held: only checked, numbers come from the counter
         QStringList errors;
+        QHash<QString, QString> refused; // caption → the text the file held, where it was refused
 
         bool ok() const { return errors.isEmpty(); }
     };

@@ -179,7 +179,7 @@ void PupilImportWindow::fill()
         QStringList texts {QString::number(row.number), row.errors.join(u"；"_s),
             row.ok() && next > 0 ? QString::number(next++) : QString()};
         for (const QString& field : std::as_const(m_preview.fields))
-            texts << (field == u"学号" ? row.givenNumber : fieldText(row.pupil, field));
+            texts << (field == u"学号" ? row.givenNumber : row.refused.value(field, fieldText(row.pupil, field)));
         for (int c = 0; c < texts.size(); ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (!row.ok()) {

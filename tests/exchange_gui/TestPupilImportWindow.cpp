@@ -43,6 +43,7 @@ struct Seen
     QString ignored;
     QString klass;
     QStringList badNames;
+    QStringList badDates; // as the file held them
     bool importEnabled = false;
 };
 
@@ -61,8 +62,10 @@ Seen look(PupilImportWindow& w)
         const bool marked
             = !table->item(r, 1)->text().isEmpty() && table->item(r, 0)->foreground().style() != Qt::NoBrush;
         // The filter shows the marked rows only.
-        if (!table->isRowHidden(r))
+        if (!table->isRowHidden(r)) {
             seen.badNames << (marked ? QString() : u"unmarked "_s) + table->item(r, 3)->text();
+            seen.badDates << table->item(r, 5)->text();
+        }
     }
     return seen;
 }
@@ -106,6 +109,7 @@ private Q_SLOTS:
         QCOMPARE(seen.rows, 8);
         QCOMPARE(seen.counts, u"共 8 行，可导入 5 行，有误 3 行"_s);
         QCOMPARE(seen.badNames, (QStringList {QString(), u"林四"_s, u"林六"_s}));
+        QCOMPARE(seen.badDates, (QStringList {QString(), u"2019年13月1日"_s, u"20190230"_s}));
         QCOMPARE(seen.ignored, u"以下列标题不是学生资料的项目，已忽略：特长"_s);
         QCOMPARE(seen.klass, Class2);
         QVERIFY(seen.importEnabled);
