@@ -7,6 +7,7 @@
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "text/FileNameText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,12 +22,7 @@ QString TableExport::filter()
 
 QString TableExport::suggestedName(const QString& title)
 {
-    QString name = title;
-    name.removeIf([](QChar c) { return u"/\\:*?\"<>|"_s.contains(c) || c.unicode() < 0x20; });
-    name = name.trimmed();
-    while (name.startsWith(u'.'))
-        name.remove(0, 1);
-    return (name.isEmpty() ? u"导出"_s : name) + u".xlsx"_s;
+    return FileNameText::fromTitle(title, u"导出"_s) + u".xlsx"_s;
 }
 
 QString TableExport::withSuffix(const QString& path)

@@ -11,6 +11,7 @@
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "text/FileNameText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,9 +35,7 @@ const QString& jobName()
 // The report's title as a file name.
 QString suggestedPdf(const SheetTable& sheet)
 {
-    QString name = sheet.text(1, 1).trimmed();
-    name.replace(u'/', u'-');
-    return QDir::home().filePath((name.isEmpty() ? jobName() : name) + u".pdf"_s);
+    return QDir::home().filePath(FileNameText::fromTitle(sheet.text(1, 1), jobName()) + u".pdf"_s);
 }
 
 } // namespace
