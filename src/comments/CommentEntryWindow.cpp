@@ -1,10 +1,6 @@
 #include "comments/CommentEntryWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "comments/CommentComposer.h"
 #include "comments/CommentKinds.h"
 #include "comments/CommentLibraryMenus.h"
@@ -15,6 +11,10 @@
 #include "platform/Prompt.h"
 #include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

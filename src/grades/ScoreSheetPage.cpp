@@ -1,18 +1,18 @@
 #include "grades/ScoreSheetPage.h"
 
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/TableReports.h"
 #include "sheet/QueryTable.h"
 #include "sheet/SheetGrid.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,5 @@
 #include "printing/ReportPrinter.h"
 
-#include "app/PageView.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
@@ -12,6 +9,9 @@
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
 #include "text/FileNameText.h"
+#include "workspace/PageView.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,5 @@
 #include "students/ArchivedRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TableReports.h"
@@ -13,6 +9,10 @@
 #include "students/RosterColumns.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentRecords.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,5 @@
 #include "students/EnrolledRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
@@ -12,6 +8,10 @@
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
 #include "students/RosterColumns.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

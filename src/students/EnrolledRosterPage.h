@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
 #include "students/StudentPick.h"
 #include "students/StudentRosters.h"
+#include "workspace/ItemViewNavigation.h"
+#include "workspace/PageView.h"
 
 #include <QWidget>
 

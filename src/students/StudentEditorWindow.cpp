@@ -1,10 +1,6 @@
 #include "students/StudentEditorWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
@@ -26,6 +22,10 @@
 #include "text/DateText.h"
 #include "text/GbText.h"
 #include "text/LineBreaks.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,7 @@
 #include "students/StudentViewPage.h"
 
-#include "app/ListProgress.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "records/ElidedLabel.h"
@@ -16,6 +11,11 @@
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 #include "text/LineBreaks.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/ListProgress.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,5 @@
 #include "teachers/TeacherEditorWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/GbByteValidator.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
@@ -20,6 +17,9 @@
 #include "teachers/TeacherRecords.h"
 #include "text/GbText.h"
 #include "text/LineBreaks.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,5 @@
 #include "teachers/TeacherRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TableReports.h"
@@ -11,6 +7,10 @@
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
 #include "teachers/TeacherRosters.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

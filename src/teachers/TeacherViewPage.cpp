@@ -1,10 +1,5 @@
 #include "teachers/TeacherViewPage.h"
 
-#include "app/ListProgress.h"
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TeacherCard.h"
@@ -14,6 +9,11 @@
 #include "teachers/TeacherFields.h"
 #include "teachers/TeacherRecords.h"
 #include "text/LineBreaks.h"
+#include "workspace/ListProgress.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QGridLayout>

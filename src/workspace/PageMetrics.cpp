@@ -1,4 +1,4 @@
-#include "app/PageMetrics.h"
+#include "workspace/PageMetrics.h"
 
 #include <QtMath>
 
