@@ -4,6 +4,7 @@
 #include "platform/Prompt.h"
 #include "printing/TeacherCard.h"
 #include "printing/TeacherCardReport.h"
+#include "records/NameListBox.h"
 #include "records/PhotoBox.h"
 #include "teachers/TeacherCardTexts.h"
 #include "teachers/TeacherFields.h"
@@ -168,14 +169,7 @@ void TeacherViewPage::openOnTeacher(TeacherViewKind kind, qint64 number)
 {
     m_ws.state.setCurrentViewKind(TeacherViewKinds::text(kind));
     loadNames();
-    int row = 0;
-    for (int i = 0; i < 查看教员列表框->count(); ++i) {
-        if (查看教员列表框->item(i)->data(TeacherNumberRole).toLongLong() == number) {
-            row = i;
-            break;
-        }
-    }
-    selectRow(row);
+    selectRow(NameListBox::rowOf(*查看教员列表框, TeacherNumberRole, number));
     enter(kind);
 }
 
@@ -195,12 +189,8 @@ void TeacherViewPage::loadNames()
         ListProgress progress(m_ws.shell.progressBar());
         const QSignalBlocker blocker(查看教员列表框);
         查看教员列表框->clear();
-        const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
-        for (const auto& teacher : list->names) {
-            auto* item = new QListWidgetItem(icon, teacher.姓名, 查看教员列表框);
-            item->setData(TeacherNumberRole, teacher.编号);
-            progress.step();
-        }
+        NameListBox::append(
+            *查看教员列表框, list->names, TeacherNumberRole, style()->standardIcon(QStyle::SP_FileIcon), progress);
         m_male = list->male;
         m_female = list->female;
     } else {
