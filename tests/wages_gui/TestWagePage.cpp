@@ -246,7 +246,7 @@ private Q_SLOTS:
         QVERIFY(d.page->hasUnsavedChanges());
         QVERIFY(d.wb.state.statusState().contains(u"尚未保存"_s));
         const QString typed = d.table().text(2, 2);
-        QCOMPARE(typed, u"100"_s);
+        QCOMPARE(typed, u"100.00"_s);
         d.wb.desk.prompt.answerNext(Prompt::Answer::Ok);
         d.wb.desk.prompt.answerNext(Prompt::Answer::No);
         QVERIFY(!d.page->openSheet(2));
