@@ -4,6 +4,7 @@
 #include "access/AccountRules.h"
 #include "access/AdminAccounts.h"
 #include "access/AdminDatabase.h"
+#include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "store/DbConnection.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,10 +60,22 @@ LoginWindow::LoginWindow(int openMode, AccessHost& host, QWidget* parent)
     buildAccountListPage();
     setFixedSize(clientWidth, clientHeight);
 
-    AdminDatabase::open(m_host.adminDb(), m_host.paths(), m_host.services().fileOps);
+    const AdminDatabase::Result opened
+        = AdminDatabase::open(m_host.adminDb(), m_host.paths(), m_host.services().fileOps);
     m_failedLogins = 0;
     // Mode 0 with someone logged in can only be 重新登录.
     m_reLogin = m_mode == LogIn && m_host.session().isLoggedIn();
+    if (m_mode == LogIn) {
+        // An administrators file that cannot be read must not pass for none at all: that would
+        // let anyone in as the built-in super administrator.
+        const bool readable = opened.isOpen() && AdminAccounts(m_host.adminDb()).load().has_value();
+        if (!readable && opened.outcome == AdminDatabase::Outcome::Failed)
+            m_endPending = u"不能打开系统管理员数据文件：\r\n"_s
+                + QDir::toNativeSeparators(AdminDatabase::path(m_host.paths()))
+                + u"\r\n\r\n它可能正被其他程序占用，或者没有读写权限。请检查后重新启动本系统！"_s;
+        else if (!readable && !startWithoutAdministrators())
+            m_endPending = u"-"_s;
+    }
     loadAccounts();
 
     const QString currentUser = m_host.session().userName;
@@ -70,7 +84,9 @@ LoginWindow::LoginWindow(int openMode, AccessHost& host, QWidget* parent)
         setWindowTitle(u"欢迎登录"_s);
         setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
         m_host.closeSplash();
-        if (登陆名组合框->count() > 0) {
+        if (!m_endPending.isEmpty()) {
+            登录钮->setEnabled(false);
+        } else if (登陆名组合框->count() > 0) {
             登陆名组合框->setCurrentIndex(0);
             登陆名组合框->setFocus();
         } else {
@@ -107,9 +123,37 @@ bool LoginWindow::prepareOwnAccountChange(AccessHost& host)
     return false;
 }
 
+bool LoginWindow::startWithoutAdministrators()
+{
+    Prompt& prompt = m_host.services().prompt;
+    FileOps& files = m_host.services().fileOps;
+    const QString file = AdminDatabase::path(m_host.paths());
+    const QString text = u"系统管理员数据文件已损坏，其中的管理员资料不能读出：\r\n"_s + QDir::toNativeSeparators(file)
+        + u"\r\n\r\n按“是”将在没有管理员的情况下启动：损坏的文件改名保存在原处，由系统内置的管理员登录，"
+          u"请随后在“系统数据维护”中还原备份。\r\n按“否”退出本系统，文件不作任何改动。"
+          u"\r\n\r\n要在没有管理员的情况下启动吗？"_s;
+    if (prompt.show(text, u"警告"_s, Prompt::Icon::Warning, Prompt::Buttons::YesNo) != Prompt::Answer::Yes)
+        return false;
+    const AdminDatabase::Result replaced = AdminDatabase::replaceDamaged(m_host.adminDb(), m_host.paths(), files);
+    if (!replaced.isOpen()) {
+        prompt.show(u"不能把损坏的系统管理员数据文件改名保存，本系统将退出！"_s, u"错误"_s, Prompt::Icon::Error);
+        return false;
+    }
+    prompt.show(u"损坏的系统管理员数据文件已保存为：\r\n"_s + QDir::toNativeSeparators(replaced.movedTo), u"提示"_s);
+    return true;
+}
+
 void LoginWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (!m_endPending.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            if (m_endPending != u"-"_s)
+                m_host.services().prompt.show(m_endPending, u"错误"_s, Prompt::Icon::Error);
+            endProgram();
+        });
+        return;
+    }
     if (!m_hintPending)
         return;
     m_hintPending = false;

@@ -140,7 +140,7 @@ bool ReportPrinter::saveAsPdf()
             error = job.errorString();
         else if (!(pdf = m_ws.services.fileOps.readFile(printer.outputFileName()))
             || !m_ws.services.fileOps.writeFile(path, *pdf))
-            error = u"不能写入文件："_s + QDir::toNativeSeparators(path);
+            error = m_ws.services.fileOps.failure(u"不能写入文件："_s + QDir::toNativeSeparators(path));
     }
     m_progress.reset();
     if (!error.isEmpty()) {

@@ -15,6 +15,7 @@
 #include "records/RecordPhoto.h"
 #include "records/SexCount.h"
 #include "records/StoredListText.h"
+#include "store/DbConnection.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentEntryLists.h"
 #include "students/StudentFields.h"
@@ -470,7 +471,10 @@ void StudentEditorWindow::loadNames()
     m_female = 0;
     const auto list = StudentRecords(m_ws.studentDb).classNames(学生班级组合框->currentText());
     if (!list) {
-        m_ws.services.prompt.show(u"载入学生姓名数据失败！"_s);
+        const QString damage = m_ws.studentDb.damage();
+        m_ws.services.prompt.show(damage.isEmpty()
+                ? u"载入学生姓名数据失败！"_s
+                : u"载入学生姓名数据失败！\r\n\r\n"_s + DbConnection::damagedMessage(m_ws.studentDb.path(), damage));
     } else {
         const QSignalBlocker blocker(学生姓名列表框);
         学生姓名列表框->clear();
@@ -612,10 +616,30 @@ void StudentEditorWindow::saveNew()
     }
     bool isNumber = false;
     学号编辑框->text().trimmed().toLongLong(&isNumber);
-    const StudentRecord pupil = fromControls();
-    if (!isNumber || !StudentRecords(m_ws.studentDb).insert(pupil)) {
+    StudentRecord pupil = fromControls();
+    StudentRecords records(m_ws.studentDb);
+    if (!isNumber) {
         prompt.show(u"保存数据失败！"_s);
         return;
+    }
+    if (!records.insert(pupil)) {
+        // The offered number may have been given out meanwhile (another window, another copy on
+        // the same data): the next free one is taken, as the number box cannot be edited.
+        const auto next = 学号编辑框->isReadOnly() ? records.nextNumber() : std::nullopt;
+        const qint64 offered = pupil.学号;
+        if (next && !next->typedFreely && next->number != offered) {
+            pupil.学号 = next->number;
+            const QSignalBlocker blocker(学号编辑框);
+            学号编辑框->setText(QString::number(pupil.学号));
+        }
+        if (pupil.学号 == offered || !records.insert(pupil)) {
+            const QString why = records.lastError();
+            prompt.show(why.contains(u"locked"_s) || why.contains(u"busy"_s)
+                    ? u"保存数据失败！数据文件正被另一个程序使用，请稍后再按[保存数据]。"_s
+                    : u"保存数据失败！\r\n\r\n"_s + why);
+            return;
+        }
+        prompt.show(u"学号 %1 已被使用，该学生已按学号 %2 保存。"_s.arg(offered).arg(pupil.学号), u"提示"_s);
     }
     {
         const QSignalBlocker blocker(学号编辑框);

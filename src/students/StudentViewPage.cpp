@@ -8,6 +8,7 @@
 #include "records/NameListBox.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
+#include "store/DbConnection.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
@@ -124,8 +125,15 @@ void StudentViewPage::loadNames()
     查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
     QApplication::restoreOverrideCursor();
     // An empty list after a failed read must not pass for a class without pupils.
-    if (!loaded)
+    m_damage = loaded ? QString() : m_ws.studentDb.damage();
+    if (!m_damage.isEmpty()) {
+        查看学生统计标签->setText(u"数据文件已损坏，请从“系统数据维护”还原备份"_s);
+        m_ws.services.prompt.show(
+            u"载入学生姓名数据失败！\r\n\r\n"_s + DbConnection::damagedMessage(m_ws.studentDb.path(), m_damage),
+            u"错误"_s, Prompt::Icon::Error);
+    } else if (!loaded) {
         m_ws.services.prompt.show(u"载入学生姓名数据失败！"_s, u"错误"_s, Prompt::Icon::Error);
+    }
 }
 
 void StudentViewPage::clearRecord()
@@ -170,7 +178,8 @@ void StudentViewPage::showSelected()
     const QString selector = 查看班级名组合框->currentText();
     if (查看学生列表框->count() == 0) {
         clearRecord();
-        查看页标题标签->setText(StudentCardTexts::emptyTitle(k, school, selector));
+        查看页标题标签->setText(m_damage.isEmpty() ? StudentCardTexts::emptyTitle(k, school, selector)
+                                                   : school + selector + u"：数据文件已损坏"_s);
         return;
     }
     const QListWidgetItem* item = 查看学生列表框->currentItem();

@@ -102,6 +102,14 @@ bool WagePage::openSheet(int sheet)
         showSelectorItem(m_open);
         return false;
     }
+    // Changes the disk refused stay on screen until they are written or the user lets them go.
+    if (m_unsaved && !save()
+        && prompt.show(u"当前工资表的修改尚未保存，换表将丢失这些修改。仍要换表吗？"_s, u"询问"_s,
+               Prompt::Icon::Question, Prompt::Buttons::YesNo)
+            != Prompt::Answer::Yes) {
+        showSelectorItem(m_open);
+        return false;
+    }
     const QString path = m_ws.paths.path(WageTableFile::relativePath(sheet));
     auto table = std::make_unique<SheetTable>();
     table->setObjectName(u"工资数据源"_s);
@@ -119,6 +127,7 @@ bool WagePage::openSheet(int sheet)
     m_sheet = std::make_unique<WageSheet>(*m_table);
     m_open = sheet;
     m_path = path;
+    m_unsaved = false;
     工资表格->setZoom(PageMetrics::wageGridZoom(m_ws.services.screen.width()));
     m_sheet->present(columnWidth());
     工资表格->attach(m_table.get());
@@ -251,7 +260,7 @@ void WagePage::titleSettings()
     if (!accepted)
         return; // nothing changed, so the file is not rewritten
     if (!m_ws.settings.setWageTitle(m_open, window.title()))
-        m_ws.services.prompt.show(u"不能保存工资表标题！"_s);
+        m_ws.services.prompt.show(m_ws.settings.failure(u"不能保存工资表标题！"_s));
     m_frame.setTitle(window.title());
     工资日期标签->setText(window.payMonth());
     m_sheet->setItemNames(window.itemNames());
@@ -261,9 +270,18 @@ void WagePage::titleSettings()
 
 bool WagePage::save()
 {
-    if (m_ws.services.fileOps.writeFile(m_path, WageTableFile::write(*m_table)))
+    FileOps& files = m_ws.services.fileOps;
+    if (files.writeFile(m_path, WageTableFile::write(*m_table))) {
+        if (m_unsaved) {
+            m_unsaved = false;
+            m_ws.state.setStatusState(u"    当前状态：教员工资管理"_s);
+        }
         return true;
-    m_ws.services.prompt.show(u"不能保存工资表数据文件！"_s);
+    }
+    // The grid keeps what was typed; the next change or a change of sheet tries again.
+    m_unsaved = true;
+    m_ws.state.setStatusState(u"    当前状态：教员工资管理（修改尚未保存！）"_s);
+    m_ws.services.prompt.show(files.failure(u"不能保存工资表数据文件！"_s));
     return false;
 }
 

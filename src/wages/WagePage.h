@@ -37,6 +37,8 @@ public:
 
     // 0 while none is open.
     int openSheetNumber() const { return m_open; }
+    // The disk refused the last change: it is on screen only.
+    bool hasUnsavedChanges() const { return m_unsaved; }
     // 工资数据源: the open sheet's table; null while none is open.
     SheetTable* table() const { return m_table.get(); }
 
@@ -75,4 +77,5 @@ private:
     std::unique_ptr<WageSheet> m_sheet;
     int m_open = 0;
     QString m_path;
+    bool m_unsaved = false;
 };
