@@ -304,8 +304,15 @@ void SheetGrid::moveCursorBy(int rows, int columns)
 void SheetGrid::keyPressEvent(QKeyEvent* event)
 {
     if (m_editing) {
-        // Keys sent to the grid itself while it edits belong to the edit.
-        QCoreApplication::sendEvent(m_editor, event);
+        // Keys sent to the grid itself while it edits belong to the edit. A key the editor ignores
+        // (Shift alone, Up …) comes back here through its parents: sending it on again would loop,
+        // so it is swallowed, and cannot reach the page mid-edit either.
+        if (!m_forwarding) {
+            m_forwarding = true;
+            QCoreApplication::sendEvent(m_editor, event);
+            m_forwarding = false;
+        }
+        event->accept();
         return;
     }
     if (!m_table || m_row == 0) {

@@ -109,6 +109,7 @@ private:
     int m_column = 0;
     QLineEdit* m_editor = nullptr;
     bool m_editing = false;
+    bool m_forwarding = false;
     int m_editRow = 0;
     int m_editColumn = 0;
     QString m_pageNumberText;
