@@ -175,7 +175,9 @@ void StudentViewPage::buildControls()
     查看学生列表框->setWrapping(true);
     查看学生列表框->setResizeMode(QListView::Adjust);
     查看学生列表框->setUniformItemSizes(true);
-    查看学生列表框->setGridSize(QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s) + 34,
+    // A four-character name beside its icon, with the item's margins.
+    查看学生列表框->setGridSize(QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s)
+            + 查看学生列表框->iconSize().width() + 40,
         std::max(查看学生列表框->fontMetrics().height(), 16) + 4));
 
     综合评价编辑框 = new QPlainTextEdit;

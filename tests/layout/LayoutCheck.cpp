@@ -11,6 +11,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -230,6 +231,23 @@ QRect shownPart(const QWidget* w)
     return label->fontMetrics().boundingRect(label->contentsRect(), flags, text).translated(label->pos());
 }
 
+// Names in a list are cut by Qt with "…" and no tooltip: each item in view must show its text.
+void checkList(const QListWidget* list, QStringList& out)
+{
+    const QRect view = list->viewport()->rect();
+    const int icon = list->iconSize().width();
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem* item = list->item(row);
+        const QRect shown = list->visualItemRect(item);
+        if (!view.contains(shown) || item->text().isEmpty())
+            continue;
+        const int needed
+            = list->fontMetrics().horizontalAdvance(item->text()) + (item->icon().isNull() ? 0 : icon + 8) + 8;
+        if (needed > shown.width())
+            out << u"%1: \"%2\" needs %3 px, has %4"_s.arg(nameOf(list), item->text()).arg(needed).arg(shown.width());
+    }
+}
+
 void checkPlacement(QWidget* w, QStringList& out)
 {
     QWidget* parent = w->parentWidget();
@@ -292,6 +310,8 @@ QStringList faults(QWidget* window, QSize screen)
             checkButton(button, out);
         else if (auto* grid = qobject_cast<SheetGrid*>(w))
             checkGrid(grid, out);
+        else if (auto* list = qobject_cast<QListWidget*>(w))
+            checkList(list, out);
     }
     return out;
 }
