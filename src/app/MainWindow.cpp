@@ -9,10 +9,10 @@
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
 #include "platform/Clock.h"
-#include "records/ElidedLabel.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "records/ElidedLabel.h"
 #include "store/DatabaseKind.h"
 #include "store/StoreIndexes.h"
 

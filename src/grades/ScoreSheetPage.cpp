@@ -11,8 +11,8 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/TableReports.h"
-#include "sheet/QueryTable.h"
 #include "sheet/ColumnFit.h"
+#include "sheet/QueryTable.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetPainter.h"
 
@@ -179,7 +179,8 @@ void ScoreSheetPage::applyColumnLayout()
         needs.append(SheetPainter::columnTextWidth(成绩源, c));
     const int pixels = 成绩表格->viewport()->width();
     const double dpi = 成绩表格->logicalDpiY();
-    const int zoom = ColumnFit::fittingZoom(needs, pixels, dpi, PageMetrics::gradeGridZoom(m_ws.services.screen.width()));
+    const int zoom
+        = ColumnFit::fittingZoom(needs, pixels, dpi, PageMetrics::gradeGridZoom(m_ws.services.screen.width()));
     if (成绩表格->zoom() != zoom)
         成绩表格->setZoom(zoom);
     const double unit = dpi / 254.0 * zoom / 100.0;

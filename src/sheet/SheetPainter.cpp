@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -183,6 +184,9 @@ QFont SheetPainter::textFont(const SheetCell& cell, double unit)
 
 int SheetPainter::columnTextWidth(const SheetTable& table, int column)
 {
+    // Fonts are measured only in a program with a screen; without one nothing is shown anyway.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 0;
     double widest = 0;
     for (int r = 1; r <= table.rowCount(); ++r) {
         const SheetRange block = table.mergedRange(r, column);

@@ -54,7 +54,8 @@ public:
     // Whether the whole text of `cell` fits a block of `rect` device units, wrapped as drawn.
     static bool textFits(const SheetCell& cell, const QRectF& rect, double unit);
     // The width in tenths of a millimetre the widest text of `column` needs on one line (cells
-    // merged across columns left out), its padding included; 0 for a column without text.
+    // merged across columns left out), its padding included; 0 for a column without text and in
+    // a program without a QGuiApplication (no fonts to measure).
     static int columnTextWidth(const SheetTable& table, int column);
 
     void paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const;

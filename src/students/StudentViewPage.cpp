@@ -24,13 +24,13 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include <algorithm>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include <iterator>
 
@@ -176,9 +176,9 @@ void StudentViewPage::buildControls()
     查看学生列表框->setResizeMode(QListView::Adjust);
     查看学生列表框->setUniformItemSizes(true);
     // A four-character name beside its icon, with the item's margins.
-    查看学生列表框->setGridSize(QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s)
-            + 查看学生列表框->iconSize().width() + 40,
-        std::max(查看学生列表框->fontMetrics().height(), 16) + 4));
+    查看学生列表框->setGridSize(
+        QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s) + 查看学生列表框->iconSize().width() + 40,
+            std::max(查看学生列表框->fontMetrics().height(), 16) + 4));
 
     综合评价编辑框 = new QPlainTextEdit;
     综合评价编辑框->setObjectName(u"综合评价编辑框"_s);
@@ -207,7 +207,8 @@ void StudentViewPage::buildControls()
     commentHead->addWidget(查看学生统计标签);
     commentHead->addSpacing(6);
     commentHead->addWidget(查看班级名组合框);
-    查看班级名组合框->setMinimumWidth(查看班级名组合框->fontMetrics().horizontalAdvance(u"6年级12班毕业学生资料"_s) + 40);
+    查看班级名组合框->setMinimumWidth(
+        查看班级名组合框->fontMetrics().horizontalAdvance(u"6年级12班毕业学生资料"_s) + 40);
     auto* boxes = new QHBoxLayout;
     boxes->setSpacing(6);
     boxes->addWidget(综合评价编辑框, 1);

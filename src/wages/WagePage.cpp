@@ -169,8 +169,9 @@ int WagePage::zoom(int screenWidth) const
 {
     const int pixels = 工资表格->viewport()->width();
     const int zoom = PageMetrics::wageGridZoom(screenWidth);
-    return m_sheet && pixels >= 100 ? ColumnFit::fittingZoom(m_sheet->textWidths(), pixels, 工资表格->logicalDpiY(), zoom)
-                                    : zoom;
+    return m_sheet && pixels >= 100
+        ? ColumnFit::fittingZoom(m_sheet->textWidths(), pixels, 工资表格->logicalDpiY(), zoom)
+        : zoom;
 }
 
 void WagePage::applyLayout(int, int screenWidth)

@@ -28,7 +28,8 @@ namespace {
 
 QString nameOf(const QWidget* w)
 {
-    const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    const QString name
+        = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
     const QWidget* p = w->parentWidget();
     while (p && p->objectName().isEmpty() && !p->isWindow())
         p = p->parentWidget();
@@ -150,7 +151,9 @@ void checkCombo(const QComboBox* combo, QStringList& out)
     if (!combo->itemIcon(combo->currentIndex()).isNull())
         needed += combo->iconSize().width() + 4;
     if (needed > field.width())
-        out << u"%1: \"%2\" needs %3 px, has %4"_s.arg(nameOf(combo), combo->currentText()).arg(needed).arg(field.width());
+        out << u"%1: \"%2\" needs %3 px, has %4"_s.arg(nameOf(combo), combo->currentText())
+                   .arg(needed)
+                   .arg(field.width());
 }
 
 void checkButton(const QAbstractButton* button, QStringList& out)
@@ -168,7 +171,8 @@ void checkButton(const QAbstractButton* button, QStringList& out)
             + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
     else if (qobject_cast<const QPushButton*>(button))
         needed += 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-    else if (const auto* tool = qobject_cast<const QToolButton*>(button); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+    else if (const auto* tool = qobject_cast<const QToolButton*>(button);
+             tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
         return;
     if (!button->icon().isNull() && !qobject_cast<const QToolButton*>(button))
         needed += button->iconSize().width() + 4;
@@ -277,7 +281,9 @@ void checkPlacement(QWidget* w, QStringList& out)
             continue;
         const QRect both = mine.intersected(shownPart(sibling));
         if (both.width() > 1 && both.height() > 1)
-            out << u"%1 is covered by %2 (%3×%4)"_s.arg(nameOf(w), nameOf(sibling)).arg(both.width()).arg(both.height());
+            out << u"%1 is covered by %2 (%3×%4)"_s.arg(nameOf(w), nameOf(sibling))
+                       .arg(both.width())
+                       .arg(both.height());
     }
 }
 

@@ -122,7 +122,8 @@ void fillStudents(StudentsFixture& d)
 void fillTeachers(TeachersFixture& d)
 {
     for (int i = 0; i < 30; ++i) {
-        TeacherRecord t = d.teacher(1001 + i, pupilName(i + 1) + (i % 3 ? QString() : u"华"_s), i % 2 ? u"女"_s : u"男"_s);
+        TeacherRecord t
+            = d.teacher(1001 + i, pupilName(i + 1) + (i % 3 ? QString() : u"华"_s), i % 2 ? u"女"_s : u"男"_s);
         t.出生日期 = u"1976年12月10日"_s;
         t.参加工作时间 = u"1996年12月10日"_s;
         t.调入本校时间 = u"2006年12月10日"_s;
@@ -181,7 +182,7 @@ std::function<void(App&)> commands(QStringList names)
     };
 }
 
-template <typename Dialog, typename Make>
+template<typename Dialog, typename Make>
 std::function<void(App&)> direct(Make make)
 {
     return [make](App& a) {
@@ -224,10 +225,9 @@ const QList<Row>& rows()
         {"teacher retires", "StatusChangeDialog", commands({u"查看教员档案"_s, u"教员退休操作"_s})},
         {"teacher moves", "StatusChangeDialog", commands({u"查看教员档案"_s, u"教员调离操作"_s})},
         {"school settings", "SchoolSettingsWindow", commands({u"校务设置"_s})},
-        {"subjects", "SubjectsWindow",
-            direct<SubjectsWindow>([](App& a) {
-                return std::make_unique<SubjectsWindow>(a.startup->features()->workspace(), a.main);
-            })},
+        {"subjects", "SubjectsWindow", direct<SubjectsWindow>([](App& a) {
+             return std::make_unique<SubjectsWindow>(a.startup->features()->workspace(), a.main);
+         })},
         {"head teacher", "HeadTeacherDialog",
             [](App& a) {
                 Workspace& ws = a.startup->features()->workspace();
@@ -250,39 +250,39 @@ const QList<Row>& rows()
         // Cancelled: the dialog's confirmation would promote the school.
         {"standard promotion", "StatusChangeDialog", commands({u"通用班级毕业升级"_s})},
         {"custom promotion", "GraduationWizard", commands({u"自设班级毕业升级"_s})},
-        {"class rename", "ClassRenameDialog",
-            direct<ClassRenameDialog>(
-                [](App& a) { return std::make_unique<ClassRenameDialog>(Class, a.f.prompt, a.main); })},
+        {"class rename", "ClassRenameDialog", direct<ClassRenameDialog>([](App& a) {
+             return std::make_unique<ClassRenameDialog>(Class, a.f.prompt, a.main);
+         })},
         {"maintenance", "DataMaintenanceWindow", commands({u"系统数据维护"_s})},
         {"import preview", "PupilImportWindow",
             [](App& a) {
                 a.f.fileChooser.next = a.f.touch(u"\\import.csv"_s,
-                    u"姓名,性别,所在班级,家庭住址,家长A单位\n欧阳思琪,女,6年级2班,浙江省杭州市西湖区文三路478号华星时代广场A座1201室,"
+                    u"姓名,性别,所在班级,家庭住址,家长A单位\n欧阳思琪,女,6年级2班,"
+                    u"浙江省杭州市西湖区文三路478号华星时代广场A座1201室,"
                     "杭州市西湖区教育局基础教育科\n司马浩然,男,7年级9班,幸福路1号,第一医院\n"_s.toUtf8());
                 a.main->runCommand(u"导入学生资料");
             }},
         {"comment entry", "CommentEntryWindow", commands({u"查看学生资料"_s, u"智能评语录入"_s})},
-        {"model comment", "ModelCommentEditor",
-            direct<ModelCommentEditor>([](App& a) {
-                return std::make_unique<ModelCommentEditor>(ModelCommentEditor::Mode::Modify,
-                    u"你是一个懂事的孩子，小小年纪知道怎样管理好自己。上课专心听讲，作业认真，乐于帮助同学。"_s, a.f.prompt,
-                    a.main);
-            })},
+        {"model comment", "ModelCommentEditor", direct<ModelCommentEditor>([](App& a) {
+             return std::make_unique<ModelCommentEditor>(ModelCommentEditor::Mode::Modify,
+                 u"你是一个懂事的孩子，小小年纪知道怎样管理好自己。上课专心听讲，作业认真，乐于帮助同学。"_s,
+                 a.f.prompt, a.main);
+         })},
         {"timetable", "TimetableWindow", commands({u"编辑课程表"_s})},
         {"wage settings", "WageSettingsWindow", commands({u"打开工资表一"_s, u"标题设置"_s})},
         {"interface style", "UiStyleWindow", commands({u"设置界面风格"_s})},
         {"manual", "ManualWindow",
             [](App& a) {
-                const QString path = a.f.touch(u"\\使用手册.html"_s, "<h1>使用手册</h1><p>登录以后先打开校务设置。</p>");
+                const QString path
+                    = a.f.touch(u"\\使用手册.html"_s, "<h1>使用手册</h1><p>登录以后先打开校务设置。</p>");
                 auto* manual = new ManualWindow(path, a.main);
                 manual->setAttribute(Qt::WA_DeleteOnClose);
                 manual->show();
             }},
-        {"leave note", "LeaveNoteDialog",
-            direct<LeaveNoteDialog>([](App& a) {
-                return std::make_unique<LeaveNoteDialog>(
-                    u"2025年12月28日\r\n随父母迁居上海，转入上海市静安区第一中心小学"_s, a.main);
-            })},
+        {"leave note", "LeaveNoteDialog", direct<LeaveNoteDialog>([](App& a) {
+             return std::make_unique<LeaveNoteDialog>(
+                 u"2025年12月28日\r\n随父母迁居上海，转入上海市静安区第一中心小学"_s, a.main);
+         })},
         {"photo zoom", "PhotoZoomWindow",
             direct<PhotoZoomWindow>([](App& a) { return std::make_unique<PhotoZoomWindow>(photo(), a.main); })},
     };
@@ -322,12 +322,9 @@ class TestLayout : public QObject
         QCoreApplication::processEvents();
         // XIAOWU_LAYOUT_PICTURES=DIR keeps a picture of every window looked at.
         if (const QString dir = qEnvironmentVariable("XIAOWU_LAYOUT_PICTURES"); !dir.isEmpty())
-            window->grab().save(dir + u'/' + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-') + u".png"_s);
+            window->grab().save(
+                dir + u'/' + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-') + u".png"_s);
         QStringList faults = LayoutCheck::faults(window, m_app->screen);
-        if (qEnvironmentVariableIsSet("DBG"))
-            for (const char* n : {"查看卡片框", "查看学生列表框", "查看学生统计标签", "查看班级名组合框", "综合评价编辑框"})
-                if (auto* w = window->findChild<QWidget*>(QString::fromUtf8(n)))
-                    qDebug() << n << w->size() << w->minimumSizeHint() << w->minimumSize() << w->sizeHint();
         if (tallList) {
             auto* list = window->findChild<QAbstractItemView*>(QString::fromUtf8(tallList));
             if (!list || !list->isVisible())
@@ -355,8 +352,9 @@ private Q_SLOTS:
             fillTeachers(teachers);
             students.db.close();
             teachers.db.close();
-            for (const auto& [from, kind] : {std::pair {students.dir.databasePath(DatabaseKind::Student), DatabaseKind::Student},
-                     std::pair {teachers.dir.databasePath(DatabaseKind::Teacher), DatabaseKind::Teacher}}) {
+            for (const auto& [from, kind] :
+                {std::pair {students.dir.databasePath(DatabaseKind::Student), DatabaseKind::Student},
+                    std::pair {teachers.dir.databasePath(DatabaseKind::Teacher), DatabaseKind::Teacher}}) {
                 QFile::remove(a.f.dir.databasePath(kind));
                 QVERIFY(QFile::copy(from, a.f.dir.databasePath(kind)));
             }
@@ -421,7 +419,8 @@ private Q_SLOTS:
             faults = look(a.main, r.tallList);
         } else {
             catchWindow(); // a window that stays open without holding the caller
-            QVERIFY2(seen, qPrintable(u"the window never opened: "_s + faults.join(u", "_s) + a.f.prompt.texts().join(u", "_s)));
+            QVERIFY2(seen,
+                qPrintable(u"the window never opened: "_s + faults.join(u", "_s) + a.f.prompt.texts().join(u", "_s)));
         }
         a.f.prompt.clear();
         QVERIFY2(faults.isEmpty(), qPrintable(u"\n    "_s + faults.join(u"\n    "_s)));
