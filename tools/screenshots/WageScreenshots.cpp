@@ -25,6 +25,9 @@ class WageScreenshots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The program's own typeface, also when this maker runs alone (-class).
+    void initTestCase() { QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10)); }
+
     void wages_data()
     {
         QTest::addColumn<QSize>("size");
