@@ -137,7 +137,9 @@ void TeacherEditorWindow::buildControls()
         auto* caption = new QLabel(QString::fromUtf16(captions[i]));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         fields->addWidget(caption, i / 2, (i % 2) * 2);
-        controls[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        // A date box keeps room for the whole date, year included.
+        const bool date = qobject_cast<DateBox*>(controls[i]) != nullptr;
+        controls[i]->setSizePolicy(date ? QSizePolicy::Minimum : QSizePolicy::Ignored, QSizePolicy::Fixed);
         fields->addWidget(controls[i], i / 2, (i % 2) * 2 + 1);
     }
     fields->setColumnStretch(1, 1);
