@@ -50,12 +50,14 @@ QBarSeries* barsOf(const QString& name, const QList<int>& values)
     auto* set = new QBarSet(name);
     set->setColor(BarColour);
     set->setBorderColor(BarColour.darker(130));
+    set->setLabelColor(Qt::white);
     for (const int v : values)
         *set << v;
     auto* series = new QBarSeries;
     series->append(set);
     series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    // Inside the top of the bar: outside, Qt Charts drops a label that would cross the plot's edge.
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     series->setLabelsFormat(u"@value"_s);
     return series;
 }

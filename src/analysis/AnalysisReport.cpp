@@ -14,7 +14,7 @@ namespace {
 
 constexpr int PrintableWidth = 2570; // A4 landscape less 20 mm each side, in tenths of a millimetre
 constexpr int RowHeight = 65;
-constexpr int ChartHeight = 1150;
+constexpr int ChartHeight = 820;
 constexpr quint32 White = 0xFFFFFF;
 
 } // namespace

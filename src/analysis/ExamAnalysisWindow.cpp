@@ -47,7 +47,7 @@ QString optionalText(const std::optional<int>& v)
 }
 
 // Pictures of the printed report: as wide as half an A4 landscape page, at print resolution.
-constexpr QSize ReportChartSize(640, 500);
+constexpr QSize ReportChartSize(720, 450);
 constexpr qreal ReportChartScale = 3;
 
 QByteArray png(const QImage& image)
@@ -375,12 +375,16 @@ QChart* ExamAnalysisWindow::averagesChart() const
 {
     QStringList classes;
     QList<std::optional<int>> averages;
+    // "1班" under a bar of 初中1年级: whole class names do not fit under twenty bars.
+    const QString grade = 分析年级组合框->currentText();
     for (qsizetype i = 0; i + 1 < m_classSummaries.size(); ++i) {
-        classes << m_classSummaries[i].label;
+        const QString& name = m_classSummaries[i].label;
+        classes << (name.startsWith(grade) && name.size() > grade.size() ? name.mid(grade.size()) : name);
         averages << m_classSummaries[i].average();
     }
-    const std::optional<int> grade = m_classSummaries.isEmpty() ? std::nullopt : m_classSummaries.last().average();
-    return AnalysisCharts::averages(averagesTitle(), classes, averages, grade);
+    const std::optional<int> gradeAverage
+        = m_classSummaries.isEmpty() ? std::nullopt : m_classSummaries.last().average();
+    return AnalysisCharts::averages(averagesTitle(), classes, averages, gradeAverage);
 }
 
 QChart* ExamAnalysisWindow::bandsChart() const
