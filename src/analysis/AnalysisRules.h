@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The counting rules of the exam analysis, apart from where the marks come from. Lines and bands
 // are fractions of a subject's full mark and are compared in integers (100 × mark against
@@ -23,9 +24,17 @@ bool reaches(int mark, int fullMark, int percent);
 // The line as a mark on that full mark, rounded up: 85 % of 150 is 128.
 int lineMark(int fullMark, int percent);
 
+// The positions of the values with a mark, highest first, equal values in their order.
+std::vector<int> descendingOrder(const QList<std::optional<int>>& values);
+// The ranks of the values along such an order, within groups when groups is not empty.
+QList<std::optional<int>> ranksAlong(
+    const std::vector<int>& order, const QList<std::optional<int>>& values, const QList<int>& groups, int groupCount);
 // Equal values share a rank and the next rank skips (1, 2, 2, 4); the highest value ranks 1.
 // Values without a mark get no rank.
 QList<std::optional<int>> competitionRanks(const QList<std::optional<int>>& values);
+// The same within groups: groups[i] (0 .. groupCount − 1) is the group of values[i].
+QList<std::optional<int>> competitionRanks(
+    const QList<std::optional<int>>& values, const QList<int>& groups, int groupCount);
 
 // part of whole as a percent with one decimal, half up ("93.3%"); empty when whole is 0.
 QString rateText(int part, int whole);

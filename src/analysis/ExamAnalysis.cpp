@@ -8,7 +8,6 @@
 #include <QVariantList>
 
 #include <algorithm>
-#include <climits>
 
 using namespace Qt::StringLiterals;
 
@@ -119,6 +118,7 @@ bool ExamAnalysis::load(const QList<ClassInfo>& classes)
     constexpr int NameColumn = FirstMark + 2 * SubjectCount;
     QString lastClass;
     int lastIndex = 0;
+    m_pupils.reserve(64 * names.size());
     for (; !set->pastLast(); set->next()) {
         Pupil p;
         // Rows come by class: the class name is looked up once a class.
@@ -143,6 +143,9 @@ bool ExamAnalysis::load(const QList<ClassInfo>& classes)
         m_pupils.clear();
         return false;
     }
+    std::sort(m_pupils.begin(), m_pupils.end(), [](const Pupil& a, const Pupil& b) {
+        return a.classIndex != b.classIndex ? a.classIndex < b.classIndex : a.number < b.number;
+    });
     return true;
 }
 
@@ -186,42 +189,44 @@ std::optional<int> ExamAnalysis::value(const Pupil& pupil, Exam exam, int key)
     return any ? std::optional<int>(sum) : std::nullopt;
 }
 
-ExamAnalysis::Summary ExamAnalysis::summarise(
-    const QString& label, const QList<int>& classIndexes, Exam exam, int key) const
+void ExamAnalysis::count(Summary& s, int mark, int fullMark) const
 {
-    Summary s;
-    s.label = label;
-    s.fullMark = classIndexes.isEmpty() ? AnalysisLines::DefaultFullMark : fullMark(classIndexes.first(), key);
-    QList<int> fullOf(m_classes.size(), 0);
-    for (const int c : classIndexes)
-        fullOf[c] = fullMark(c, key);
-    for (const Pupil& p : m_pupils) {
-        const int full = fullOf.value(p.classIndex);
-        if (full <= 0)
-            continue;
-        const std::optional<int> v = value(p, exam, key);
-        if (!v)
-            continue;
-        s.highest = s.count ? qMax(s.highest, *v) : *v;
-        s.lowest = s.count ? qMin(s.lowest, *v) : *v;
-        ++s.count;
-        s.sum += *v;
-        s.passed += AnalysisRules::reaches(*v, full, m_lines.pass) ? 1 : 0;
-        s.excellent += AnalysisRules::reaches(*v, full, m_lines.excellent) ? 1 : 0;
-        ++s.bands[size_t(AnalysisRules::band(*v, full))];
-    }
-    return s;
+    s.highest = s.count ? qMax(s.highest, mark) : mark;
+    s.lowest = s.count ? qMin(s.lowest, mark) : mark;
+    ++s.count;
+    s.sum += mark;
+    s.passed += AnalysisRules::reaches(mark, fullMark, m_lines.pass) ? 1 : 0;
+    s.excellent += AnalysisRules::reaches(mark, fullMark, m_lines.excellent) ? 1 : 0;
+    ++s.bands[size_t(AnalysisRules::band(mark, fullMark))];
 }
 
 QList<ExamAnalysis::Summary> ExamAnalysis::classSummaries(Exam exam, int key) const
 {
+    // One pass over the pupils into their classes; the grade is the classes together.
     QList<Summary> out;
-    QList<int> all;
-    for (int c = 0; c < m_classes.size(); ++c) {
-        out.append(summarise(m_classes[c].name, {c}, exam, key));
-        all.append(c);
+    out.reserve(m_classes.size() + 1);
+    for (int c = 0; c < m_classes.size(); ++c)
+        out.append(Summary {m_classes[c].name, fullMark(c, key)});
+    for (const Pupil& p : m_pupils) {
+        if (const std::optional<int> v = value(p, exam, key)) {
+            Summary& s = out[p.classIndex];
+            count(s, *v, s.fullMark);
+        }
     }
-    out.append(summarise(u"全年级"_s, all, exam, key));
+    Summary grade {u"全年级"_s, out.isEmpty() ? AnalysisLines::DefaultFullMark : out.first().fullMark};
+    for (const Summary& s : std::as_const(out)) {
+        if (s.count == 0)
+            continue;
+        grade.highest = grade.count ? qMax(grade.highest, s.highest) : s.highest;
+        grade.lowest = grade.count ? qMin(grade.lowest, s.lowest) : s.lowest;
+        grade.count += s.count;
+        grade.sum += s.sum;
+        grade.passed += s.passed;
+        grade.excellent += s.excellent;
+        for (size_t b = 0; b < grade.bands.size(); ++b)
+            grade.bands[b] += s.bands[b];
+    }
+    out.append(grade);
     return out;
 }
 
@@ -230,14 +235,29 @@ QList<ExamAnalysis::Summary> ExamAnalysis::subjectSummaries(int classIndex, Exam
     QList<Summary> out;
     if (classIndex < 0 || classIndex >= m_classes.size())
         return out;
-    for (int key = 1; key <= SubjectCount; ++key) {
-        QString subject = m_classes[classIndex].subjects.value(key - 1);
-        Summary s = summarise(subject.isEmpty() ? u"科目"_s + QString::number(key) : subject, {classIndex}, exam, key);
-        // An unnamed slot without marks is not a subject of the class.
-        if (!subject.isEmpty() || s.count > 0)
-            out.append(s);
+    std::array<Summary, SubjectCount + 1> all; // slots 1..10, then the total
+    for (int key = 0; key <= SubjectCount; ++key) {
+        const int k = key < SubjectCount ? key + 1 : Total;
+        const QString subject = m_classes[classIndex].subjects.value(key);
+        all[size_t(key)] = Summary {k == Total ? u"总分"_s
+                : subject.isEmpty()            ? u"科目"_s + QString::number(k)
+                                               : subject,
+            fullMark(classIndex, k)};
     }
-    out.append(summarise(u"总分"_s, {classIndex}, exam, Total));
+    for (const Pupil& p : m_pupils) {
+        if (p.classIndex != classIndex)
+            continue;
+        for (int key = 0; key <= SubjectCount; ++key) {
+            Summary& s = all[size_t(key)];
+            if (const std::optional<int> v = value(p, exam, key < SubjectCount ? key + 1 : Total))
+                count(s, *v, s.fullMark);
+        }
+    }
+    for (int key = 0; key <= SubjectCount; ++key) {
+        // An unnamed slot without marks is not a subject of the class.
+        if (key == SubjectCount || !m_classes[classIndex].subjects.value(key).isEmpty() || all[size_t(key)].count > 0)
+            out.append(all[size_t(key)]);
+    }
     return out;
 }
 
@@ -251,33 +271,21 @@ QList<ExamAnalysis::PupilResult> ExamAnalysis::ranking(Exam exam, int key, int c
         shown[i] = exam == Exam::MidTerm ? mid[i] : fin[i];
     }
 
-    // Class ranks of both exams, one class at a time.
-    QList<QList<qsizetype>> members(m_classes.size());
+    QList<int> classOf(n);
     for (qsizetype i = 0; i < n; ++i)
-        members[m_pupils[i].classIndex].append(i);
-    QList<std::optional<int>> midRank(n), finRank(n);
-    for (const QList<qsizetype>& member : std::as_const(members)) {
-        QList<std::optional<int>> m, f;
-        m.reserve(member.size());
-        f.reserve(member.size());
-        for (const qsizetype i : member) {
-            m.append(mid[i]);
-            f.append(fin[i]);
-        }
-        const QList<std::optional<int>> mr = AnalysisRules::competitionRanks(m);
-        const QList<std::optional<int>> fr = AnalysisRules::competitionRanks(f);
-        for (qsizetype k = 0; k < member.size(); ++k) {
-            midRank[member[k]] = mr[k];
-            finRank[member[k]] = fr[k];
-        }
-    }
-    const QList<std::optional<int>> gradeRank = AnalysisRules::competitionRanks(shown);
+        classOf[i] = m_pupils[i].classIndex;
+    const int classCount = int(m_classes.size());
+    const QList<std::optional<int>> midRank = AnalysisRules::competitionRanks(mid, classOf, classCount);
+    const QList<std::optional<int>> finRank = AnalysisRules::competitionRanks(fin, classOf, classCount);
+    // Pupils are kept by class and 学号, so the grade order lists equal values that way.
+    const std::vector<int> order = AnalysisRules::descendingOrder(shown);
+    const QList<std::optional<int>> gradeRank = AnalysisRules::ranksAlong(order, shown, {}, 1);
 
     QList<PupilResult> out;
     out.reserve(n);
-    for (qsizetype i = 0; i < n; ++i) {
+    const auto add = [&](qsizetype i) {
         if (classIndex >= 0 && m_pupils[i].classIndex != classIndex)
-            continue;
+            return;
         PupilResult r;
         r.pupil = &m_pupils[i];
         r.value = shown[i];
@@ -286,16 +294,13 @@ QList<ExamAnalysis::PupilResult> ExamAnalysis::ranking(Exam exam, int key, int c
         if (midRank[i] && finRank[i])
             r.change = *midRank[i] - *finRank[i];
         out.append(r);
+    };
+    for (const int i : order)
+        add(i);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!shown[i])
+            add(i);
     }
-    std::stable_sort(out.begin(), out.end(), [](const PupilResult& a, const PupilResult& b) {
-        const int ra = a.gradeRank.value_or(INT_MAX);
-        const int rb = b.gradeRank.value_or(INT_MAX);
-        if (ra != rb)
-            return ra < rb;
-        if (a.pupil->classIndex != b.pupil->classIndex)
-            return a.pupil->classIndex < b.pupil->classIndex;
-        return a.pupil->number < b.pupil->number;
-    });
     return out;
 }
 

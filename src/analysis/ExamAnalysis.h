@@ -112,7 +112,8 @@ public:
     static QString examCaption(Exam exam); // "期中考试", "期末考试"
 
 private:
-    Summary summarise(const QString& label, const QList<int>& classIndexes, Exam exam, int key) const;
+    // Adds one mark (or total) on that full mark to the summary.
+    void count(Summary& s, int mark, int fullMark) const;
 
     DbConnection& m_db;
     AnalysisLines m_lines;

@@ -235,6 +235,7 @@ private Q_SLOTS:
         QTest::newRow("any order, no mark unranked")
             << Ranks {70, std::nullopt, 90, 90, 10} << Ranks {3, std::nullopt, 1, 1, 4};
         QTest::newRow("all equal") << Ranks {5, 5, 5} << Ranks {1, 1, 1};
+        QTest::newRow("totals far apart") << Ranks {32767 * 10, 1, 1, 90000} << Ranks {1, 3, 3, 2};
         QTest::newRow("none") << Ranks {} << Ranks {};
     }
 

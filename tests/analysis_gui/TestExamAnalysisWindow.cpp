@@ -3,6 +3,9 @@
 
 #include "analysis/AnalysisLinesDialog.h"
 #include "analysis/ExamAnalysisWindow.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "grades/ScoreSheetPage.h"
 #include "printing/ReportPrinter.h"
 #include "records/ReportList.h"
 #include "sheet/SheetGrid.h"
@@ -196,6 +199,34 @@ private Q_SLOTS:
         QCOMPARE(w.分析班级组合框->currentText(), u"初中1年级1班"_s);
         QVERIFY(w.width() <= 800 && w.height() <= 600);
         QVERIFY2(w.minimumSizeHint().width() <= 780, qPrintable(QString::number(w.minimumSizeHint().width())));
+    }
+
+    // From page 4 on its class and exam, with the right over pupils only.
+    void openedFromTheScoreSheet()
+    {
+        FakeServices f;
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        MainWindow& main = *startup.mainWindow();
+        StudentsFixture d;
+        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        for (const QString& c : {u"2年级1班"_s, u"2年级2班"_s})
+            QVERIFY(d.addClass(c, u"周老师"_s));
+        main.setSession({u"教务"_s, RightsString(u"0111"_s)});
+        QVERIFY(!main.runCommand(u"成绩分析"));
+        main.setSession({u"校长"_s, RightsString::super()});
+        QVERIFY(main.runCommand(u"期末成绩录入"));
+        auto* page = main.findChild<ScoreSheetPage*>();
+        page->成绩表班级组合框->setCurrentIndex(1);
+        QStringList seen;
+        QTimer::singleShot(0, &main, [&seen] {
+            auto* w = qobject_cast<ExamAnalysisWindow*>(QApplication::activeModalWidget());
+            QVERIFY(w);
+            seen << w->分析考试组合框->currentText() << w->分析班级组合框->currentText();
+            w->关闭钮->click();
+        });
+        page->成绩分析钮->click();
+        QCOMPARE(seen, (QStringList {u"期末考试"_s, u"2年级2班"_s}));
     }
 
     void noClassNoWindow()
