@@ -38,7 +38,8 @@ QValueAxis* valueAxis(int highest)
 {
     auto* axis = new QValueAxis;
     const int step = highest <= 10 ? 2 : highest <= 50 ? 10 : highest <= 200 ? 20 : 100;
-    const int top = qMax(step, (highest / step + 1) * step);
+    // Room above the highest bar for its value and the grade's line.
+    const int top = qMax(step, (highest + highest / 10) / step * step + step);
     axis->setRange(0, top);
     axis->setTickCount(top / step + 1);
     axis->setLabelFormat(u"%d"_s);

@@ -13,6 +13,7 @@
 #include "printing/ReportPrinter.h"
 #include "records/ReportList.h"
 
+#include <QAbstractAxis>
 #include <QApplication>
 #include <QBuffer>
 #include <QChartView>
@@ -21,9 +22,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -382,9 +386,20 @@ QChart* ExamAnalysisWindow::averagesChart() const
         classes << (name.startsWith(grade) && name.size() > grade.size() ? name.mid(grade.size()) : name);
         averages << m_classSummaries[i].average();
     }
+    // Beyond ten bars even "10班" is cut at 800 pixels: the numbers alone under the axis 班级.
+    static const QRegularExpression numbered(u"^[0-9]+班$"_s);
+    const bool numbersOnly = classes.size() > 10
+        && std::all_of(classes.cbegin(), classes.cend(), [](const QString& c) { return numbered.match(c).hasMatch(); });
+    if (numbersOnly) {
+        for (QString& c : classes)
+            c.chop(1);
+    }
     const std::optional<int> gradeAverage
         = m_classSummaries.isEmpty() ? std::nullopt : m_classSummaries.last().average();
-    return AnalysisCharts::averages(averagesTitle(), classes, averages, gradeAverage);
+    QChart* chart = AnalysisCharts::averages(averagesTitle(), classes, averages, gradeAverage);
+    if (numbersOnly && !chart->axes(Qt::Horizontal).isEmpty())
+        chart->axes(Qt::Horizontal).first()->setTitleText(u"班级"_s);
+    return chart;
 }
 
 QChart* ExamAnalysisWindow::bandsChart() const

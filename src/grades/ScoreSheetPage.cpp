@@ -87,6 +87,8 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     // 成绩分析 for this class, through the command and its rights check.
     成绩分析钮 = new QPushButton(u"成绩分析"_s, bar);
     成绩分析钮->setObjectName(u"成绩分析钮"_s);
+    // The bar is full at 800 pixels: the button no wider than its text.
+    成绩分析钮->setMaximumWidth(成绩分析钮->fontMetrics().horizontalAdvance(成绩分析钮->text()) + 16);
     清空成绩钮 = new QPushButton(u"清 空 →"_s, bar);
     清空成绩钮->setObjectName(u"清空成绩钮"_s);
     清除科目成绩组合框 = dropDownList(u"清除科目成绩组合框"_s, bar);
@@ -95,14 +97,14 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     QHBoxLayout* row = frame.barLayout();
     row->addWidget(成绩表班级组合框);
     row->addWidget(考试时间组合框);
-    row->addSpacing(12);
+    row->addSpacing(6);
     row->addWidget(标签18);
     row->addWidget(成绩表排序组合框);
     row->addWidget(排序方向组合框);
     row->addStretch(1);
     row->addWidget(平均成绩统计钮);
     row->addWidget(成绩分析钮);
-    row->addSpacing(12);
+    row->addSpacing(6);
     row->addWidget(清空成绩钮);
     row->addWidget(清除科目成绩组合框);
 
