@@ -304,7 +304,10 @@ void ExamAnalysisWindow::fillStatistics()
         = oneClass ? m_analysis.subjectSummaries(classIndex(), exam()) : m_classSummaries;
     QList<ReportColumn> columns;
     for (const QString& c : ExamAnalysis::Summary::captions(oneClass ? u"科目"_s : u"所在班级"_s))
-        columns.append({c, 70, columns.isEmpty() ? SortAs::Text : SortAs::BlankAsZero});
+        columns.append({c, 70,
+            columns.isEmpty()       ? SortAs::Text
+                : c.endsWith(u'率') ? SortAs::Rate
+                                    : SortAs::BlankAsZero});
     columns[0].width = 120;
     分析统计列表框->setColumns(columns);
     QList<QStringList> texts;
