@@ -86,6 +86,11 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     排序方向组合框->addItems(ScoreSheetRules::directionItems());
     平均成绩统计钮 = new QPushButton(u"全校平均成绩统计表"_s, bar);
     平均成绩统计钮->setObjectName(u"平均成绩统计钮"_s);
+    // 成绩分析 for this class, through the command and its rights check.
+    成绩分析钮 = new QPushButton(u"成绩分析"_s, bar);
+    成绩分析钮->setObjectName(u"成绩分析钮"_s);
+    // The bar is full at 800 pixels: the button no wider than its text.
+    成绩分析钮->setMaximumWidth(成绩分析钮->fontMetrics().horizontalAdvance(成绩分析钮->text()) + 16);
     清空成绩钮 = new QPushButton(u"清 空 →"_s, bar);
     清空成绩钮->setObjectName(u"清空成绩钮"_s);
     清除科目成绩组合框 = dropDownList(u"清除科目成绩组合框"_s, bar);
@@ -101,6 +106,7 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     row->addWidget(排序方向组合框);
     row->addStretch(1);
     row->addWidget(平均成绩统计钮);
+    row->addWidget(成绩分析钮);
     row->addSpacing(6);
     row->addWidget(清空成绩钮);
     row->addWidget(清除科目成绩组合框);
@@ -126,6 +132,7 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
         if (showStatistics)
             showStatistics();
     });
+    connect(成绩分析钮, &QPushButton::clicked, this, [this] { m_ws.shell.runCommand(u"成绩分析"); });
     connect(成绩表格, &SheetGrid::cursorMoved, this, &ScoreSheetPage::cursorMoved);
     connect(成绩表格, &SheetGrid::cellChanged, this, &ScoreSheetPage::cellChanged);
 }
@@ -133,6 +140,11 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
 ScoreSheetRules::Exam ScoreSheetPage::exam() const
 {
     return 考试时间组合框->currentIndex() == 1 ? ScoreSheetRules::Exam::Final : ScoreSheetRules::Exam::MidTerm;
+}
+
+QString ScoreSheetPage::shownClass() const
+{
+    return 成绩表班级组合框->currentText();
 }
 
 void ScoreSheetPage::open(ScoreSheetRules::Exam exam)
