@@ -94,7 +94,7 @@ void LoginWindow::buildLoginPage()
 
     auto* form = new QFormLayout;
     form->addRow(new QLabel(u"用户名："_s, page), 登陆名组合框);
-    form->addRow(new QLabel(u"密码：："_s, page), 登陆密码编辑框);
+    form->addRow(new QLabel(u"密码："_s, page), 登陆密码编辑框);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(登录钮);

@@ -1,5 +1,6 @@
 #include "app/Features.h"
 
+#include "analysis/ExamAnalysisWindow.h"
 #include "app/CommandRegistry.h"
 #include "app/MainWindow.h"
 #include "app/StudentPageView.h"
@@ -57,6 +58,15 @@ void installGrades(MainWindow& main, Workspace& ws)
     main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
     main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
     QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+
+    // 成绩分析: page 4's class, page 8's selected class's grade, else the first grade; the sheet's exam.
+    main.commands().setHandler(u"成绩分析", [&main, &ws, sheet, statistics] {
+        const Page page = main.currentPage();
+        const QString klass = page == Page::ScoreSheet ? sheet->shownClass()
+            : page == Page::AverageScores              ? statistics->selectedClass()
+                                                       : QString();
+        ExamAnalysisWindow::open(ws, sheet->exam(), klass, page != Page::ScoreSheet);
+    });
 }
 
 // 编辑课程表: the timetable window, modal over the main window.

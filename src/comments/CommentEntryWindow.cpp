@@ -11,6 +11,7 @@
 #include "platform/Prompt.h"
 #include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
+#include "records/UnsavedInput.h"
 #include "workspace/HeadTeacherList.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
@@ -217,6 +218,21 @@ void CommentEntryWindow::loadSelectedPupil()
     m_termLimit->load(comments ? comments->term : QString());
     综合评语编辑框->setPlainText(comments ? comments->overall : QString());
     综合评语编辑框->moveCursor(QTextCursor::End);
+    m_typed = typedState();
+}
+
+QStringList CommentEntryWindow::typedState() const
+{
+    return {本学期评语编辑框->toPlainText(), 综合评语编辑框->toPlainText()};
+}
+
+void CommentEntryWindow::reject()
+{
+    // Esc, 退出 and the close box: a comment being written is not dropped without asking.
+    if (selectedNumber() != 0 && typedState() != m_typed
+        && !UnsavedInput::mayClose(m_ws.services.prompt, [this] { return save(); }))
+        return;
+    QDialog::reject();
 }
 
 void CommentEntryWindow::selectCategory(int category)
@@ -357,28 +373,30 @@ void CommentEntryWindow::addToOverall()
     综合评语编辑框->moveCursor(QTextCursor::End);
 }
 
-void CommentEntryWindow::save()
+bool CommentEntryWindow::save()
 {
     const qint64 number = selectedNumber();
     if (number == 0) {
         m_ws.services.prompt.show(u"请选择要录入评语的学生姓名！"_s, u"提示"_s);
-        return;
+        return false;
     }
     QTreeWidgetItem* item = 评语姓名列表框->currentItem();
     const QString name = item->text(1);
     if (!m_store.save(number, {本学期评语编辑框->toPlainText(), 综合评语编辑框->toPlainText()})) {
         // The teacher's text stays in the boxes and the pupil stays selected, to try again.
         m_ws.services.prompt.show(name + u"同学的评语保存失败！"_s, u"错误"_s, Prompt::Icon::Error);
-        return;
+        return false;
     }
+    m_typed = typedState();
     const int index = 评语姓名列表框->indexOfTopLevelItem(item);
     QTreeWidgetItem* next = 评语姓名列表框->topLevelItem(index + 1);
     if (!next) {
         m_ws.services.prompt.show(name + u"同学的评语已保存！"_s);
-        return;
+        return true;
     }
     m_ws.services.prompt.show(name + u"同学的评语已保存！即将录入的是"_s + next->text(1) + u"同学的评语。"_s);
     评语姓名列表框->setCurrentItem(next);
+    return true;
 }
 
 void CommentEntryWindow::switchPage()

@@ -123,6 +123,8 @@ void CommentEntryWindow::buildControls()
     leftLayout->addWidget(row({new QLabel(u"选择"_s), 评语班级名组合框}, false));
     leftLayout->addWidget(评语姓名列表框, 1);
     left->setMaximumWidth(230);
+    // Room for a number and a four-character name beside the scroll bar.
+    left->setMinimumWidth(70 + 评语姓名列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s) + 40);
 
     选择夹1 = named(new QTabWidget, u"选择夹1"_s);
     选择夹1->addTab(buildEntriesPage(), u"单句评语"_s);
@@ -209,12 +211,19 @@ QWidget* CommentEntryWindow::buildEntriesPage()
     标题5 = link(u"标题5"_s, captions[4]);
     标题6 = link(u"标题6"_s, captions[5]);
     标题7 = link(u"标题7"_s, captions[6]);
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(选择词条库组合框);
-    bar->addWidget(分类操作转换钮);
+    // The links get a row of their own: beside the library box they made the window wider than an
+    // 800-pixel screen.
+    auto* bar = new QVBoxLayout;
+    auto* library = new QHBoxLayout;
+    library->addWidget(选择词条库组合框);
+    library->addWidget(分类操作转换钮);
+    library->addStretch();
+    auto* links = new QHBoxLayout;
     for (QLabel* l : categoryLinks())
-        bar->addWidget(l);
-    bar->addStretch();
+        links->addWidget(l);
+    links->addStretch();
+    bar->addLayout(library);
+    bar->addLayout(links);
 
     评语词条列表框 = list(u"评语词条列表框"_s, {u"  ☆★☆　双击列表中的评语词条可录入该条评语　☆★☆"_s, u"id"_s});
     // The key column is there for the program only.

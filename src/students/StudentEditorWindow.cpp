@@ -1,21 +1,27 @@
 #include "students/StudentEditorWindow.h"
 
 #include "classes/ClassSelector.h"
+#include "classes/GbByteValidator.h"
 #include "platform/Clock.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/ClickOpensList.h"
 #include "records/Controls.h"
 #include "records/DateBox.h"
 #include "records/FieldControls.h"
 #include "records/FocusChain.h"
 #include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
+#include "records/NumberBoxValidator.h"
 #include "records/RecordPhoto.h"
 #include "records/SexCount.h"
 #include "records/StoredListText.h"
+#include "records/UnsavedInput.h"
+#include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
+#include "store/Schema.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentEntryLists.h"
 #include "students/StudentFields.h"
@@ -29,6 +35,7 @@
 #include "workspace/Workspace.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -37,12 +44,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +68,7 @@ QComboBox* comboWith(const QString& name, const QStringList& entries)
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(entries);
     box->setMaxVisibleItems(16);
+    ClickOpensList::install(box);
     return box;
 }
 
@@ -85,15 +94,18 @@ StudentEditorWindow::StudentEditorWindow(Workspace& ws, StudentPages pages, Mode
 
 void StudentEditorWindow::limitLengths()
 {
-    // The widths of the 学籍表 columns, so that a long entry is stopped while typing instead of
-    // failing the save.
-    const QList<std::pair<QLineEdit*, int>> widths {{学号编辑框, 10}, {姓名编辑框, 20}, {住址编辑框, 50},
-        {住宅电话编辑框, 20}, {籍贯编辑框, 50}, {户籍编辑框, 50}, {父亲编辑框, 10}, {父亲单位编辑框, 50},
-        {父电话编辑框, 50}, {母亲编辑框, 10}, {母亲单位编辑框, 50}, {母电话编辑框, 50}, {性别组合框->lineEdit(), 10},
-        {民族组合框->lineEdit(), 10}, {班内职务组合框->lineEdit(), 20}, {家长组合框1->lineEdit(), 10},
-        {家长组合框2->lineEdit(), 10}};
-    for (const auto& [edit, width] : widths)
-        edit->setMaxLength(width);
+    // The 学籍表 widths, counted as the import counts them, so that a long entry is stopped while
+    // typing instead of failing the save, and what one way lets in the other lets in too.
+    const auto controls = fieldControls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        // A date box shows what its calendar gives and takes no byte limit.
+        QLineEdit* edit = qobject_cast<DateBox*>(controls[i]) ? nullptr : qobject_cast<QLineEdit*>(controls[i]);
+        if (auto* combo = qobject_cast<QComboBox*>(controls[i]))
+            edit = combo->lineEdit();
+        const int width = Schema::textWidth(DatabaseKind::Student, u"学籍表", StudentFields[i].column);
+        if (edit && width > 0)
+            edit->setValidator(new GbByteValidator(width, edit));
+    }
 }
 
 void StudentEditorWindow::openAdd(Workspace& ws, const StudentPages& pages)
@@ -132,7 +144,8 @@ void StudentEditorWindow::buildControls()
     学生姓名列表框 = named(new QListWidget, u"学生姓名列表框"_s);
 
     学号编辑框 = named(new QLineEdit, u"学号编辑框"_s);
-    学号编辑框->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]{0,10}"_s), 学号编辑框));
+    m_numberValidator = new NumberBoxValidator(std::numeric_limits<qint32>::max(), 学号编辑框);
+    学号编辑框->setValidator(m_numberValidator);
     学号编辑框->installEventFilter(this);
     姓名编辑框 = named(new QLineEdit, u"姓名编辑框"_s);
     性别组合框 = comboWith(u"性别组合框"_s, {u"男"_s, u"女"_s});
@@ -349,6 +362,11 @@ void StudentEditorWindow::connectControls()
             loadSelectedPupil();
     });
     connect(学号编辑框, &QLineEdit::textChanged, this, &StudentEditorWindow::numberEdited);
+    connect(学号编辑框, &QLineEdit::inputRejected, this, [this] {
+        // A letter needs no word; a number too large for the column is refused with the reason.
+        if (!m_numberValidator->refusal().isEmpty())
+            m_ws.services.prompt.show(m_numberValidator->refusal(), u"提示"_s);
+    });
     connect(本学期评语钮, &QPushButton::pressed, this, &StudentEditorWindow::showTermComment);
     connect(综合评价钮, &QPushButton::pressed, this, &StudentEditorWindow::showOverallComment);
     connect(清除评语钮, &QPushButton::clicked, this, &StudentEditorWindow::clearComment);
@@ -454,6 +472,7 @@ bool StudentEditorWindow::start()
     }
     所在班级->setText(klass);
     m_saved = false;
+    m_typed = typedState();
     return true;
 }
 
@@ -506,6 +525,7 @@ void StudentEditorWindow::loadSelectedPupil()
         const QString text = u"目前"_s + klass + u"没有学生资料！请选择其他班级修改资料！"_s;
         窗口标题标签->setText(text);
         emptyFields();
+        m_typed = typedState();
         m_ws.services.prompt.show(text);
         return;
     }
@@ -515,6 +535,7 @@ void StudentEditorWindow::loadSelectedPupil()
         // The fields must not keep the previous pupil's record under this pupil's name.
         m_loadedNumber.reset();
         emptyFields();
+        m_typed = typedState();
         m_ws.services.prompt.show(u"载入学生资料数据失败！"_s);
         return;
     }
@@ -533,6 +554,7 @@ void StudentEditorWindow::loadSelectedPupil()
     综合评价编辑框->setPlainText(LineBreaks::forDisplay(pupil->综合评语));
     m_loadedSex = pupil->性别;
     窗口标题标签->setText(u"您现在修改的是"_s + klass + pupil->姓名 + u"同学的资料"_s);
+    m_typed = typedState();
 }
 
 void StudentEditorWindow::classChanged()
@@ -593,26 +615,23 @@ StudentRecord StudentEditorWindow::fromControls() const
     return r;
 }
 
-void StudentEditorWindow::save()
+bool StudentEditorWindow::save()
 {
-    if (m_mode == Mode::Add)
-        saveNew();
-    else
-        saveChanges();
+    return m_mode == Mode::Add ? saveNew() : saveChanges();
 }
 
-void StudentEditorWindow::saveNew()
+bool StudentEditorWindow::saveNew()
 {
     Prompt& prompt = m_ws.services.prompt;
     if (GbText::isBlank(学号编辑框->text())) {
         prompt.show(u"    请输入学生的学号！    "_s, u"提示"_s);
         学号编辑框->setFocus();
-        return;
+        return false;
     }
     if (GbText::isBlank(姓名编辑框->text())) {
         prompt.show(u"    请输入学生的姓名！    "_s, u"提示"_s);
         姓名编辑框->setFocus();
-        return;
+        return false;
     }
     bool isNumber = false;
     学号编辑框->text().trimmed().toLongLong(&isNumber);
@@ -620,7 +639,7 @@ void StudentEditorWindow::saveNew()
     StudentRecords records(m_ws.studentDb);
     if (!isNumber) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     if (!records.insert(pupil)) {
         // The offered number may have been given out meanwhile (another window, another copy on
@@ -637,7 +656,7 @@ void StudentEditorWindow::saveNew()
             prompt.show(why.contains(u"locked"_s) || why.contains(u"busy"_s)
                     ? u"保存数据失败！数据文件正被另一个程序使用，请稍后再按[保存数据]。"_s
                     : u"保存数据失败！\r\n\r\n"_s + why);
-            return;
+            return false;
         }
         prompt.show(u"学号 %1 已被使用，该学生已按学号 %2 保存。"_s.arg(offered).arg(pupil.学号), u"提示"_s);
     }
@@ -661,31 +680,33 @@ void StudentEditorWindow::saveNew()
     updateCounts();
     姓名编辑框->setFocus();
     m_saved = true;
+    m_typed = typedState();
+    return true;
 }
 
-void StudentEditorWindow::saveChanges()
+bool StudentEditorWindow::saveChanges()
 {
     Prompt& prompt = m_ws.services.prompt;
     QListWidgetItem* item = 学生姓名列表框->currentItem();
     if (学生姓名列表框->count() == 0 || !item) {
         prompt.show(u"目前"_s + 学生班级组合框->currentText() + u"没有学生资料！请选择其他班级修改资料！"_s);
         emptyFields();
-        return;
+        return false;
     }
     if (GbText::isBlank(姓名编辑框->text())) {
         prompt.show(u"    请输入学生的姓名！    "_s, u"提示"_s);
         姓名编辑框->setFocus();
-        return;
+        return false;
     }
     if (!m_loadedNumber || *m_loadedNumber != item->data(PupilNumberRole).toLongLong()) {
         prompt.show(u"载入学生资料数据失败！"_s);
-        return;
+        return false;
     }
     StudentRecord pupil = fromControls();
     pupil.学号 = *m_loadedNumber;
     if (!StudentRecords(m_ws.studentDb).update(pupil)) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     item->setText(pupil.姓名);
     姓名编辑框->setFocus();
@@ -697,7 +718,9 @@ void StudentEditorWindow::saveChanges()
     m_loadedSex = pupil.性别;
     updateCounts();
     m_saved = true;
+    m_typed = typedState();
     prompt.show(u"修改数据已保存！"_s);
+    return true;
 }
 
 void StudentEditorWindow::numberEdited(const QString& text)
@@ -781,8 +804,32 @@ void StudentEditorWindow::done(int result)
 
 void StudentEditorWindow::closeEvent(QCloseEvent* event)
 {
-    closeAfterSaves();
+    // The close box goes through reject(), which may keep the window open.
     QDialog::closeEvent(event);
+    if (event->isAccepted())
+        closeAfterSaves();
+}
+
+void StudentEditorWindow::reject()
+{
+    // Esc, 退出 and the close box: what was typed is not dropped without asking.
+    if (typedState() != m_typed && !UnsavedInput::mayClose(m_ws.services.prompt, [this] { return save(); }))
+        return;
+    QDialog::reject();
+}
+
+QStringList StudentEditorWindow::typedState() const
+{
+    QStringList state {学号编辑框->text()};
+    const auto controls = fieldControls();
+    for (QWidget* control : controls) {
+        // The class is chosen, not typed.
+        if (control != 所在班级)
+            state.append(FieldControls::read(control));
+    }
+    state << 本学期评语编辑框->toPlainText() << 综合评价编辑框->toPlainText()
+          << QString::fromLatin1(m_photo.toBase64());
+    return state;
 }
 
 void StudentEditorWindow::closeAfterSaves()

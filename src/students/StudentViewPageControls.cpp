@@ -31,6 +31,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include <iterator>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +50,14 @@ QLabel* label(const QString& name, const char* role, const QString& text = {})
     auto* l = new QLabel(text);
     if (!name.isEmpty())
         l->setObjectName(name);
+    l->setProperty("role", role);
+    return l;
+}
+
+QLabel* elided(const QString& name, const char* role)
+{
+    auto* l = new ElidedLabel;
+    l->setObjectName(name);
     l->setProperty("role", role);
     return l;
 }
@@ -121,14 +131,22 @@ void StudentViewPage::buildControls()
 
     查看班级名组合框 = new QComboBox;
     查看班级名组合框->setObjectName(u"查看班级名组合框"_s);
-    // One line, cut at the column's edge: a wrapping label would make the page's height depend on
-    // its width and squeeze the card.
-    查看学生统计标签 = new ElidedLabel;
+    查看学生统计标签 = new QLabel;
     查看学生统计标签->setObjectName(u"查看学生统计标签"_s);
     查看学生统计标签->setProperty("role", "counts");
     查看学生列表框 = new QListWidget;
     查看学生列表框->setObjectName(u"查看学生列表框"_s);
     查看学生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The names run down in columns side by side: below the card of an 800 × 600 window there is
+    // height for only three names one under another.
+    查看学生列表框->setFlow(QListView::TopToBottom);
+    查看学生列表框->setWrapping(true);
+    查看学生列表框->setResizeMode(QListView::Adjust);
+    查看学生列表框->setUniformItemSizes(true);
+    // A four-character name beside its icon, with the item's margins.
+    查看学生列表框->setGridSize(
+        QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s) + 查看学生列表框->iconSize().width() + 40,
+            std::max(查看学生列表框->fontMetrics().height(), 16) + 4));
 
     综合评价编辑框 = new QPlainTextEdit;
     综合评价编辑框->setObjectName(u"综合评价编辑框"_s);
@@ -147,27 +165,26 @@ void StudentViewPage::buildControls()
         离校学生菜单->addAction(command, this, [this, command] { m_ws.shell.runCommand(command); });
     }
 
-    // Below the card: the comment (left) beside the selector, counts and names (right); the
-    // comment's caption shares its line with the selector.
+    // Below the card one line holds the comment's caption, the counts and the selector, and under
+    // it the comment (left) sits beside the names (right): below the card of an 800 × 600 window
+    // there is no height for a selector and a counts line above the names.
     auto* commentHead = new QHBoxLayout;
     commentHead->addWidget(label({}, "caption", u"评    语"_s));
     commentHead->addWidget(变动标签);
     commentHead->addStretch(1);
-    auto* commentColumn = new QVBoxLayout;
-    commentColumn->setSpacing(4);
-    commentColumn->addLayout(commentHead);
-    commentColumn->addWidget(综合评价编辑框, 1);
-    auto* namesColumn = new QVBoxLayout;
-    namesColumn->setSpacing(2);
-    namesColumn->addWidget(查看班级名组合框);
-    namesColumn->addSpacing(2);
-    namesColumn->addWidget(查看学生统计标签);
-    namesColumn->addWidget(查看学生列表框, 1);
-    查看班级名组合框->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    auto* lower = new QHBoxLayout;
-    lower->setSpacing(6);
-    lower->addLayout(commentColumn, 5);
-    lower->addLayout(namesColumn, 2);
+    commentHead->addWidget(查看学生统计标签);
+    commentHead->addSpacing(6);
+    commentHead->addWidget(查看班级名组合框);
+    查看班级名组合框->setMinimumWidth(
+        查看班级名组合框->fontMetrics().horizontalAdvance(u"6年级12班毕业学生资料"_s) + 40);
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(6);
+    boxes->addWidget(综合评价编辑框, 1);
+    boxes->addWidget(查看学生列表框, 1);
+    auto* lower = new QVBoxLayout;
+    lower->setSpacing(4);
+    lower->addLayout(commentHead);
+    lower->addLayout(boxes, 1);
 
     // The card keeps its height at every window size; the comment and the names take the rest.
     auto* root = new QVBoxLayout(this);
@@ -279,7 +296,8 @@ QWidget* StudentViewPage::buildMarks()
     grid->setSpacing(0);
     const int cellHeight = fontMetrics().height() + 4;
     for (int i = 0; i <= 10; ++i) {
-        科目标签[i] = label(u"科目标签%1"_s.arg(i), "markHead");
+        // A school's subject may be longer than an 800-pixel card's column: "…" and the tooltip.
+        科目标签[i] = i == 0 ? label(u"科目标签0"_s, "markHead") : elided(u"科目标签%1"_s.arg(i), "markHead");
         期中标签[i] = label(u"期中标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
         期末标签[i] = label(u"期末标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
         for (QLabel* cell : {科目标签[i], 期中标签[i], 期末标签[i]}) {

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/ClickOpensList.h"
 #include "records/Controls.h"
 #include "records/DateBox.h"
 #include "records/FieldControls.h"
@@ -12,6 +13,7 @@
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "records/SexCount.h"
+#include "records/UnsavedInput.h"
 #include "students/StudentEntryLists.h"
 #include "teachers/TeacherFields.h"
 #include "teachers/TeacherRecords.h"
@@ -60,6 +62,7 @@ QComboBox* list(const QString& name, const QStringList& items, bool editable, qs
     if (editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
         box->lineEdit()->setValidator(new GbByteValidator(maxBytes, box));
+        ClickOpensList::install(box);
     }
     box->setMaxVisibleItems(16);
     return box;
@@ -75,6 +78,9 @@ TeacherEditorWindow::TeacherEditorWindow(Workspace& ws, Mode mode, PickedTeacher
 {
     buildControls();
     buildFocusChain();
+    // Over the main window, as the student editor opens.
+    if (parent)
+        setGeometry(parent->geometry());
 }
 
 void TeacherEditorWindow::open(Workspace& ws, Mode mode, const PickedTeacher& picked)
@@ -131,7 +137,9 @@ void TeacherEditorWindow::buildControls()
         auto* caption = new QLabel(QString::fromUtf16(captions[i]));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         fields->addWidget(caption, i / 2, (i % 2) * 2);
-        controls[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        // A date box keeps room for the whole date, year included.
+        const bool date = qobject_cast<DateBox*>(controls[i]) != nullptr;
+        controls[i]->setSizePolicy(date ? QSizePolicy::Minimum : QSizePolicy::Ignored, QSizePolicy::Fixed);
         fields->addWidget(controls[i], i / 2, (i % 2) * 2 + 1);
     }
     fields->setColumnStretch(1, 1);
@@ -273,6 +281,7 @@ bool TeacherEditorWindow::start()
             return false;
         }
         教员姓名编辑框->setFocus();
+        m_typed = typedState();
         return true;
     }
     教员姓名列表框->setEnabled(true);
@@ -303,6 +312,7 @@ bool TeacherEditorWindow::start()
     保存数据钮->setText(u"保存修改"_s);
     操作提示标签->setText(u"请选择要修改资料的教员姓名"_s);
     FocusChain::focusAndSelect(教员姓名编辑框);
+    m_typed = typedState();
     return true;
 }
 
@@ -339,6 +349,7 @@ void TeacherEditorWindow::loadSelected()
         // The fields must never keep another teacher's record under this teacher's number.
         m_loadedNumber.reset();
         emptyFields();
+        m_typed = typedState();
         m_ws.services.prompt.show(u"载入教员数据失败！"_s);
         return;
     }
@@ -360,6 +371,7 @@ void TeacherEditorWindow::loadSelected()
         其它资料编辑框->setPlainText(LineBreaks::forDisplay(teacher->其他资料));
     }
     窗口标题标签->setText(u"您现在修改的是"_s + m_ws.state.schoolName() + item->text() + u"同志的资料"_s);
+    m_typed = typedState();
 }
 
 void TeacherEditorWindow::emptyFields()
@@ -450,12 +462,9 @@ TeacherRecord TeacherEditorWindow::fromControls() const
     return TeacherRecords::withDashes(t);
 }
 
-void TeacherEditorWindow::save()
+bool TeacherEditorWindow::save()
 {
-    if (m_mode == Mode::Add)
-        saveNew();
-    else
-        saveChanges();
+    return m_mode == Mode::Add ? saveNew() : saveChanges();
 }
 
 void TeacherEditorWindow::showCounts()
@@ -463,25 +472,25 @@ void TeacherEditorWindow::showCounts()
     教员统计标签->setText(TeacherRecords::countsLine(u"目前本校共有教员"_s, 教员姓名列表框->count(), m_male, m_female));
 }
 
-void TeacherEditorWindow::saveNew()
+bool TeacherEditorWindow::saveNew()
 {
     Prompt& prompt = m_ws.services.prompt;
     if (GbText::isBlank(教员姓名编辑框->text())) {
         prompt.show(u"请输入教员姓名！"_s, u"错误"_s, Prompt::Icon::Error);
         教员姓名编辑框->setFocus();
-        return;
+        return false;
     }
     TeacherRecords records(m_ws.teacherDb);
     TeacherRecord teacher = fromControls();
     const auto number = records.nextNumber();
     if (!number) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     teacher.编号 = *number;
     if (!records.insert(teacher)) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileIcon), teacher.姓名, 教员姓名列表框);
     item->setData(TeacherNumberRole, teacher.编号);
@@ -498,30 +507,32 @@ void TeacherEditorWindow::saveNew()
     教员政治组合框->setEditText(political);
     教员姓名编辑框->setFocus();
     m_saved = true;
+    m_typed = typedState();
+    return true;
 }
 
-void TeacherEditorWindow::saveChanges()
+bool TeacherEditorWindow::saveChanges()
 {
     Prompt& prompt = m_ws.services.prompt;
     if (教员姓名列表框->count() == 0) {
         prompt.show(u"目前本校没有教员资料！"_s);
         emptyFields();
-        return;
+        return false;
     }
     if (GbText::isBlank(教员姓名编辑框->text())) {
         prompt.show(u"请输入要修改资料的教员姓名！"_s, {}, Prompt::Icon::Information);
         教员姓名编辑框->setFocus();
-        return;
+        return false;
     }
     if (!m_loadedNumber) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     TeacherRecord teacher = fromControls();
     teacher.编号 = *m_loadedNumber;
     if (!TeacherRecords(m_ws.teacherDb).update(teacher)) {
         prompt.show(u"保存数据失败！"_s);
-        return;
+        return false;
     }
     if (QListWidgetItem* item = 教员姓名列表框->currentItem())
         item->setText(teacher.姓名);
@@ -534,7 +545,27 @@ void TeacherEditorWindow::saveChanges()
     showCounts();
     教员姓名编辑框->setFocus();
     m_saved = true;
+    m_typed = typedState();
     prompt.show(u"修改数据已保存！"_s);
+    return true;
+}
+
+void TeacherEditorWindow::reject()
+{
+    // Esc, 退出 and the close box: what was typed is not dropped without asking.
+    if (typedState() != m_typed && !UnsavedInput::mayClose(m_ws.services.prompt, [this] { return save(); }))
+        return;
+    QDialog::reject();
+}
+
+QStringList TeacherEditorWindow::typedState() const
+{
+    QStringList state;
+    for (QWidget* control : fieldControls())
+        state.append(FieldControls::read(control));
+    state << 简历编辑框->toPlainText() << 其它资料编辑框->toPlainText()
+          << QString::fromLatin1(教员照片->photo().toBase64());
+    return state;
 }
 
 void TeacherEditorWindow::done(int result)

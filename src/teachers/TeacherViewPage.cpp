@@ -4,6 +4,7 @@
 #include "platform/Prompt.h"
 #include "printing/TeacherCard.h"
 #include "printing/TeacherCardReport.h"
+#include "records/ElidedLabel.h"
 #include "records/NameListBox.h"
 #include "records/PhotoBox.h"
 #include "teachers/TeacherCardTexts.h"
@@ -42,12 +43,12 @@ QPushButton#教员当前去向 { color: #c0392b; border: none; text-decoration: 
 
 QLabel* value(const QString& name)
 {
-    auto* l = new QLabel;
+    // A long value ends in "…" inside its box, whole as the tooltip.
+    auto* l = new ElidedLabel;
     l->setObjectName(name);
     l->setProperty("role", "value");
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // The grid keeps its proportions: a long value is cut inside its box, never widens a column.
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // The grid keeps its proportions: a long value never widens a column.
     l->setMinimumHeight(26);
     return l;
 }

@@ -9,6 +9,7 @@
 #include "platform/Screen.h"
 #include "printing/TableReports.h"
 #include "settings/AppSettings.h"
+#include "sheet/ColumnFit.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "wages/WageSettingsWindow.h"
@@ -128,7 +129,7 @@ bool WagePage::openSheet(int sheet)
     m_open = sheet;
     m_path = path;
     m_unsaved = false;
-    工资表格->setZoom(PageMetrics::wageGridZoom(m_ws.services.screen.width()));
+    工资表格->setZoom(zoom(m_ws.services.screen.width()));
     m_sheet->present(columnWidth());
     工资表格->attach(m_table.get());
 
@@ -173,16 +174,28 @@ int WagePage::columnWidth() const
     return int(pixels / pixelsPerUnit / int(WageSheet::Extra));
 }
 
+int WagePage::zoom(int screenWidth) const
+{
+    const int pixels = 工资表格->viewport()->width();
+    const int zoom = PageMetrics::wageGridZoom(screenWidth);
+    return m_sheet && pixels >= 100
+        ? ColumnFit::fittingZoom(m_sheet->textWidths(), pixels, 工资表格->logicalDpiY(), zoom)
+        : zoom;
+}
+
 void WagePage::applyLayout(int, int screenWidth)
 {
     if (!m_sheet)
         return;
-    工资表格->setZoom(PageMetrics::wageGridZoom(screenWidth));
+    工资表格->setZoom(zoom(screenWidth));
     fitColumns();
 }
 
 void WagePage::fitColumns()
 {
+    // An amount typed longer than its column makes the sheet smaller, never cut.
+    if (const int fitted = zoom(m_ws.services.screen.width()); fitted != 工资表格->zoom())
+        工资表格->setZoom(fitted);
     m_sheet->setColumnWidths(columnWidth());
     m_table->commit();
 }
@@ -205,7 +218,7 @@ void WagePage::cellChanged(int row, int column)
     if (!m_sheet)
         return;
     m_sheet->cellEdited(row, column);
-    m_table->commit();
+    fitColumns();
     save();
 }
 

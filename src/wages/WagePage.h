@@ -69,6 +69,8 @@ private:
     void showSelectorItem(int sheet);
     // Ten equal columns that fill the grid.
     int columnWidth() const;
+    // The screen's zoom, or less when the texts need more than the grid's width.
+    int zoom(int screenWidth) const;
     void fitColumns();
 
     Workspace& m_ws;

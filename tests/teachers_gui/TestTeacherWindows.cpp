@@ -119,6 +119,15 @@ private Q_SLOTS:
         QCOMPARE(b.bench.desk.prompt.lastText(), u"请输入教员姓名！"_s);
     }
 
+    void editorOpensOverTheMainWindow()
+    {
+        TeacherBench b;
+        QWidget main;
+        main.setGeometry(40, 30, 800, 600);
+        TeacherEditorWindow e(b.bench.ws, TeacherEditorWindow::Mode::Add, {}, &main);
+        QCOMPARE(e.geometry(), main.geometry());
+    }
+
     void modifyKeepsWhatItCannotShowAndFindsTheTeacherByNumber()
     {
         TeacherBench b;
