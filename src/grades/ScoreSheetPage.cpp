@@ -86,11 +86,10 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     排序方向组合框->addItems(ScoreSheetRules::directionItems());
     平均成绩统计钮 = new QPushButton(u"全校平均成绩统计表"_s, bar);
     平均成绩统计钮->setObjectName(u"平均成绩统计钮"_s);
-    // 成绩分析 for this class, through the command and its rights check.
-    成绩分析钮 = new QPushButton(u"成绩分析"_s, bar);
+    // 成绩分析 for this class, through the command and its rights check. It stands right of the
+    // title: the bar has no room left for it at 800 pixels.
+    成绩分析钮 = new QPushButton(u"成绩分析"_s, frame.titleFrame());
     成绩分析钮->setObjectName(u"成绩分析钮"_s);
-    // The bar is full at 800 pixels: the button no wider than its text.
-    成绩分析钮->setMaximumWidth(成绩分析钮->fontMetrics().horizontalAdvance(成绩分析钮->text()) + 16);
     清空成绩钮 = new QPushButton(u"清 空 →"_s, bar);
     清空成绩钮->setObjectName(u"清空成绩钮"_s);
     清除科目成绩组合框 = dropDownList(u"清除科目成绩组合框"_s, bar);
@@ -106,12 +105,12 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     row->addWidget(排序方向组合框);
     row->addStretch(1);
     row->addWidget(平均成绩统计钮);
-    row->addWidget(成绩分析钮);
     row->addSpacing(6);
     row->addWidget(清空成绩钮);
     row->addWidget(清除科目成绩组合框);
 
     成绩表标题标签 = frame.titleLabel();
+    frame.titleLayout()->addWidget(成绩分析钮);
 
     成绩表格 = new SheetGrid(this);
     成绩表格->setObjectName(u"成绩表格"_s);

@@ -268,6 +268,7 @@ const QList<Row>& rows()
                  u"你是一个懂事的孩子，小小年纪知道怎样管理好自己。上课专心听讲，作业认真，乐于帮助同学。"_s,
                  a.f.prompt, a.main);
          })},
+        {"exam analysis", "ExamAnalysisWindow", commands({u"查看学生资料"_s, u"成绩分析"_s})},
         {"timetable", "TimetableWindow", commands({u"编辑课程表"_s})},
         {"wage settings", "WageSettingsWindow", commands({u"打开工资表一"_s, u"标题设置"_s})},
         {"interface style", "UiStyleWindow", commands({u"设置界面风格"_s})},
