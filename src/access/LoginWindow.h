@@ -79,6 +79,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The tabs of 选择夹1; the pages are built in LoginWindowPages.cpp, the accounts kept in
+    // LoginWindowAccounts.cpp.
+    enum Tab { LoginPage = 0, OwnAccountPage = 1, AccountFormPage = 2, AccountListPage = 3 };
+
     void buildLoginPage();
     void buildOwnAccountPage();
     void buildAccountFormPage();

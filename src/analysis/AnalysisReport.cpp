@@ -1,8 +1,8 @@
 #include "analysis/AnalysisReport.h"
 
-#include "app/PageTable.h"
 #include "sheet/SheetTable.h"
 #include "text/DateText.h"
+#include "workspace/PageTable.h"
 
 #include <QDate>
 

@@ -3,15 +3,15 @@
 #include "analysis/AnalysisCharts.h"
 #include "analysis/AnalysisLinesDialog.h"
 #include "analysis/AnalysisReport.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "exchange/TableExport.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/ReportPrinter.h"
 #include "records/ReportList.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QAbstractAxis>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/ExamAnalysis.h"
-#include "app/PageView.h"
+#include "workspace/PageView.h"
 
 #include <QDialog>
 #include <QImage>

@@ -3,9 +3,6 @@
 #include "analysis/ExamAnalysisWindow.h"
 #include "app/CommandRegistry.h"
 #include "app/MainWindow.h"
-#include "app/PageFrame.h"
-#include "app/PageView.h"
-#include "app/ProgramState.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
@@ -36,6 +33,9 @@
 #include "timetable/TimetableWindow.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageView.h"
+#include "workspace/ProgramState.h"
 
 #include <QAction>
 #include <QCoreApplication>

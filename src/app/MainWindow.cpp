@@ -2,9 +2,6 @@
 
 #include "app/CommandRegistry.h"
 #include "app/HomePage.h"
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/PageView.h"
 #include "app/SplashWindow.h"
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
@@ -15,6 +12,9 @@
 #include "records/ElidedLabel.h"
 #include "store/DatabaseKind.h"
 #include "store/StoreIndexes.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/PageView.h"
 
 #include <QAction>
 #include <QCloseEvent>

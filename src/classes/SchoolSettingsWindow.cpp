@@ -1,8 +1,5 @@
 #include "classes/SchoolSettingsWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassDraft.h"
 #include "classes/GbByteValidator.h"
@@ -11,6 +8,9 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "settings/AppSettings.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QFont>

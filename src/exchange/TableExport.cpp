@@ -1,6 +1,5 @@
 #include "exchange/TableExport.h"
 
-#include "app/PageTable.h"
 #include "exchange/CsvTableWriter.h"
 #include "exchange/XlsxTableWriter.h"
 #include "platform/FileChooser.h"
@@ -8,6 +7,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "text/FileNameText.h"
+#include "workspace/PageTable.h"
 
 #include <QDir>
 #include <QFileInfo>

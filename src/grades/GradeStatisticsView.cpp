@@ -1,16 +1,16 @@
 #include "grades/GradeStatisticsView.h"
 
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "grades/AverageStatistics.h"
 #include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TableReports.h"
 #include "records/ReportList.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

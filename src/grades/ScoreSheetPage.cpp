@@ -1,12 +1,6 @@
 #include "grades/ScoreSheetPage.h"
 
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
@@ -15,6 +9,12 @@
 #include "sheet/QueryTable.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetPainter.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/PageView.h"
-#include "app/RecordNavigation.h"
 #include "grades/ScoreSheetRules.h"
 #include "sheet/SheetTable.h"
+#include "workspace/PageView.h"
+#include "workspace/RecordNavigation.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "maintenance/DataMaintenanceWindow.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "maintenance/DataMaintenance.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,15 +1,14 @@
 #include "printing/ReportPrinter.h"
 
 #include "printing/SheetOutput.h"
-
-#include "app/PageView.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "workspace/PageView.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QPrinterInfo>

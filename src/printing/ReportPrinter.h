@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/ListProgress.h"
+#include "workspace/ListProgress.h"
 
 #include <functional>
 #include <optional>

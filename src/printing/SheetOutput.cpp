@@ -1,6 +1,5 @@
 #include "printing/SheetOutput.h"
 
-#include "app/Workspace.h"
 #include "platform/FileChooser.h"
 #include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
@@ -9,6 +8,7 @@
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
 #include "text/FileNameText.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,5 @@
 #include "promotion/PromotionCommands.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/AppPaths.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
@@ -12,6 +10,8 @@
 #include "settings/AppSettings.h"
 #include "store/DatabaseKind.h"
 #include "text/DateText.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "records/ReportList.h"
 
-#include "app/ListProgress.h"
 #include "records/ReportSort.h"
+#include "workspace/ListProgress.h"
 
 #include <QApplication>
 #include <QHeaderView>

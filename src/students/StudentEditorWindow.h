@@ -94,6 +94,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The pupil's number on each item of 学生姓名列表框.
+    static constexpr int PupilNumberRole = Qt::UserRole;
+
     void buildControls();
     QWidget* buildForm();
     void linkFocusChain();

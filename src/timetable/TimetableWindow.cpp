@@ -1,11 +1,6 @@
 #include "timetable/TimetableWindow.h"
 
-#include "app/PageTable.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "exchange/TableExport.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
@@ -13,6 +8,11 @@
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "timetable/TimetableSheet.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/PageTable.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,6 @@
 #include "wages/WagePage.h"
 
 #include "access/CommandRights.h"
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/AppPaths.h"
 #include "platform/Clock.h"
 #include "platform/FileOps.h"
@@ -20,6 +15,11 @@
 #include "wages/WageSettingsWindow.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

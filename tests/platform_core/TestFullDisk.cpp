@@ -2,12 +2,12 @@
 
 #include "app/DataCheck.h"
 #include "app/DataHome.h"
-#include "app/PageTable.h"
 #include "exchange/TableExport.h"
 #include "platform/DiskFileOps.h"
 #include "settings/AppSettings.h"
 #include "sheet/SheetTable.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageTable.h"
 
 #include <QDir>
 #include <QFile>

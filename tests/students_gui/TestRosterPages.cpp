@@ -1,10 +1,10 @@
 #include "StudentsBench.h"
 
-#include "app/PageFrame.h"
 #include "records/ReportList.h"
 #include "students/ArchivedRosterPage.h"
 #include "students/EnrolledRosterPage.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageFrame.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,4 +1,3 @@
-#include "app/PageFrame.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "support/ModalGuard.h"
@@ -10,6 +9,7 @@
 #include "wages/WageSettingsWindow.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/ProgramState.h"
+#include "workspace/ProgramState.h"
 
 void ProgramState::setSession(const Session& session)
 {

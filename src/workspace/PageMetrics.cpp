@@ -1,8 +1,9 @@
-#include "app/PageMetrics.h"
+#include "workspace/PageMetrics.h"
 
 #include <QtMath>
 
 #include <algorithm>
+#include <iterator>
 
 namespace PageMetrics {
 
@@ -15,36 +16,37 @@ QSize snapToMinimum(QSize size)
     return size;
 }
 
+namespace {
+
+// The zoom of the two grids for the screen widths the old program knew; any other screen takes the
+// last row's.
+struct GridZoom
+{
+    int screenWidth;
+    int grade;
+    int wage;
+};
+
+constexpr GridZoom GridZooms[] = {{800, 125, 125}, {1024, 99, 100}, {1152, 88, 87}, {1280, 80, 80}, {0, 63, 64}};
+
+const GridZoom& gridZoom(int screenWidth)
+{
+    const GridZoom* row = std::begin(GridZooms);
+    while (row->screenWidth != 0 && row->screenWidth != screenWidth)
+        ++row;
+    return *row;
+}
+
+} // namespace
+
 int gradeGridZoom(int screenWidth)
 {
-    switch (screenWidth) {
-    case 800:
-        return 125;
-    case 1024:
-        return 99;
-    case 1152:
-        return 88;
-    case 1280:
-        return 80;
-    default:
-        return 63;
-    }
+    return gridZoom(screenWidth).grade;
 }
 
 int wageGridZoom(int screenWidth)
 {
-    switch (screenWidth) {
-    case 800:
-        return 125;
-    case 1024:
-        return 100;
-    case 1152:
-        return 87;
-    case 1280:
-        return 80;
-    default:
-        return 64;
-    }
+    return gridZoom(screenWidth).wage;
 }
 
 int gradeGridColumnWidth(int windowWidth)

@@ -1,4 +1,4 @@
-#include "app/ListProgress.h"
+#include "workspace/ListProgress.h"
 
 #include <QProgressBar>
 

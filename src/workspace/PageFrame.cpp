@@ -1,6 +1,6 @@
-#include "app/PageFrame.h"
+#include "workspace/PageFrame.h"
 
-#include "app/PageView.h"
+#include "workspace/PageView.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/RecordNavigation.h"
+#include "workspace/RecordNavigation.h"
 
 using namespace Qt::StringLiterals;
 

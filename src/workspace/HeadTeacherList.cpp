@@ -1,4 +1,4 @@
-#include "classes/HeadTeacherList.h"
+#include "workspace/HeadTeacherList.h"
 
 void HeadTeacherList::setItems(const QStringList& headTeachers)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RecordNavigation.h"
+#include "workspace/RecordNavigation.h"
 
 class QAbstractItemView;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Page.h"
+#include "workspace/Page.h"
 
 #include <QString>
 #include <QWidget>

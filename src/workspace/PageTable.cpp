@@ -1,4 +1,4 @@
-#include "app/PageTable.h"
+#include "workspace/PageTable.h"
 
 #include "sheet/SheetTable.h"
 

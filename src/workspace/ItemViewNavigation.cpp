@@ -1,4 +1,4 @@
-#include "app/ItemViewNavigation.h"
+#include "workspace/ItemViewNavigation.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "access/Session.h"
-#include "classes/HeadTeacherList.h"
+#include "workspace/HeadTeacherList.h"
 
 #include <QObject>
 #include <QString>
