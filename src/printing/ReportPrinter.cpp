@@ -1,9 +1,9 @@
 #include "printing/ReportPrinter.h"
 
-#include "printing/SheetOutput.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/SheetOutput.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "workspace/PageView.h"
