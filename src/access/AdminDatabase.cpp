@@ -14,7 +14,7 @@ namespace {
 
 bool openFile(DbConnection& db, const QString& file)
 {
-    return db.open(file, {}, DatabaseKinds::password(DatabaseKind::Admin));
+    return db.openSchool(DatabaseKind::Admin, file);
 }
 
 QString moveAside(const QString& file, FileOps& fileOps)
@@ -51,6 +51,9 @@ Result open(DbConnection& db, const AppPaths& paths, FileOps& fileOps)
         if (result.movedTo.isEmpty())
             return result;
         result.outcome = Outcome::Replaced;
+    } else if (db.openFailure() == DbConnection::OpenFailure::Unreadable) {
+        // Not a missing file but a store that cannot be reached now: nothing is to be made.
+        return result;
     } else {
         result.outcome = Outcome::Created;
     }

@@ -510,11 +510,13 @@ void StudentEditorWindow::loadSelectedPupil()
     if (!pupil) {
         // The fields must not keep the previous pupil's record under this pupil's name.
         m_loadedNumber.reset();
+        m_loaded.reset();
         emptyFields();
         m_ws.services.prompt.show(u"载入学生资料数据失败！"_s);
         return;
     }
     m_loadedNumber = pupil->学号;
+    m_loaded = *pupil;
     const QSignalBlocker numberBlocker(学号编辑框);
     const QSignalBlocker commentBlocker(本学期评语编辑框);
     学号编辑框->setText(QString::number(pupil->学号));
@@ -612,8 +614,12 @@ void StudentEditorWindow::saveNew()
     }
     bool isNumber = false;
     学号编辑框->text().trimmed().toLongLong(&isNumber);
-    const StudentRecord pupil = fromControls();
-    if (!isNumber || !StudentRecords(m_ws.studentDb).insert(pupil)) {
+    StudentRecord pupil = fromControls();
+    // Once numbers run on by themselves the next one is taken as the row is written, so two seats
+    // adding at the same moment get two numbers; the first pupil's number is the one typed.
+    StudentRecords records(m_ws.studentDb);
+    const bool saved = 学号编辑框->isReadOnly() ? records.insertNext(pupil) : isNumber && records.insert(pupil);
+    if (!saved) {
         prompt.show(u"保存数据失败！"_s);
         return;
     }
@@ -659,10 +665,12 @@ void StudentEditorWindow::saveChanges()
     }
     StudentRecord pupil = fromControls();
     pupil.学号 = *m_loadedNumber;
-    if (!StudentRecords(m_ws.studentDb).update(pupil)) {
-        prompt.show(u"保存数据失败！"_s);
+    StudentRecords records(m_ws.studentDb);
+    if (!(m_loaded ? records.update(pupil, *m_loaded) : records.update(pupil))) {
+        prompt.show(records.conflicted() ? StudentRecords::conflictMessage() : u"保存数据失败！"_s);
         return;
     }
+    m_loaded = records.record(StudentViewKind::Enrolled, pupil.学号);
     item->setText(pupil.姓名);
     姓名编辑框->setFocus();
     const bool wasMale = SexCount::isMale(m_loadedSex);

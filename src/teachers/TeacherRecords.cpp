@@ -103,6 +103,30 @@ bool TeacherRecords::insert(const TeacherRecord& teacher)
     return true;
 }
 
+bool TeacherRecords::insertNext(TeacherRecord& teacher)
+{
+    Transaction t(m_db);
+    if (!t.isActive() || !m_db.query(u"select 教员编号 from 记号表 where ID=1 for update"_s)) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    const auto number = nextNumber();
+    if (!number) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    QVariantList v {*number};
+    v += values(teacher);
+    if (!m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v)
+        || !m_db.execute(u"update 记号表 set 教员编号=? where ID=1"_s, {*number}) || m_db.changes() != 1
+        || !t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    teacher.编号 = *number;
+    return true;
+}
+
 bool TeacherRecords::update(const TeacherRecord& teacher)
 {
     static const QString sql = u"update 教员表 set "_s + assignments() + u" where 编号=?"_s;
