@@ -614,12 +614,8 @@ void StudentEditorWindow::saveNew()
     }
     bool isNumber = false;
     学号编辑框->text().trimmed().toLongLong(&isNumber);
-    StudentRecord pupil = fromControls();
-    // Once numbers run on by themselves the next one is taken as the row is written, so two seats
-    // adding at the same moment get two numbers; the first pupil's number is the one typed.
-    StudentRecords records(m_ws.studentDb);
-    const bool saved = 学号编辑框->isReadOnly() ? records.insertNext(pupil) : isNumber && records.insert(pupil);
-    if (!saved) {
+    const StudentRecord pupil = fromControls();
+    if (!isNumber || !StudentRecords(m_ws.studentDb).insert(pupil)) {
         prompt.show(u"保存数据失败！"_s);
         return;
     }

@@ -162,7 +162,8 @@ bool StudentRecords::insert(const StudentRecord& pupil)
 {
     // Pupil and counter go together or not at all: without the transaction nothing is written.
     Transaction t(m_db);
-    if (!t.isActive()) {
+    // The counter row stays locked until the end, so another seat's insert waits for this one.
+    if (!t.isActive() || !m_db.query(u"select 学号 from 记号表 where ID=1 for update"_s)) {
         m_lastError = m_db.lastError();
         return false;
     }
