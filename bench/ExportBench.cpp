@@ -4,12 +4,12 @@
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
 
-#include "app/PageTable.h"
 #include "exchange/TableExport.h"
 #include "platform/DiskFileOps.h"
 #include "records/ReportList.h"
 #include "students/RosterColumns.h"
 #include "students/StudentRosters.h"
+#include "workspace/PageTable.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -4,7 +4,6 @@
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
 
-#include "app/PageTable.h"
 #include "printing/TableReports.h"
 #include "records/ReportList.h"
 #include "sheet/PrintLayout.h"
@@ -14,6 +13,7 @@
 #include "store/DatabaseKind.h"
 #include "students/RosterColumns.h"
 #include "students/StudentRosters.h"
+#include "workspace/PageTable.h"
 
 #include <QApplication>
 #include <QDate>

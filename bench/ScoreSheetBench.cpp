@@ -8,7 +8,6 @@
 #include "support/RawRow.h"
 #include "support/Workbench.h"
 
-#include "app/PageFrame.h"
 #include "grades/ScoreSheetPage.h"
 #include "grades/ScoreSheetRules.h"
 #include "sheet/QueryTable.h"
@@ -18,6 +17,7 @@
 #include "store/StoreIndexes.h"
 #include "students/StudentRecords.h"
 #include "students/StudentViewPage.h"
+#include "workspace/PageFrame.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -8,12 +8,12 @@
 #include "support/Workbench.h"
 
 #include "classes/ClassBook.h"
-#include "classes/HeadTeacherList.h"
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
 #include "store/PinyinCollation.h"
 #include "students/StudentRecords.h"
 #include "students/StudentViewPage.h"
+#include "workspace/HeadTeacherList.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,6 @@
 #include "support/RawRow.h"
 #include "support/Workbench.h"
 
-#include "app/PageFrame.h"
 #include "records/RecordPhoto.h"
 #include "records/ReportList.h"
 #include "store/DatabaseKind.h"
@@ -13,6 +12,7 @@
 #include "teachers/TeacherRosters.h"
 #include "teachers/TeacherStatus.h"
 #include "teachers/TeacherViewPage.h"
+#include "workspace/PageFrame.h"
 
 #include <QApplication>
 #include <QFile>

@@ -45,18 +45,30 @@ Result open(DbConnection& db, const AppPaths& paths, FileOps& fileOps)
     if (fileOps.exists(file)) {
         // A locked or unreadable file may hold every account: leave it for the next start.
         const auto why = db.openFailure();
-        if (why != DbConnection::OpenFailure::NotOurs && why != DbConnection::OpenFailure::WrongPassword)
-            return result;
+        if (why == DbConnection::OpenFailure::NotOurs || why == DbConnection::OpenFailure::WrongPassword)
+            result.outcome = Outcome::Damaged;
+        return result;
+    }
+    // Not a missing file but a store that cannot be reached now: nothing is to be made.
+    if (db.openFailure() == DbConnection::OpenFailure::Unreadable)
+        return result;
+    result.outcome = Outcome::Created;
+    if (!DatabaseTemplate::writeTo(DatabaseKind::Admin, file) || !openFile(db, file))
+        result.outcome = Outcome::Failed;
+    return result;
+}
+
+Result replaceDamaged(DbConnection& db, const AppPaths& paths, FileOps& fileOps)
+{
+    db.close();
+    const QString file = path(paths);
+    Result result;
+    if (fileOps.exists(file)) {
         result.movedTo = moveAside(file, fileOps);
         if (result.movedTo.isEmpty())
             return result;
-        result.outcome = Outcome::Replaced;
-    } else if (db.openFailure() == DbConnection::OpenFailure::Unreadable) {
-        // Not a missing file but a store that cannot be reached now: nothing is to be made.
-        return result;
-    } else {
-        result.outcome = Outcome::Created;
     }
+    result.outcome = Outcome::Replaced;
     if (!DatabaseTemplate::writeTo(DatabaseKind::Admin, file) || !openFile(db, file))
         result.outcome = Outcome::Failed;
     return result;

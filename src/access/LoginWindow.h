@@ -79,6 +79,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The tabs of 选择夹1; the pages are built in LoginWindowPages.cpp, the accounts kept in
+    // LoginWindowAccounts.cpp.
+    enum Tab { LoginPage = 0, OwnAccountPage = 1, AccountFormPage = 2, AccountListPage = 3 };
+
     void buildLoginPage();
     void buildOwnAccountPage();
     void buildAccountFormPage();
@@ -100,6 +104,9 @@ private:
     void addAccount(const AdminAccount& account);
     void modifyAccount(const AdminAccount& account);
     void deleteAccount();
+    // A damaged administrators file at login: the user may start with no administrators (the
+    // file is kept aside) or end. False when the program has to end.
+    bool startWithoutAdministrators();
 
     AccessHost& m_host;
     int m_mode;
@@ -107,6 +114,7 @@ private:
     bool m_leaving = false;
     bool m_adding = false;
     bool m_hintPending = false;
+    QString m_endPending; // the administrators cannot be read: said once shown, then the program ends
     int m_failedLogins = 0;
     int m_currentRow = -1; // the current row of 隐藏列表
     QList<AdminAccount> m_accounts;

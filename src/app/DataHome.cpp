@@ -1,11 +1,11 @@
 #include "app/DataHome.h"
 
+#include "platform/SafeFile.h"
 #include "store/DatabaseTemplate.h"
 #include "wages/WageTableFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -20,12 +20,9 @@ bool fail(QString* error, const QString& why)
 
 bool writeNew(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
     if (bytes.isEmpty())
         return fail(error, u"no template for %1"_s.arg(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, u"%1: %2"_s.arg(path, file.errorString()));
-    return true;
+    return SafeFile::write(path, bytes, error);
 }
 
 } // namespace
@@ -40,8 +37,10 @@ AppPaths DataHome::locate(const QString& executableDir, const Environment& env)
     const QString shared = QDir::cleanPath(executableDir + u"/../share/xiaowu"_s);
     const QString programDir = QFileInfo(shared).isDir() ? shared : executableDir;
 
+    // Even when it cannot be written: the start then says so rather than open an empty school
+    // elsewhere.
     const QFileInfo ownData(executableDir + u"/data"_s);
-    if (ownData.isDir() && QFileInfo(executableDir).isWritable())
+    if (ownData.isDir())
         return AppPaths(programDir, executableDir);
 
     // The XDG rule: an unset, empty or relative XDG_DATA_HOME means ~/.local/share.

@@ -1,10 +1,8 @@
 #include "app/Features.h"
 
+#include "analysis/ExamAnalysisWindow.h"
 #include "app/CommandRegistry.h"
 #include "app/MainWindow.h"
-#include "app/PageFrame.h"
-#include "app/PageView.h"
-#include "app/ProgramState.h"
 #include "app/StudentPageView.h"
 #include "classes/ClassesCommands.h"
 #include "comments/CommentEntryWindow.h"
@@ -35,6 +33,9 @@
 #include "timetable/TimetableWindow.h"
 #include "wages/WagePage.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageView.h"
+#include "workspace/ProgramState.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,6 +58,15 @@ void installGrades(MainWindow& main, Workspace& ws)
     main.commands().setHandler(u"期中成绩录入", [sheet] { sheet->openMidTerm(); });
     main.commands().setHandler(u"期末成绩录入", [sheet] { sheet->openFinal(); });
     QObject::connect(&main, &MainWindow::homePageShown, sheet, &ScoreSheetPage::releaseRows);
+
+    // 成绩分析: page 4's class, page 8's selected class's grade, else the first grade; the sheet's exam.
+    main.commands().setHandler(u"成绩分析", [&main, &ws, sheet, statistics] {
+        const Page page = main.currentPage();
+        const QString klass = page == Page::ScoreSheet ? sheet->shownClass()
+            : page == Page::AverageScores              ? statistics->selectedClass()
+                                                       : QString();
+        ExamAnalysisWindow::open(ws, sheet->exam(), klass, page != Page::ScoreSheet);
+    });
 }
 
 // 编辑课程表: the timetable window, modal over the main window.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Workspace.h"
 #include "students/StudentPages.h"
+#include "workspace/Workspace.h"
 
 #include <QObject>
 

@@ -2,9 +2,6 @@
 
 #include "app/CommandRegistry.h"
 #include "app/HomePage.h"
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/PageView.h"
 #include "app/SplashWindow.h"
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
@@ -12,8 +9,12 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "records/ElidedLabel.h"
 #include "store/DatabaseKind.h"
 #include "store/StoreIndexes.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/PageView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -125,7 +126,8 @@ void MainWindow::buildStatusBar()
     状态条1->setSizeGripEnabled(true);
     const int widths[] = {110, 90, 200, 0};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(状态条1);
+        // The hints are longer than an 800-pixel window leaves them: "…" and the whole as tooltip.
+        QLabel* panel = i == 3 ? new ElidedLabel(状态条1) : new QLabel(状态条1);
         panel->setObjectName(u"状态面板"_s + QString::number(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(widths[i]);

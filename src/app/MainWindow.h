@@ -1,13 +1,13 @@
 #pragma once
 
 #include "access/AccessHost.h"
-#include "app/Page.h"
-#include "app/ProgramState.h"
-#include "app/RecordNavigation.h"
-#include "app/Shell.h"
 #include "app/SplashWindow.h"
 #include "platform/AppPaths.h"
 #include "store/DbConnection.h"
+#include "workspace/Page.h"
+#include "workspace/ProgramState.h"
+#include "workspace/RecordNavigation.h"
+#include "workspace/Shell.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class DataLock;
 class Features;
 class MainWindow;
 struct PlatformServices;
@@ -30,10 +31,14 @@ public:
     static void openLoginWindow(MainWindow& host, int mode, bool modal);
 
 private:
+    // The data folder can be written, no other copy has it, nothing is missing or damaged unseen:
+    // false when the user chose to end or nothing can be done (the user was told).
+    bool checkData();
     void makeDataFilesWritable();
 
     PlatformServices& m_services;
     AppPaths m_paths;
+    std::unique_ptr<DataLock> m_lock;
     std::unique_ptr<MainWindow> m_main;
     Features* m_features = nullptr; // owned by the main window
 };

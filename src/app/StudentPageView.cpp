@@ -1,10 +1,10 @@
 #include "app/StudentPageView.h"
 
-#include "app/ProgramState.h"
-#include "app/Workspace.h"
 #include "printing/StudentCard.h"
 #include "printing/StudentCardReport.h"
 #include "students/StudentViewPage.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Workspace.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
+#include "workspace/ItemViewNavigation.h"
+#include "workspace/PageView.h"
 
 #include <QWidget>
 

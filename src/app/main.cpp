@@ -60,12 +60,9 @@ bool hasArgument(int argc, char** argv, const char* wanted)
     return false;
 }
 
-// An installed program makes the user's data directory on its first start; a build has its
-// program directory filled by the build itself.
-bool prepareDataHome(const AppPaths& paths, bool always)
+// What a start lays out, without asking anything (the start itself first checks what is there).
+bool prepareDataHome(const AppPaths& paths)
 {
-    if (!always && !DataHome::isSeparate(paths))
-        return true;
     QString error;
     if (DataHome::prepare(paths, &error))
         return true;
@@ -77,7 +74,7 @@ int checkData(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
-    if (!prepareDataHome(paths, true))
+    if (!prepareDataHome(paths))
         return 1;
     QTextStream(stdout) << paths.dataRoot() << Qt::endl;
     return 0;
@@ -158,8 +155,6 @@ int main(int argc, char** argv)
     setUpFonts(app);
 
     const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
-    // A failure here shows up as the missing database's own message right after.
-    prepareDataHome(paths, false);
     chooseStore(paths);
 
     MessageBoxPrompt prompt;
@@ -179,7 +174,6 @@ int main(int argc, char** argv)
     }
     FileOps& fileOps = shared ? static_cast<FileOps&>(*shared) : disk;
     PlatformServices services {prompt, fileChooser, clock, screen, music, launcher, fileOps};
-
     Startup startup(services, paths);
     if (!startup.start())
         return 1;

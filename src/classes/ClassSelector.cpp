@@ -1,7 +1,7 @@
 #include "classes/ClassSelector.h"
 
 #include "classes/ClassBook.h"
-#include "classes/HeadTeacherList.h"
+#include "workspace/HeadTeacherList.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,8 +1,8 @@
 #include "classes/ClassesCommands.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/SchoolSettingsWindow.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 void ClassesCommands::schoolSettings(Workspace& ws, const std::function<void()>& focusGradeGrid)
 {

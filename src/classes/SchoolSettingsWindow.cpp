@@ -1,8 +1,5 @@
 #include "classes/SchoolSettingsWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassDraft.h"
 #include "classes/GbByteValidator.h"
@@ -11,6 +8,9 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "settings/AppSettings.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -212,7 +212,7 @@ void SchoolSettingsWindow::renameSchool()
 {
     const QString name = 学校名编辑框->text();
     if (!m_ws.settings.setSchoolName(name)) {
-        m_ws.services.prompt.show(u"保存学校名称失败！"_s, u"错误"_s, Prompt::Icon::Error);
+        m_ws.services.prompt.show(m_ws.settings.failure(u"保存学校名称失败！"_s), u"错误"_s, Prompt::Icon::Error);
         return;
     }
     m_ws.state.setSchoolName(name);

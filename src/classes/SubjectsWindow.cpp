@@ -1,13 +1,13 @@
 #include "classes/SubjectsWindow.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "classes/ClassSelector.h"
 #include "classes/GbByteValidator.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

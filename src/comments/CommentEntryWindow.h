@@ -32,6 +32,8 @@ class CommentEntryWindow : public QDialog
     Q_OBJECT
 
 public:
+    // Esc, 退出 and the close box come here: an unsaved comment is asked about first.
+    void reject() override;
     // The random source is the program's clock-seeded one unless a test brings its own.
     explicit CommentEntryWindow(Workspace& ws, std::unique_ptr<RandomSource> random = {}, QWidget* parent = nullptr);
     ~CommentEntryWindow() override;
@@ -119,7 +121,10 @@ private:
     void insertModel(QTreeWidgetItem* item);
     void randomComment();
     void addToOverall();
-    void save();
+    // True when the pupil's comments were written.
+    bool save();
+    // The two comments as typed; a change against m_typed is unsaved input.
+    QStringList typedState() const;
     void switchPage();
     void pageShown(int page);
     void switchMode();
@@ -136,4 +141,5 @@ private:
     std::array<QFrame*, 2> m_commentFrames {};
     int m_category = 1;
     int m_modelKind = 0;
+    QStringList m_typed;
 };

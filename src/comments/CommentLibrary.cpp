@@ -2,8 +2,12 @@
 
 #include "comments/CommentKinds.h"
 #include "store/DbConnection.h"
+#include "store/RecordSet.h"
+#include "store/Transaction.h"
 #include "text/GbText.h"
 #include "text/LineBreaks.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -51,12 +55,7 @@ std::optional<QString> CommentLibrary::model(qint64 number)
 
 std::optional<qint64> CommentLibrary::addEntry(const QString& library, const QString& category)
 {
-    if (!m_db.execute(u"insert into 评语表  (库别,类别,内容,范例) values (?,?,?,?)"_s,
-            {library, category, CommentKinds::entryPlaceholder(), QByteArray("")})) {
-        m_lastError = m_db.lastError();
-        return std::nullopt;
-    }
-    return m_db.lastInsertId();
+    return insertRow(library, category, CommentKinds::entryPlaceholder(), QByteArray(""));
 }
 
 bool CommentLibrary::setEntryText(qint64 number, const QString& text)
@@ -75,12 +74,7 @@ bool CommentLibrary::removeEntry(qint64 number)
 
 std::optional<qint64> CommentLibrary::addModel(const QString& library, const QString& kind, const QString& text)
 {
-    if (!m_db.execute(
-            u"insert into 评语表  (库别,类别,内容,范例) values (?,?,'',?)"_s, {library, kind, modelBytes(text)})) {
-        m_lastError = m_db.lastError();
-        return std::nullopt;
-    }
-    return m_db.lastInsertId();
+    return insertRow(library, kind, QString(u""_s), modelBytes(text));
 }
 
 bool CommentLibrary::setModelText(qint64 number, const QString& text)
@@ -91,6 +85,37 @@ bool CommentLibrary::setModelText(qint64 number, const QString& text)
 bool CommentLibrary::removeModel(qint64 number, const QString& library)
 {
     return changedOne(m_db.execute(u"delete * from 评语表 where 编号=? and 库别=?"_s, {number, library}));
+}
+
+std::optional<qint64> CommentLibrary::insertRow(
+    const QString& library, const QString& category, const QString& text, const QByteArray& model)
+{
+    // The database alone would give the highest number again once its row is deleted. Row ID=2 of
+    // 记号表 remembers the highest number ever given; a file without that row starts from the rows.
+    Transaction t(m_db);
+    auto used = m_db.query(u"select max(编号) as 最大编号 from 评语表"_s);
+    auto mark = used ? m_db.query(u"select 学号 from 记号表 where ID=2"_s) : nullptr;
+    if (!t.isActive() || !used || !mark) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    used->first();
+    mark->first();
+    const qint64 highest
+        = std::max(used->pastLast() ? 0 : used->number(u"最大编号"), mark->pastLast() ? 0 : mark->number(u"学号"));
+    const bool marked = !mark->pastLast();
+    used.reset();
+    mark.reset();
+    const qint64 number = highest + 1;
+    const bool written = m_db.execute(u"insert into 评语表 (编号,库别,类别,内容,范例) values (?,?,?,?,?)"_s,
+                             {number, library, category, text, model})
+        && (marked ? m_db.execute(u"update 记号表 set 学号=? where ID=2"_s, {number})
+                   : m_db.execute(u"insert into 记号表 (ID,学号) values (2,?)"_s, {number}));
+    if (!written || !t.commit()) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    return number;
 }
 
 bool CommentLibrary::changedOne(bool executed)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -50,6 +51,8 @@ public:
 
 private:
     std::optional<QList<Item>> rows(const QString& library, const QString& category, bool models);
+    std::optional<qint64> insertRow(
+        const QString& library, const QString& category, const QString& text, const QByteArray& model);
     bool changedOne(bool executed);
 
     DbConnection& m_db;

@@ -1,6 +1,5 @@
 #include "comments/CommentLibraryMenus.h"
 
-#include "app/Workspace.h"
 #include "comments/CommentComposer.h"
 #include "comments/CommentEntryWindow.h"
 #include "comments/CommentKinds.h"
@@ -8,6 +7,7 @@
 #include "comments/ModelCommentEditor.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "workspace/Workspace.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "exchange/CsvTableWriter.h"
 
-#include "app/PageTable.h"
 #include "exchange/ExportCells.h"
+#include "workspace/PageTable.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageTable.h"
+#include "workspace/PageTable.h"
 
 #include <QString>
 #include <QStringList>

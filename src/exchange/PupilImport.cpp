@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -28,20 +29,9 @@ bool isDateField(QStringView caption)
     return caption == u"出生日期" || caption == u"入学日期";
 }
 
-// The width of each pupil text column, counted in GB18030 bytes as the entry boxes count it.
-const QHash<QString, int>& widths()
+int columnWidth(const QString& caption)
 {
-    static const QHash<QString, int> made = [] {
-        QHash<QString, int> out;
-        if (const Schema::Table* table = Schema::table(DatabaseKind::Student, u"学籍表")) {
-            for (const Schema::Column& column : table->columns) {
-                if (column.kind == Schema::ColumnKind::Text)
-                    out.insert(column.name, column.width);
-            }
-        }
-        return out;
-    }();
-    return made;
+    return Schema::textWidth(DatabaseKind::Student, u"学籍表", caption);
 }
 
 const StudentField* fieldOf(QStringView caption)
@@ -153,8 +143,9 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 if (value.isEmpty())
                     continue;
                 bool isNumber = false;
-                const qint64 n = value.toLongLong(&isNumber);
-                if (!isNumber || n <= 0)
+                const qint64 n = GbText::asciiDigits(value).toLongLong(&isNumber);
+                // 学号 is a 32-bit column: a larger number could never be stored.
+                if (!isNumber || n <= 0 || n > std::numeric_limits<qint32>::max())
                     row.errors << u"学号"_s + quoted(value) + u"不是有效的学号"_s;
                 else if (used->contains(n))
                     row.errors << u"学号"_s + value + u"已被使用"_s;
@@ -180,7 +171,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 continue;
             }
             const qsizetype bytes = GbText::byteLength(stored);
-            const int width = widths().value(caption);
+            const int width = columnWidth(caption);
             if (bytes > width) {
                 row.errors << caption + u"超过"_s + QString::number(width) + u"字节（有"_s + QString::number(bytes)
                         + u"字节）"_s;

@@ -1,7 +1,5 @@
 #include "exchange/PupilImportWindow.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassBook.h"
 #include "exchange/SpreadsheetReader.h"
 #include "platform/FileChooser.h"
@@ -10,6 +8,8 @@
 #include "platform/Screen.h"
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>

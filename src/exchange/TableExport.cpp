@@ -1,6 +1,5 @@
 #include "exchange/TableExport.h"
 
-#include "app/PageTable.h"
 #include "exchange/CsvTableWriter.h"
 #include "exchange/XlsxTableWriter.h"
 #include "platform/FileChooser.h"
@@ -8,6 +7,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "text/FileNameText.h"
+#include "workspace/PageTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,8 +51,10 @@ QString TableExport::save(const PageTable& table, const QString& path, FileOps& 
     const bool existed = fileOps.exists(path);
     if (fileOps.writeFile(path, data))
         return {};
-    return u"无法写入文件：\r\n"_s + QDir::toNativeSeparators(path)
-        + u"\r\n\r\n请检查磁盘空间以及对该文件夹的写入权限。"_s + (existed ? u"原有的文件没有改动。"_s : QString());
+    const QString why = fileOps.lastError();
+    return u"无法写入文件：\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n\r\n"_s
+        + (why.isEmpty() ? u"请检查磁盘空间以及对该文件夹的写入权限。"_s : why)
+        + (existed ? u"原有的文件没有改动。"_s : QString());
 }
 
 QString TableExport::run(PlatformServices& services, const PageTable& table)

@@ -1,7 +1,7 @@
 #include "exchange/XlsxTableWriter.h"
 
-#include "app/PageTable.h"
 #include "exchange/ExportCells.h"
+#include "workspace/PageTable.h"
 
 #include <QDir>
 #include <QFile>

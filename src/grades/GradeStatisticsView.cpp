@@ -1,16 +1,16 @@
 #include "grades/GradeStatisticsView.h"
 
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "grades/AverageStatistics.h"
 #include "grades/ScoreSheetPage.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TableReports.h"
 #include "records/ReportList.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -49,8 +49,13 @@ GradeStatisticsView::GradeStatisticsView(Workspace& ws, PageFrame& frame, ScoreS
     成绩统计表标题标签 = frame.titleLabel();
     统计表返回钮 = new QPushButton(u"返 回"_s, frame.barFrame());
     统计表返回钮->setObjectName(u"统计表返回钮"_s);
+    // 成绩分析 of the selected class's grade, through the command and its rights check.
+    统计表分析钮 = new QPushButton(u"成绩分析"_s, frame.barFrame());
+    统计表分析钮->setObjectName(u"统计表分析钮"_s);
     if (QHBoxLayout* bar = frame.barLayout()) {
         bar->addStretch(1);
+        bar->addWidget(统计表分析钮);
+        bar->addSpacing(8);
         bar->addWidget(统计表返回钮);
         bar->addSpacing(15);
     }
@@ -67,6 +72,7 @@ GradeStatisticsView::GradeStatisticsView(Workspace& ws, PageFrame& frame, ScoreS
 
     connect(平均成绩统计列表框, &ReportList::rowOpened, this, &GradeStatisticsView::openClass);
     connect(统计表返回钮, &QPushButton::clicked, this, &GradeStatisticsView::goBack);
+    connect(统计表分析钮, &QPushButton::clicked, this, [this] { m_ws.shell.runCommand(u"成绩分析"); });
 }
 
 void GradeStatisticsView::build()
@@ -98,6 +104,11 @@ void GradeStatisticsView::build()
     // An empty table after a failed read must not pass for a school without marks.
     if (!computed)
         m_ws.services.prompt.show(u"成绩统计数据载入失败！"_s, u"错误"_s, Prompt::Icon::Error);
+}
+
+QString GradeStatisticsView::selectedClass() const
+{
+    return 平均成绩统计列表框->currentText(ClassColumn);
 }
 
 void GradeStatisticsView::applyLayout(int windowWidth, int)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
+#include "workspace/ItemViewNavigation.h"
+#include "workspace/PageView.h"
 
 #include <QWidget>
 
@@ -24,6 +24,8 @@ public:
 
     // 平均成绩统计钮: rebuilds the table from the database and shows the page.
     void build();
+    // The class of the selected row; empty when none is.
+    QString selectedClass() const;
 
     // --- PageView: the columns share the window's width
     void applyLayout(int windowWidth, int screenWidth) override;
@@ -33,6 +35,7 @@ public:
 
     QLabel* 成绩统计表标题标签;
     QPushButton* 统计表返回钮;
+    QPushButton* 统计表分析钮;
     ReportList* 平均成绩统计列表框;
 
 private:

@@ -1,18 +1,20 @@
 #include "grades/ScoreSheetPage.h"
 
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/TableReports.h"
+#include "sheet/ColumnFit.h"
 #include "sheet/QueryTable.h"
 #include "sheet/SheetGrid.h"
+#include "sheet/SheetPainter.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,6 +86,10 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     排序方向组合框->addItems(ScoreSheetRules::directionItems());
     平均成绩统计钮 = new QPushButton(u"全校平均成绩统计表"_s, bar);
     平均成绩统计钮->setObjectName(u"平均成绩统计钮"_s);
+    // 成绩分析 for this class, through the command and its rights check. It stands right of the
+    // title: the bar has no room left for it at 800 pixels.
+    成绩分析钮 = new QPushButton(u"成绩分析"_s, frame.titleFrame());
+    成绩分析钮->setObjectName(u"成绩分析钮"_s);
     清空成绩钮 = new QPushButton(u"清 空 →"_s, bar);
     清空成绩钮->setObjectName(u"清空成绩钮"_s);
     清除科目成绩组合框 = dropDownList(u"清除科目成绩组合框"_s, bar);
@@ -92,17 +98,19 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
     QHBoxLayout* row = frame.barLayout();
     row->addWidget(成绩表班级组合框);
     row->addWidget(考试时间组合框);
-    row->addSpacing(12);
+    // Narrow gaps: with wider ones the bar needed more than an 800-pixel window.
+    row->addSpacing(6);
     row->addWidget(标签18);
     row->addWidget(成绩表排序组合框);
     row->addWidget(排序方向组合框);
     row->addStretch(1);
     row->addWidget(平均成绩统计钮);
-    row->addSpacing(12);
+    row->addSpacing(6);
     row->addWidget(清空成绩钮);
     row->addWidget(清除科目成绩组合框);
 
     成绩表标题标签 = frame.titleLabel();
+    frame.titleLayout()->addWidget(成绩分析钮);
 
     成绩表格 = new SheetGrid(this);
     成绩表格->setObjectName(u"成绩表格"_s);
@@ -123,6 +131,7 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
         if (showStatistics)
             showStatistics();
     });
+    connect(成绩分析钮, &QPushButton::clicked, this, [this] { m_ws.shell.runCommand(u"成绩分析"); });
     connect(成绩表格, &SheetGrid::cursorMoved, this, &ScoreSheetPage::cursorMoved);
     connect(成绩表格, &SheetGrid::cellChanged, this, &ScoreSheetPage::cellChanged);
 }
@@ -130,6 +139,11 @@ void ScoreSheetPage::buildControls(PageFrame& frame)
 ScoreSheetRules::Exam ScoreSheetPage::exam() const
 {
     return 考试时间组合框->currentIndex() == 1 ? ScoreSheetRules::Exam::Final : ScoreSheetRules::Exam::MidTerm;
+}
+
+QString ScoreSheetPage::shownClass() const
+{
+    return 成绩表班级组合框->currentText();
 }
 
 void ScoreSheetPage::open(ScoreSheetRules::Exam exam)
@@ -168,14 +182,22 @@ void ScoreSheetPage::buildHeader()
 
 void ScoreSheetPage::applyColumnLayout()
 {
-    const int zoom = PageMetrics::gradeGridZoom(m_ws.services.screen.width());
+    // The twelve columns fill the grid, equal unless a caption, number or name needs more: widths
+    // are tenths of a millimetre, scaled by the zoom on screen, which is smaller than the screen's
+    // when the texts need it (no name wrapped and cut, no column scrolled out of sight).
+    QList<int> needs;
+    for (int c = 1; c <= Columns; ++c)
+        needs.append(SheetPainter::columnTextWidth(成绩源, c));
+    const int pixels = 成绩表格->viewport()->width();
+    const double dpi = 成绩表格->logicalDpiY();
+    const int zoom
+        = ColumnFit::fittingZoom(needs, pixels, dpi, PageMetrics::gradeGridZoom(m_ws.services.screen.width()));
     if (成绩表格->zoom() != zoom)
         成绩表格->setZoom(zoom);
-    // The twelve equal columns fill the grid: widths are tenths of a millimetre, scaled by the zoom
-    // on screen.
-    const double unit = 成绩表格->logicalDpiY() / 254.0 * zoom / 100.0;
-    const int width = std::max(1, int(成绩表格->viewport()->width() / (Columns * unit)));
-    成绩源.setColumnWidths(1, Columns, width);
+    const double unit = dpi / 254.0 * zoom / 100.0;
+    const QList<int> widths = ColumnFit::share(needs, std::max(Columns, int(pixels / unit)));
+    for (int c = 1; c <= Columns; ++c)
+        成绩源.setColumnWidth(c, widths[c - 1]);
 }
 
 void ScoreSheetPage::applyLayout(int, int)
@@ -222,6 +244,7 @@ void ScoreSheetPage::load()
     成绩源.setAlignment({1, 1, rows, Columns}, SheetAlignment::Centre);
     成绩源.setReadOnly({1, 1, rows, 2}, true);
     成绩源.setDataType({2, FirstMark, rows - 1, Columns - FirstMark + 1}, SheetDataType::Double);
+    applyColumnLayout();
 
     m_highlightedRow = 0;
     成绩表格->attach(&成绩源);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/PageView.h"
-#include "app/RecordNavigation.h"
 #include "grades/ScoreSheetRules.h"
 #include "sheet/SheetTable.h"
+#include "workspace/PageView.h"
+#include "workspace/RecordNavigation.h"
 
 #include <QWidget>
 
@@ -42,6 +42,8 @@ public:
     // order, the subject captions of the sheet's header (columns 3..12).
     ScoreSheetRules::Exam exam() const;
     QStringList classNames() const;
+    // The class whose sheet is on show; empty before the page was first opened.
+    QString shownClass() const;
     QStringList subjectCaptions() const;
     // The sheet of that class for the exam on show, the sort and clear lists kept as they are;
     // false and nothing changed when the selector no longer holds the class.
@@ -63,6 +65,7 @@ public:
     QComboBox* 成绩表排序组合框;
     QComboBox* 排序方向组合框;
     QPushButton* 平均成绩统计钮;
+    QPushButton* 成绩分析钮;
     QPushButton* 清空成绩钮;
     QComboBox* 清除科目成绩组合框;
     QLabel* 成绩表标题标签;

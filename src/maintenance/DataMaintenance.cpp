@@ -250,6 +250,25 @@ DataMaintenance::Result DataMaintenance::restore(const QList<int>& parts)
     return result;
 }
 
+QList<int> DataMaintenance::missingBackups(const QList<int>& parts) const
+{
+    QList<int> missing;
+    for (int part = 0; part < PartCount; ++part) {
+        if (parts.contains(part) && !m_files.exists(m_paths.path(backupRelativePath(part))))
+            missing << part;
+    }
+    return missing;
+}
+
+QString DataMaintenance::missingBackupsQuestion(const QList<int>& missing)
+{
+    QString names;
+    for (int part : missing)
+        names += u"    "_s + label(part) + u"\r\n"_s;
+    return u"下列数据还没有备份，不能还原：\r\n"_s + names
+        + u"\r\n要只还原其余已经备份的数据吗？（上列数据保持现状）"_s;
+}
+
 bool DataMaintenance::restorePart(int part, QString* error)
 {
     const QString source = m_paths.path(backupRelativePath(part));

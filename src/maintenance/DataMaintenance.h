@@ -53,6 +53,10 @@ public:
     // Every listed backup is checked before anything is replaced; one missing or damaged refuses
     // the whole restore. Closes and reopens the open connections of the databases it replaces.
     Result restore(const QList<int>& parts);
+    // The listed parts that have no backup file yet.
+    QList<int> missingBackups(const QList<int>& parts) const;
+    // Names the parts without a backup and asks whether to restore the others.
+    static QString missingBackupsQuestion(const QList<int>& missing);
 
 private:
     static std::optional<DatabaseKind> kindOf(int part);

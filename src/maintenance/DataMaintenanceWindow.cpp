@@ -1,10 +1,10 @@
 #include "maintenance/DataMaintenanceWindow.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "maintenance/DataMaintenance.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -178,12 +178,23 @@ void DataMaintenanceWindow::restore()
             u"确定要用备份数据替换当前的系统数据吗？"_s, u"询问"_s, Prompt::Icon::Question, Prompt::Buttons::OkCancel)
         != Prompt::Answer::Ok)
         return;
+    DataMaintenance maintenance(m_ws.paths, m_ws.services.fileOps, m_ws.studentDb, m_ws.teacherDb, m_ws.adminDb);
+    // A promotion backs up the students alone: the default ticks would refuse everything.
+    QList<int> parts = tickedParts();
+    const QList<int> missing = maintenance.missingBackups(parts);
+    if (!missing.isEmpty() && missing.size() < parts.size()) {
+        if (m_ws.services.prompt.show(DataMaintenance::missingBackupsQuestion(missing), u"询问"_s,
+                Prompt::Icon::Question, Prompt::Buttons::YesNo)
+            != Prompt::Answer::Yes)
+            return;
+        for (int part : missing)
+            parts.removeAll(part);
+    }
     // Home first: no page may hold rows of a database about to be replaced.
     m_ws.shell.showHomePage();
     startRun();
-    DataMaintenance maintenance(m_ws.paths, m_ws.services.fileOps, m_ws.studentDb, m_ws.teacherDb, m_ws.adminDb);
     maintenance.onLog = [this](const QString& text) { appendLog(text); };
-    const DataMaintenance::Result result = maintenance.restore(tickedParts());
+    const DataMaintenance::Result result = maintenance.restore(parts);
     m_ws.services.prompt.show(result.message, result.title, result.icon);
     setButtonsEnabled(true);
     if (result.endProgram) {

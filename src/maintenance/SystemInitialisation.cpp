@@ -11,6 +11,7 @@
 #include "store/DatabaseTemplate.h"
 #include "wages/WageTableFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,7 +47,9 @@ bool SystemInitialisation::run(const Hooks& hooks)
         prompt.show(u"系统数据初始化失败，当前数据未被改动！\r\n\r\n"_s + error, u"错误"_s, Prompt::Icon::Error);
         return false;
     }
-    prompt.show(u"系统数据初始化完成，即将重新启动本系统！"_s);
+    dropOldSafetyCopies();
+    prompt.show(u"系统数据初始化完成，即将重新启动本系统！\r\n\r\n初始化前的数据保存在：\r\n"_s
+        + QDir::toNativeSeparators(m_safetyDir) + u"\r\n（只保留最近三次初始化前的数据）"_s);
     if (!m_services.launcher.startDetached(hooks.program))
         prompt.show(u"不能重新启动本系统，请再次运行：\r\n"_s + hooks.program, u"错误"_s, Prompt::Icon::Error);
     hooks.quit();
@@ -73,6 +76,18 @@ bool SystemInitialisation::keepSafetyCopy(QString* error)
     }
     m_safetyDir = dir;
     return true;
+}
+
+void SystemInitialisation::dropOldSafetyCopies()
+{
+    // The names carry the time of the run, so they sort oldest first.
+    QDir backup(m_paths.backupDir());
+    QStringList runs = backup.entryList({u"初始化前*"_s}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    while (runs.size() > keptSafetyCopies) {
+        const QString old = backup.filePath(runs.takeFirst());
+        if (old != m_safetyDir)
+            QDir(old).removeRecursively();
+    }
 }
 
 bool SystemInitialisation::reset(QString* error)

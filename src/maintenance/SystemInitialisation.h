@@ -32,8 +32,13 @@ public:
     // "\backup\初始化前20261209-153000", set by reset().
     QString safetyCopyDir() const { return m_safetyDir; }
 
+    // How many runs keep their safety copy: each holds a whole school.
+    static constexpr int keptSafetyCopies = 3;
+
 private:
     bool keepSafetyCopy(QString* error);
+    // Removes the safety copies of all but the last keptSafetyCopies runs.
+    void dropOldSafetyCopies();
 
     PlatformServices& m_services;
     const AppPaths& m_paths;

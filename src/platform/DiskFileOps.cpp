@@ -1,9 +1,10 @@
 #include "platform/DiskFileOps.h"
 
+#include "platform/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 bool DiskFileOps::exists(const QString& path) const
 {
@@ -23,37 +24,14 @@ std::optional<QByteArray> DiskFileOps::readFile(const QString& path) const
 
 bool DiskFileOps::writeFile(const QString& path, const QByteArray& data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    m_lastError.clear();
+    return SafeFile::write(path, data, &m_lastError);
 }
 
 bool DiskFileOps::copy(const QString& from, const QString& to)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    // The target is replaced only by the rename at commit, so a failed copy keeps the old file.
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray chunk;
-    while (!(chunk = source.read(1 << 20)).isEmpty()) {
-        if (target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
-            return false;
-        }
-    }
-    if (source.error() != QFileDevice::NoError) {
-        target.cancelWriting();
-        return false;
-    }
-    return target.commit();
+    m_lastError.clear();
+    return SafeFile::copy(from, to, &m_lastError);
 }
 
 bool DiskFileOps::rename(const QString& from, const QString& to)

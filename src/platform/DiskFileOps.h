@@ -16,4 +16,8 @@ public:
     bool moveToTrash(const QString& path) override;
     bool makeWritable(const QString& path) override;
     bool makeDirectory(const QString& path) override;
+    QString lastError() const override { return m_lastError; }
+
+protected:
+    mutable QString m_lastError;
 };

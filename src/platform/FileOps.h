@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// File operations on the school's data files. Writes go through a temporary file and a rename,
-// so a crash or a full disk never leaves half a file behind.
+// File operations on the school's data files. Writes go through a scratch file and a rename, so a
+// crash or a full disk never leaves half a file behind.
 class FileOps
 {
 public:
@@ -25,4 +25,13 @@ public:
     // The old "archive" attribute: make the file writable for its owner.
     virtual bool makeWritable(const QString& path) = 0;
     virtual bool makeDirectory(const QString& path) = 0;
+
+    // Why the last failed write or copy failed, as a sentence for the user naming the file.
+    virtual QString lastError() const { return {}; }
+    // A failure message with the reason on a line of its own.
+    QString failure(const QString& message) const
+    {
+        const QString why = lastError();
+        return why.isEmpty() ? message : message + QStringLiteral("\r\n\r\n") + why;
+    }
 };

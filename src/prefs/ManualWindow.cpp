@@ -1,6 +1,8 @@
 #include "prefs/ManualWindow.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -12,7 +14,11 @@ ManualWindow::ManualWindow(const QString& path, QWidget* parent)
 {
     setWindowTitle(u"使用手册"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(960, 720);
+    // Never larger than the screen it opens on (800 × 600 has no room for 960 × 720).
+    QSize size(960, 720);
+    if (const QScreen* on = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(on->availableGeometry().size() * 9 / 10);
+    resize(size);
 
     手册浏览框 = new QTextBrowser(this);
     手册浏览框->setObjectName(u"手册浏览框"_s);

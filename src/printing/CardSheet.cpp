@@ -27,6 +27,26 @@ ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, const std::fu
     return ReportBuild::Built;
 }
 
+ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, bool empty, const QString& emptyTitle,
+    const std::function<void(SheetTable&)>& fill)
+{
+    return build(sheet, templateBytes, [&](SheetTable& t) {
+        if (empty)
+            keepOnlyTitle(t, emptyTitle);
+        else
+            fill(t);
+    });
+}
+
+void fillPairs(SheetTable& card, const FieldPairs& pairs, const QHash<QString, QString>& values)
+{
+    for (size_t i = 0; i < pairs.left.size() && i < pairs.right.size(); ++i) {
+        const int row = pairs.firstRow + int(i);
+        card.setText(row, pairs.leftColumn, values.value(QString::fromUtf16(pairs.left[i])));
+        card.setText(row, pairs.rightColumn, values.value(QString::fromUtf16(pairs.right[i])));
+    }
+}
+
 void keepOnlyTitle(SheetTable& card, const QString& title)
 {
     for (int r = 1; r <= card.rowCount(); ++r) {

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/PageView.h"
+#include "workspace/PageView.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 
 #include <functional>
+#include <span>
 
 class QDate;
 class SheetTable;
@@ -20,6 +22,22 @@ QByteArray templateBytes(const QString& resource);
 // Loads the template into `sheet`, lets `fill` write the card and fits it on one page;
 // TemplateMissing, with `sheet` untouched, when the bytes are no sheet.
 ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, const std::function<void(SheetTable&)>& fill);
+
+// As above; the card of nobody (`empty`) becomes a blank form under `emptyTitle`.
+ReportBuild build(SheetTable& sheet, QByteArrayView templateBytes, bool empty, const QString& emptyTitle,
+    const std::function<void(SheetTable&)>& fill);
+
+// Captioned values in two columns, a pair a row from `firstRow`: left[i] and right[i] name the
+// values of row firstRow + i.
+struct FieldPairs
+{
+    int firstRow;
+    int leftColumn;
+    int rightColumn;
+    std::span<const char16_t* const> left;
+    std::span<const char16_t* const> right;
+};
+void fillPairs(SheetTable& card, const FieldPairs& pairs, const QHash<QString, QString>& values);
 
 // The card of nobody: every text of the template is removed but the title, which becomes `title`;
 // the lines stay, a blank form.

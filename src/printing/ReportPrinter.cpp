@@ -1,26 +1,19 @@
 #include "printing/ReportPrinter.h"
 
-#include "app/PageView.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
+#include "printing/SheetOutput.h"
 #include "platform/Clock.h"
-#include "platform/FileChooser.h"
-#include "platform/FileOps.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "sheet/SheetGrid.h"
-#include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
-#include "text/FileNameText.h"
+#include "workspace/PageView.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -30,12 +23,6 @@ const QString& jobName()
 {
     static const QString name = u"打印报表"_s;
     return name;
-}
-
-// The report's title as a file name.
-QString suggestedPdf(const SheetTable& sheet)
-{
-    return QDir::home().filePath(FileNameText::fromTitle(sheet.text(1, 1), jobName()) + u".pdf"_s);
 }
 
 } // namespace
@@ -89,14 +76,17 @@ void ReportPrinter::run(Mode mode)
 
 void ReportPrinter::send(Mode mode)
 {
-    if (mode == Mode::Print && !printerInstalled()) {
-        saveAsPdf();
-        return;
-    }
-    const auto outcome = mode == Mode::Preview ? 打印表格->printPreview() : 打印表格->print(jobName());
+    SheetOutput output = this->output();
+    output.send(*打印表格, mode == Mode::Preview ? SheetOutput::Mode::Preview : SheetOutput::Mode::Print);
     m_progress.reset();
-    if (outcome == SheetPrintJob::Outcome::Failed)
-        m_ws.services.prompt.show(打印表格->printErrorString(), u"错误"_s, Prompt::Icon::Error);
+}
+
+SheetOutput ReportPrinter::output()
+{
+    SheetOutput output(m_ws, jobName());
+    output.printerInstalled = printerInstalled;
+    output.progress = [this](int done, int total) { pagePainted(done, total); };
+    return output;
 }
 
 // 进度条1 steps once a page, as it does once a row while a list loads.
@@ -113,39 +103,7 @@ void ReportPrinter::pagePainted(int done, int total)
 
 bool ReportPrinter::saveAsPdf()
 {
-    std::optional<QString> chosen = m_ws.services.fileChooser.saveFile(
-        u"没有安装打印机：把报表保存为 PDF 文件"_s, u"PDF 文件 (*.pdf)"_s, suggestedPdf(*打印数据源));
-    if (!chosen || chosen->isEmpty())
-        return false;
-    QString path = *chosen;
-    if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
-        path += u".pdf"_s;
-
-    // Qt's PDF writer writes as it goes; the file the user chose is replaced only by a whole report.
-    QString error;
-    const QTemporaryDir scratch;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(scratch.filePath(u"report.pdf"_s));
-        printer.setDocName(jobName());
-        SheetPrintJob job(*打印数据源);
-        job.setProgress([this](int done, int total) { pagePainted(done, total); });
-        std::optional<QByteArray> pdf;
-        if (!scratch.isValid())
-            error = u"没有可写的临时文件夹。"_s;
-        else if (!job.printTo(printer))
-            error = job.errorString();
-        else if (!(pdf = m_ws.services.fileOps.readFile(printer.outputFileName()))
-            || !m_ws.services.fileOps.writeFile(path, *pdf))
-            error = u"不能写入文件："_s + QDir::toNativeSeparators(path);
-    }
+    const bool saved = output().saveAsPdf(*打印表格);
     m_progress.reset();
-    if (!error.isEmpty()) {
-        m_ws.services.prompt.show(error, u"错误"_s, Prompt::Icon::Error);
-        return false;
-    }
-    return true;
+    return saved;
 }

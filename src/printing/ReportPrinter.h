@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/ListProgress.h"
+#include "workspace/ListProgress.h"
 
 #include <functional>
 #include <optional>
@@ -10,6 +10,7 @@
 class PageView;
 class QWidget;
 class SheetGrid;
+class SheetOutput;
 class SheetTable;
 struct Workspace;
 
@@ -45,6 +46,7 @@ public:
 
 private:
     void send(Mode mode);
+    SheetOutput output();
     void pagePainted(int done, int total);
 
     Workspace& m_ws;

@@ -40,10 +40,7 @@ void fill(SheetTable& sheet, const StudentCard& card, const QDate& today)
     else
         sheet.setText(2, 1, {});
     sheet.setText(2, 12, CardSheet::dateText(today));
-    for (int i = 0; i < int(std::size(LeftFields)); ++i) {
-        sheet.setText(FirstFieldRow + i, 2, card.values.value(QString::fromUtf16(LeftFields[i])));
-        sheet.setText(FirstFieldRow + i, 8, card.values.value(QString::fromUtf16(RightFields[i])));
-    }
+    CardSheet::fillPairs(sheet, {FirstFieldRow, 2, 8, LeftFields, RightFields}, card.values);
     for (int g = 0; g < 2; ++g) {
         const StudentCard::Guardian& guardian = card.guardians[g];
         const int r = FirstGuardianRow + g;
@@ -73,12 +70,8 @@ ReportBuild build(SheetTable& sheet, const StudentCard& card, const QDate& today
 
 ReportBuild build(SheetTable& sheet, const StudentCard& card, const QDate& today, QByteArrayView templateBytes)
 {
-    return CardSheet::build(sheet, templateBytes, [&](SheetTable& t) {
-        if (card.isEmpty())
-            CardSheet::keepOnlyTitle(t, card.schoolName + u"学籍表"_s);
-        else
-            fill(t, card, today);
-    });
+    return CardSheet::build(sheet, templateBytes, card.isEmpty(), card.schoolName + u"学籍表"_s,
+        [&](SheetTable& t) { fill(t, card, today); });
 }
 
 } // namespace StudentCardReport

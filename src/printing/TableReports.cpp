@@ -1,8 +1,8 @@
 #include "printing/TableReports.h"
 
-#include "app/PageTable.h"
 #include "sheet/SheetTable.h"
 #include "text/DateText.h"
+#include "workspace/PageTable.h"
 
 #include <QDate>
 

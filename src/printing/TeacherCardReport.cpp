@@ -7,8 +7,6 @@
 
 #include <QDate>
 
-#include <iterator>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,10 +28,7 @@ void fill(SheetTable& sheet, const TeacherCard& card, const QDate& today)
     sheet.setText(1, 1, card.title);
     sheet.setText(2, 5, u"打印时间："_s);
     sheet.setText(2, 6, CardSheet::dateText(today));
-    for (int i = 0; i < int(std::size(LeftFields)); ++i) {
-        sheet.setText(FirstFieldRow + i, 2, card.values.value(QString::fromUtf16(LeftFields[i])));
-        sheet.setText(FirstFieldRow + i, 5, card.values.value(QString::fromUtf16(RightFields[i])));
-    }
+    CardSheet::fillPairs(sheet, {FirstFieldRow, 2, 5, LeftFields, RightFields}, card.values);
     sheet.setPicture(PhotoRow, PhotoColumn, card.photo);
     sheet.setText(TextRow, ResumeColumn, LineBreaks::forDisplay(card.resume));
     sheet.setText(TextRow, NoteColumn, LineBreaks::forDisplay(card.leaveNote));
@@ -50,12 +45,8 @@ ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today
 
 ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today, QByteArrayView templateBytes)
 {
-    return CardSheet::build(sheet, templateBytes, [&](SheetTable& t) {
-        if (card.isEmpty())
-            CardSheet::keepOnlyTitle(t, card.schoolName + u"教员登记表表"_s);
-        else
-            fill(t, card, today);
-    });
+    return CardSheet::build(sheet, templateBytes, card.isEmpty(), card.schoolName + u"教员登记表表"_s,
+        [&](SheetTable& t) { fill(t, card, today); });
 }
 
 } // namespace TeacherCardReport

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageView.h"
+#include "workspace/PageView.h"
 
 #include <QByteArrayView>
 

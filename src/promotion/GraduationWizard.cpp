@@ -1,6 +1,5 @@
 #include "promotion/GraduationWizard.h"
 
-#include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
@@ -9,6 +8,7 @@
 #include "promotion/PromotionCommands.h"
 #include "records/DateBox.h"
 #include "text/GbText.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

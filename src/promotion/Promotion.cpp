@@ -66,6 +66,15 @@ std::optional<QString> Promotion::promotedName(const QString& name)
     return std::nullopt;
 }
 
+QString Promotion::gradeOf(const QString& name)
+{
+    for (const Step& step : ladder()) {
+        if (name.startsWith(step.from))
+            return step.from;
+    }
+    return {};
+}
+
 bool Promotion::isFinalGrade(const QString& name)
 {
     for (const QString& grade : finalGrades()) {

@@ -38,6 +38,8 @@ public:
 
     // The standard ladder: the next grade's name, or nothing for a final grade or a name off the ladder.
     static std::optional<QString> promotedName(const QString& name);
+    // The ladder's grade of a class, the prefix its name begins with ("初中1", "5年级"); empty off the ladder.
+    static QString gradeOf(const QString& name);
     // Whether a name begins with one of the final grades; the same prefixes decide both who
     // graduates and who is kept from promotion.
     static bool isFinalGrade(const QString& name);

@@ -1,7 +1,5 @@
 #include "promotion/PromotionCommands.h"
 
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/AppPaths.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
@@ -12,6 +10,8 @@
 #include "settings/AppSettings.h"
 #include "store/DatabaseKind.h"
 #include "text/DateText.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -109,7 +109,9 @@ PromotionCommands::Ending PromotionCommands::execute(Workspace& ws, Kind kind, Q
                                                : ws.settings.setCustomGraduationDate(today);
     // The school is promoted either way; only the guard against a second run this year is lost.
     if (!stored)
-        qWarning("cannot record the date of the promotion in the settings file");
+        prompt.show(
+            ws.settings.failure(u"未能在 config.ini 中记下本次毕业升级的日期，本年度再次升级时将不会被拦住！"_s),
+            u"警告"_s, Prompt::Icon::Warning);
     prompt.show(kind == Kind::Standard ? u"    完成毕业升级操作！　　"_s : u"    完成自设班级的毕业升级操作！　　"_s);
     return Ending::Close;
 }

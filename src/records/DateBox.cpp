@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,6 +53,23 @@ DateBox::DateBox(QDate initial, QWidget* parent)
     } else {
         setStoredText(QString());
     }
+}
+
+QSize DateBox::minimumSizeHint() const
+{
+    QSize size = QLineEdit::minimumSizeHint();
+    const int frame = hasFrame() ? 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    const QMargins margins = textMargins();
+    // QLineEdit keeps two pixels beside its text; the button takes a small icon and its margins.
+    const int button = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this) + 8;
+    const int text = fontMetrics().horizontalAdvance(QStringLiteral(u"0000年00月00日"));
+    size.setWidth(std::max(size.width(), text + frame + margins.left() + margins.right() + 4 + button + 2));
+    return size;
+}
+
+QSize DateBox::sizeHint() const
+{
+    return QLineEdit::sizeHint().expandedTo(minimumSizeHint());
 }
 
 QDate DateBox::date() const

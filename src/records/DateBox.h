@@ -37,6 +37,11 @@ public:
 
     void showPopup();
 
+    // Wide enough for the longest date beside the calendar button: a narrower box scrolled the
+    // year out of sight ("6年12月10日") while it was typed.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     // A new valid date, typed, picked or set.
     void dateChanged(QDate date);

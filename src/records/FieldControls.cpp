@@ -2,6 +2,7 @@
 
 #include "records/DateBox.h"
 #include "records/StoredListText.h"
+#include "records/WholeTextTip.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,10 @@ void setUnchecked(QLineEdit* edit, const QString& text)
     edit->setValidator(nullptr);
     edit->setText(text);
     edit->setValidator(validator);
+    // A text longer than its box shows from its start (setText leaves the cursor at the end, which
+    // showed an address without its beginning) and whole as the tooltip.
+    edit->setCursorPosition(0);
+    WholeTextTip::attach(edit);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "records/ReportList.h"
 
-#include "app/ListProgress.h"
 #include "records/ReportSort.h"
+#include "workspace/ListProgress.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -102,16 +102,17 @@ void ReportList::sortByColumn(int column)
         texts << topLevelItem(i)->text(column);
     const QList<int> order = ReportSort::order(texts, m_columns[column - 1].sortAs, m_direction);
 
-    QTreeWidgetItem* selected = currentItem();
     const QList<QTreeWidgetItem*> items = invisibleRootItem()->takeChildren();
     QList<QTreeWidgetItem*> sorted;
     sorted.reserve(items.size());
     for (int i : order)
         sorted.append(items[i]);
     addTopLevelItems(sorted);
-    if (selected) {
-        setCurrentItem(selected);
-        scrollToItem(selected);
+    // A sorted list is read from its top: the selection goes there too, so the row the commands act
+    // on is the one in sight, not one somewhere out of view.
+    if (QTreeWidgetItem* top = topLevelItem(0)) {
+        setCurrentItem(top);
+        scrollToTop();
     }
     showSortIndicator();
     QApplication::restoreOverrideCursor();

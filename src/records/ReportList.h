@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PageTable.h"
 #include "records/ReportColumn.h"
 #include "records/SexCount.h"
+#include "workspace/PageTable.h"
 
 #include <QList>
 #include <QStringList>

@@ -25,6 +25,12 @@ std::optional<qint64> numberOf(const QString& text, SortAs sortAs)
     const QString trimmed = text.trimmed();
     if (sortAs == SortAs::BlankAsZero && trimmed.isEmpty())
         return 0;
+    if (sortAs == SortAs::Rate) {
+        // In tenths of a percent, so "100.0%" comes after "77.8%".
+        bool ok = false;
+        const double share = (trimmed.endsWith(u'%') ? trimmed.chopped(1) : trimmed).toDouble(&ok);
+        return ok ? std::optional<qint64>(qRound64(share * 10)) : std::nullopt;
+    }
     bool ok = false;
     const qint64 n = trimmed.toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;

@@ -91,6 +91,11 @@ bool AppSettings::writeLines(const QStringList& lines, const QString& lineEnd)
     return m_fileOps.writeFile(m_path, GbText::toBytes(text));
 }
 
+QString AppSettings::failure(const QString& message) const
+{
+    return m_fileOps.failure(message);
+}
+
 QString AppSettings::value(const QString& section, const QString& key, const QString& fallback) const
 {
     bool inSection = false;

@@ -33,6 +33,8 @@ public:
     bool setValue(const QString& section, const QString& key, const QString& value);
     // Writes the first-start defaults when the file is missing; false only when that write fails.
     bool writeDefaultsIfMissing();
+    // A failure message with the reason the last write failed (disk full, no permission).
+    QString failure(const QString& message) const;
 
     QString schoolName() const;
     bool setSchoolName(const QString& name);

@@ -4,11 +4,13 @@
 #include "sheet/SheetTable.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -155,6 +157,7 @@ void SheetGrid::paintEvent(QPaintEvent*)
     SheetPainter cells(*m_table, unit());
     cells.setFixedFill(palette().color(QPalette::Button));
     cells.setGridLines(GridLineColour);
+    cells.setElideOverflow(true);
     const QRectF whole(view);
     struct Quarter
     {
@@ -184,6 +187,30 @@ void SheetGrid::paintEvent(QPaintEvent*)
             painter.drawRect(cursor.adjusted(1, 1, -1, -1));
         }
     }
+}
+
+bool SheetGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_table)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const Axis rows = rowAxis(), columns = columnAxis();
+    const int row = hit(rows, help->pos().y(), verticalScrollBar()->value());
+    const int column = hit(columns, help->pos().x(), horizontalScrollBar()->value());
+    if (row > 0 && column > 0) {
+        const SheetRange block = m_table->mergedRange(row, column);
+        const SheetCell& cell = m_table->cell(block.row, block.column);
+        // The whole block, also where the edge of the view cuts it.
+        const double height = rows.edges[block.lastRow()] - rows.edges[block.row - 1];
+        const double width = columns.edges[block.lastColumn()] - columns.edges[block.column - 1];
+        if (!SheetPainter::textFits(cell, QRectF(0, 0, width, height), unit())) {
+            QToolTip::showText(help->globalPos(), cell.text, viewport(), cellRect(block.row, block.column));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void SheetGrid::updateScrollBars()
@@ -304,8 +331,15 @@ void SheetGrid::moveCursorBy(int rows, int columns)
 void SheetGrid::keyPressEvent(QKeyEvent* event)
 {
     if (m_editing) {
-        // Keys sent to the grid itself while it edits belong to the edit.
-        QCoreApplication::sendEvent(m_editor, event);
+        // Keys sent to the grid itself while it edits belong to the edit. A key the editor ignores
+        // (Shift alone, Up …) comes back here through its parents: sending it on again would loop,
+        // so it is swallowed, and cannot reach the page mid-edit either.
+        if (!m_forwarding) {
+            m_forwarding = true;
+            QCoreApplication::sendEvent(m_editor, event);
+            m_forwarding = false;
+        }
+        event->accept();
         return;
     }
     if (!m_table || m_row == 0) {

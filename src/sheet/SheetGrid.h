@@ -20,6 +20,8 @@ class QLineEdit;
 // Delete, F-keys …) go on to the parent, and right clicks give the usual context-menu event, so a
 // page can add its own commands.
 //
+// A text too big for its cell is shown on one line ending in "…", and whole as the cell's tooltip.
+//
 // The grid paints with the same SheetPainter the printer uses. It repaints when the table commits;
 // while detached it neither paints the table nor follows its commits (for rebuilding a sheet).
 class SheetGrid : public QAbstractScrollArea
@@ -76,6 +78,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +112,7 @@ private:
     int m_column = 0;
     QLineEdit* m_editor = nullptr;
     bool m_editing = false;
+    bool m_forwarding = false;
     int m_editRow = 0;
     int m_editColumn = 0;
     QString m_pageNumberText;

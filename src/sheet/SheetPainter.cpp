@@ -4,10 +4,13 @@
 #include "sheet/SheetTable.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -129,8 +132,7 @@ void SheetPainter::paintContent(QPainter& painter, const Part& part) const
         painter.drawLine(part.rect.bottomLeft(), part.rect.bottomRight());
     }
 
-    const double pad = TextPadding * m_unit;
-    const QRectF inner = part.rect.adjusted(pad, pad / 2, -pad, -pad / 2);
+    const QRectF inner = textArea(part.rect, m_unit);
     if (inner.width() <= 0 || inner.height() <= 0)
         return;
     if (cell.isPicture()) {
@@ -146,19 +148,73 @@ void SheetPainter::paintContent(QPainter& painter, const Part& part) const
     }
     if (cell.text.isEmpty())
         return;
-    QFont font(cell.fontName);
+    QFont font = textFont(cell, m_unit);
     // A glyph taller than the page shows nothing but costs the engine a giant outline.
-    double pixels = cell.fontHeight * m_unit;
-    if (m_limits.isValid())
-        pixels = std::min(pixels, m_limits.height());
-    font.setPixelSize(std::max(1, qRound(pixels)));
+    if (m_limits.isValid() && font.pixelSize() > m_limits.height())
+        font.setPixelSize(std::max(1, qRound(m_limits.height())));
+    painter.setFont(font);
+    painter.setPen(SheetColour::toQColor(cell.textColour));
+    if (m_elide && !textFits(cell, part.rect, m_unit)) {
+        QString line = cell.text;
+        line.replace(u'\n', u' ');
+        line.remove(u'\r');
+        const QString shown = QFontMetricsF(font).elidedText(line, Qt::ElideRight, inner.width());
+        painter.drawText(inner, int(qtAlignment(cell.alignment())), shown);
+        return;
+    }
+    painter.drawText(inner, textFlags(cell), cell.text);
+}
+
+QRectF SheetPainter::textArea(const QRectF& rect, double unit)
+{
+    const double pad = TextPadding * unit;
+    return rect.adjusted(pad, pad / 2, -pad, -pad / 2);
+}
+
+QFont SheetPainter::textFont(const SheetCell& cell, double unit)
+{
+    QFont font(cell.fontName);
+    font.setPixelSize(std::max(1, qRound(cell.fontHeight * unit)));
     font.setBold(cell.isBold());
     font.setItalic(cell.isItalic());
     font.setUnderline(cell.isUnderline());
     font.setStrikeOut(cell.isStrikeOut());
-    painter.setFont(font);
-    painter.setPen(SheetColour::toQColor(cell.textColour));
-    painter.drawText(inner, int(qtAlignment(cell.alignment())) | Qt::TextWordWrap, cell.text);
+    return font;
+}
+
+int SheetPainter::columnTextWidth(const SheetTable& table, int column)
+{
+    // Fonts are measured only in a program with a screen; without one nothing is shown anyway.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 0;
+    double widest = 0;
+    for (int r = 1; r <= table.rowCount(); ++r) {
+        const SheetRange block = table.mergedRange(r, column);
+        const SheetCell& cell = table.cell(r, column);
+        if (block.columns > 1 || block.row != r || cell.text.isEmpty() || cell.isPicture())
+            continue;
+        // Measured at one pixel per tenth of a millimetre; screen sizes round their font up by
+        // a few per cent.
+        const QFontMetricsF metrics(textFont(cell, 1.0));
+        for (const QString& line : cell.text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()) * 1.04);
+    }
+    return widest > 0 ? int(std::ceil(widest + 2 * TextPadding)) + 2 : 0;
+}
+
+int SheetPainter::textFlags(const SheetCell& cell)
+{
+    return int(qtAlignment(cell.alignment())) | Qt::TextWordWrap;
+}
+
+bool SheetPainter::textFits(const SheetCell& cell, const QRectF& rect, double unit)
+{
+    if (cell.text.isEmpty() || cell.isPicture())
+        return true;
+    const QRectF area = textArea(rect, unit);
+    const QRectF needed = QFontMetricsF(textFont(cell, unit)).boundingRect(area, textFlags(cell), cell.text);
+    // Half a pixel of rounding is no cut.
+    return needed.width() <= area.width() + 0.5 && needed.height() <= area.height() + 0.5;
 }
 
 void SheetPainter::addBorders(BorderLines& lines, const Part& part) const

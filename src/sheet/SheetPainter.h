@@ -7,8 +7,10 @@
 #include <QRectF>
 
 class BorderLines;
+class QFont;
 class QPainter;
 class SheetTable;
+struct SheetCell;
 
 // A run of rows (or columns) first..last drawn one after another from `position`, in device units.
 struct SheetBand
@@ -40,6 +42,21 @@ public:
     // On paper a white fill is the paper itself and is left out: every fill is drawn into the PDF
     // or the printer's job, and reports fill every cell white.
     void setOnPaper(bool onPaper) { m_onPaper = onPaper; }
+    // A text too big for its cell wraps and is cut at the cell's edges, which on screen can show a
+    // number without its leading digits. Eliding draws it on one line ending in "…" instead (the
+    // grid shows the whole text as the cell's tooltip); paper keeps the wrapped text.
+    void setElideOverflow(bool elide) { m_elide = elide; }
+
+    // The area of a cell block `rect` its text is drawn in, the text's font and drawing flags.
+    static QRectF textArea(const QRectF& rect, double unit);
+    static QFont textFont(const SheetCell& cell, double unit);
+    static int textFlags(const SheetCell& cell);
+    // Whether the whole text of `cell` fits a block of `rect` device units, wrapped as drawn.
+    static bool textFits(const SheetCell& cell, const QRectF& rect, double unit);
+    // The width in tenths of a millimetre the widest text of `column` needs on one line (cells
+    // merged across columns left out), its padding included; 0 for a column without text and in
+    // a program without a QGuiApplication (no fonts to measure).
+    static int columnTextWidth(const SheetTable& table, int column);
 
     void paint(QPainter& painter, const QList<SheetBand>& rows, const QList<SheetBand>& columns) const;
     // `count` empty rows of `height` device units from `top`, ruled and filled like `modelRow`
@@ -72,4 +89,5 @@ private:
     QColor m_gridLines;
     QRectF m_limits;
     bool m_onPaper = false;
+    bool m_elide = false;
 };

@@ -1,7 +1,8 @@
 #include "store/DatabaseTemplate.h"
 
+#include "platform/SafeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -18,13 +19,12 @@ QByteArray bytes(DatabaseKind kind)
 bool writeTo(DatabaseKind kind, const QString& path, QString* error)
 {
     const QByteArray data = bytes(kind);
-    QSaveFile file(path);
-    if (data.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    if (data.isEmpty()) {
         if (error)
-            *error = data.isEmpty() ? u"template missing"_s : file.errorString();
+            *error = u"template missing"_s;
         return false;
     }
-    return true;
+    return SafeFile::write(path, data, error);
 }
 
 } // namespace DatabaseTemplate

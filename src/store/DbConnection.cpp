@@ -163,6 +163,31 @@ void DbConnection::fail(const QString& what)
     }
 }
 
+QString DbConnection::damage()
+{
+    if (!m_db)
+        return {};
+    sqlite3_stmt* check = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "PRAGMA quick_check(1)", -1, &check, nullptr);
+    QString first;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(check)) == SQLITE_ROW)
+        first = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)));
+    else
+        first = QString::fromUtf8(sqlite3_errmsg(m_db));
+    sqlite3_finalize(check);
+    // Busy or locked says nothing about the file itself.
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return {};
+    return first == u"ok"_s ? QString() : first;
+}
+
+QString DbConnection::damagedMessage(const QString& file, const QString& detail)
+{
+    return u"数据文件已损坏：%1\r\n（%2）\r\n\r\n其中的资料可能读不全或者显示为空。请尽快从“系统数据维护”还原最近的备份。"_s
+        .arg(QDir::toNativeSeparators(file), detail);
+}
+
 void DbConnection::close()
 {
     m_server.reset();

@@ -67,6 +67,10 @@ public:
     qint64 lastInsertId() const;
     QString lastError() const { return m_lastError; }
     OpenFailure openFailure() const { return m_openFailure; }
+    // After a read failed: SQLite's quick check of the open file, empty when it finds nothing.
+    QString damage();
+    // The user's message for a damaged file: names it and says how to go on.
+    static QString damagedMessage(const QString& file, const QString& detail);
 
     bool beginTransaction();
     bool commit();

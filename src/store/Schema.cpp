@@ -267,6 +267,13 @@ const Table* table(DatabaseKind kind, QStringView name)
     return nullptr;
 }
 
+int textWidth(DatabaseKind kind, QStringView tableName, QStringView column)
+{
+    const Table* t = table(kind, tableName);
+    const int index = t ? t->columnIndex(column) : -1;
+    return index >= 0 && t->columns[index].kind == ColumnKind::Text ? t->columns[index].width : 0;
+}
+
 QStringList createStatements(DatabaseKind kind)
 {
     QStringList statements;

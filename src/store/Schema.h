@@ -12,7 +12,7 @@
 namespace Schema {
 
 enum class ColumnKind {
-    Text, // width in characters, enforced
+    Text, // width: see textWidth()
     Int16, // marks: NULL or -32768..32767
     Int32,
     Bytes, // photos and long texts
@@ -43,6 +43,12 @@ struct Table
 
 QList<Table> tables(DatabaseKind kind);
 const Table* table(DatabaseKind kind, QStringView name);
+
+// The one width of a text column that everything letting a value in goes by: the editors' boxes
+// and the import count it in GB18030 bytes (a Chinese character takes 2). The files' CHECK counts
+// characters, a looser bound, so every value let in fits and every older row stays valid.
+// 0 for a column that is not text.
+int textWidth(DatabaseKind kind, QStringView table, QStringView column);
 
 // CREATE TABLE and CREATE INDEX statements of one database, in table order.
 QStringList createStatements(DatabaseKind kind);

@@ -1,36 +1,29 @@
 #include "students/ArchivedRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
-#include "printing/TableReports.h"
-#include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
 #include "students/RosterColumns.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentRecords.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 ArchivedRosterPage::ArchivedRosterPage(Workspace& ws, PageFrame& frame, QWidget* parent)
-    : QWidget(parent)
-    , m_ws(ws)
-    , m_frame(frame)
-    , m_navigation(nullptr)
+    : RosterPage(ws, frame, TableReports::Roster::Pupils, parent)
 {
     毕业日期组合框 = new QComboBox;
     毕业日期组合框->setObjectName(u"毕业日期组合框"_s);
@@ -54,12 +47,7 @@ ArchivedRosterPage::ArchivedRosterPage(Workspace& ws, PageFrame& frame, QWidget*
         barLayout->addWidget(搜索离校底座);
     }
 
-    毕业离校列表框 = new ReportList(u"毕业离校列表框"_s, this);
-    毕业离校列表框->setColumns(RosterColumns::archived());
-    m_navigation = ItemViewNavigation(毕业离校列表框);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(毕业离校列表框);
+    毕业离校列表框 = addList(u"毕业离校列表框"_s, RosterColumns::archived());
 
     connect(毕业日期组合框, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
@@ -73,12 +61,7 @@ ArchivedRosterPage::ArchivedRosterPage(Workspace& ws, PageFrame& frame, QWidget*
         if (openPupil)
             openPupil(m_kind, item->text(RosterColumns::Number).toLongLong(), item->text(RosterColumns::LeaveDate));
     });
-    毕业离校列表框->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(毕业离校列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (毕业离校列表框->itemAt(at))
-            if (QMenu* menu = m_ws.shell.menu(u"学离"))
-                menu->popup(毕业离校列表框->viewport()->mapToGlobal(at));
-    });
+    popUpMenu([] { return u"学离"_s; });
 }
 
 void ArchivedRosterPage::showGraduates()
@@ -166,42 +149,18 @@ void ArchivedRosterPage::searchAllGraduates()
 
 void ArchivedRosterPage::search(StudentRosters::Search kind)
 {
-    const auto value = PrefixSearch::cleanValue(搜索离校生编辑框->text());
-    if (!value) {
-        m_ws.services.prompt.show(u"请输入搜索条件！"_s);
-        搜索离校生编辑框->setFocus();
-        return;
-    }
-    m_searchResult = true;
     const QString date = 毕业日期组合框->currentText();
-    const auto rows = StudentRosters(m_ws.studentDb).search(kind, 搜索离校生组合框->currentText(), *value, date);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    毕业离校列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
-    QApplication::restoreOverrideCursor();
-    m_frame.setTitle(StudentRosters::searchTitle(kind, m_ws.state.schoolName(), date));
-    const SexCount& counts = 毕业离校列表框->counts();
-    m_ws.services.prompt.show(counts.total() > 0
-            ? StudentRosters::searchResult(kind, date, counts.total(), counts.male, counts.female)
-            : u"未找到符合条件的资料！"_s);
-    搜索离校生编辑框->setFocus();
-    搜索离校生编辑框->selectAll();
+    RosterPage::search({搜索离校生编辑框,
+        [this, kind, date](const QString& value) {
+            return StudentRosters(m_ws.studentDb).search(kind, 搜索离校生组合框->currentText(), value, date);
+        },
+        StudentRosters::SexColumn, 2, StudentRosters::searchTitle(kind, m_ws.state.schoolName(), date), {},
+        [kind, date](const SexCount& counts) {
+            return StudentRosters::searchResult(kind, date, counts.total(), counts.male, counts.female);
+        }});
 }
 
-std::optional<PageTable> ArchivedRosterPage::pageTable() const
+QString ArchivedRosterPage::statistics() const
 {
-    PageTable table = 毕业离校列表框->pageTable();
-    table.title = m_frame.titleLabel()->text();
-    if (!m_searchResult)
-        table.statistics = (m_kind == StudentViewKind::Graduate ? 毕业统计标签 : 离校统计标签)->text();
-    table.kinds[0] = PageTable::Kind::Number; // 学号
-    return table;
-}
-
-ReportBuild ArchivedRosterPage::buildReport(SheetTable& sheet, const QDate& today)
-{
-    const std::optional<PageTable> table = pageTable();
-    if (!table)
-        return ReportBuild::NoReport;
-    TableReports::roster(sheet, *table, today, TableReports::Roster::Pupils);
-    return ReportBuild::Built;
+    return (m_kind == StudentViewKind::Graduate ? 毕业统计标签 : 离校统计标签)->text();
 }

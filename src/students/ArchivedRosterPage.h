@@ -1,24 +1,17 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
+#include "records/RosterPage.h"
 #include "students/StudentRosters.h"
 #include "students/StudentViewKind.h"
 
-#include <QWidget>
-
 #include <functional>
 
-class PageFrame;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class ReportList;
-struct Workspace;
 
 // Page 2: the graduates of one graduation date or every pupil who left, and their searches.
-class ArchivedRosterPage : public QWidget, public PageView
+class ArchivedRosterPage : public RosterPage
 {
     Q_OBJECT
 
@@ -33,10 +26,6 @@ public:
     void searchAllGraduates();
 
     StudentViewKind kind() const { return m_kind; }
-    bool isSearchResult() const { return m_searchResult; }
-    RecordNavigation* navigation() override { return &m_navigation; }
-    std::optional<PageTable> pageTable() const override;
-    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the pupil on the student view, found by number.
     std::function<void(StudentViewKind kind, qint64 number, const QString& graduationDate)> openPupil;
@@ -55,11 +44,8 @@ private:
     void loadDate();
     void search(StudentRosters::Search kind);
     void fill(const std::optional<StudentRosters::Rows>& rows);
+    QString statistics() const override;
     void showFor(StudentViewKind kind);
 
-    Workspace& m_ws;
-    PageFrame& m_frame;
-    ItemViewNavigation m_navigation;
     StudentViewKind m_kind = StudentViewKind::Graduate;
-    bool m_searchResult = false;
 };

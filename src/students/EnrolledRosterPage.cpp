@@ -1,34 +1,27 @@
 #include "students/EnrolledRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
-#include "printing/TableReports.h"
-#include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
 #include "students/RosterColumns.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 EnrolledRosterPage::EnrolledRosterPage(Workspace& ws, PageFrame& frame, QWidget* parent)
-    : QWidget(parent)
-    , m_ws(ws)
-    , m_frame(frame)
-    , m_navigation(nullptr)
+    : RosterPage(ws, frame, TableReports::Roster::Pupils, parent)
 {
     在校生列表班级组合框 = new QComboBox;
     在校生列表班级组合框->setObjectName(u"在校生列表班级组合框"_s);
@@ -47,12 +40,7 @@ EnrolledRosterPage::EnrolledRosterPage(Workspace& ws, PageFrame& frame, QWidget*
         barLayout->addWidget(搜索在校生底座);
     }
 
-    在校生列表框 = new ReportList(u"在校生列表框"_s, this);
-    在校生列表框->setColumns(RosterColumns::enrolled());
-    m_navigation = ItemViewNavigation(在校生列表框);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(在校生列表框);
+    在校生列表框 = addList(u"在校生列表框"_s, RosterColumns::enrolled());
 
     connect(在校生列表班级组合框, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
@@ -67,12 +55,7 @@ EnrolledRosterPage::EnrolledRosterPage(Workspace& ws, PageFrame& frame, QWidget*
         if (openPupil)
             openPupil(item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong());
     });
-    在校生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(在校生列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (在校生列表框->itemAt(at))
-            if (QMenu* menu = m_ws.shell.menu(u"班务管理"))
-                menu->popup(在校生列表框->viewport()->mapToGlobal(at));
-    });
+    popUpMenu([] { return u"班务管理"_s; });
 }
 
 void EnrolledRosterPage::showRoster()
@@ -124,24 +107,16 @@ void EnrolledRosterPage::searchSchool()
 
 void EnrolledRosterPage::search(StudentRosters::Search kind)
 {
-    const auto value = PrefixSearch::cleanValue(搜索在校生编辑框->text());
-    if (!value) {
-        m_ws.services.prompt.show(u"请输入搜索条件！"_s);
-        搜索在校生编辑框->setFocus();
-        return;
-    }
-    m_searchResult = true;
     const QString klass = 在校生列表班级组合框->currentText();
-    const auto rows = StudentRosters(m_ws.studentDb).search(kind, 搜索在校生组合框->currentText(), *value, klass);
-    在校生列表框->fill(rows.value_or(StudentRosters::Rows {}), StudentRosters::SexColumn, m_ws.shell.progressBar());
-    m_frame.setTitle(StudentRosters::searchTitle(kind, m_ws.state.schoolName(), klass));
-    m_ws.state.setStatusState(u"    当前状态：搜索学生资料"_s);
-    const SexCount& counts = 在校生列表框->counts();
-    m_ws.services.prompt.show(counts.total() > 0
-            ? StudentRosters::searchResult(kind, klass, counts.total(), counts.male, counts.female)
-            : u"未找到符合条件的资料！"_s);
-    搜索在校生编辑框->setFocus();
-    搜索在校生编辑框->selectAll();
+    RosterPage::search({搜索在校生编辑框,
+        [this, kind, klass](const QString& value) {
+            return StudentRosters(m_ws.studentDb).search(kind, 搜索在校生组合框->currentText(), value, klass);
+        },
+        StudentRosters::SexColumn, 2, StudentRosters::searchTitle(kind, m_ws.state.schoolName(), klass),
+        u"    当前状态：搜索学生资料"_s,
+        [kind, klass](const SexCount& counts) {
+            return StudentRosters::searchResult(kind, klass, counts.total(), counts.male, counts.female);
+        }});
 }
 
 QString EnrolledRosterPage::rosterClass() const
@@ -158,21 +133,7 @@ std::optional<StudentPick> EnrolledRosterPage::currentPick() const
         item->text(RosterColumns::Name)};
 }
 
-std::optional<PageTable> EnrolledRosterPage::pageTable() const
+QString EnrolledRosterPage::statistics() const
 {
-    PageTable table = 在校生列表框->pageTable();
-    table.title = m_frame.titleLabel()->text();
-    if (!m_searchResult)
-        table.statistics = 在校生统计标签->text();
-    table.kinds[0] = PageTable::Kind::Number; // 学号
-    return table;
-}
-
-ReportBuild EnrolledRosterPage::buildReport(SheetTable& sheet, const QDate& today)
-{
-    const std::optional<PageTable> table = pageTable();
-    if (!table)
-        return ReportBuild::NoReport;
-    TableReports::roster(sheet, *table, today, TableReports::Roster::Pupils);
-    return ReportBuild::Built;
+    return 在校生统计标签->text();
 }

@@ -1,25 +1,18 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
+#include "records/RosterPage.h"
 #include "students/StudentPick.h"
 #include "students/StudentRosters.h"
-
-#include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class PageFrame;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class ReportList;
-struct Workspace;
 
 // Page 3: the roster of one class, its search in the class or the whole school.
-class EnrolledRosterPage : public QWidget, public PageView
+class EnrolledRosterPage : public RosterPage
 {
     Q_OBJECT
 
@@ -36,12 +29,6 @@ public:
     // The class on show and the selected pupil, for the editor and the status commands.
     QString rosterClass() const;
     std::optional<StudentPick> currentPick() const;
-    // Whether the list shows a search result (printing words its title after it).
-    bool isSearchResult() const { return m_searchResult; }
-
-    RecordNavigation* navigation() override { return &m_navigation; }
-    std::optional<PageTable> pageTable() const override;
-    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the pupil on the student view.
     std::function<void(const QString& className, qint64 number)> openPupil;
@@ -59,9 +46,5 @@ private:
     void loadClass();
     void search(StudentRosters::Search kind);
     void fill(const std::optional<StudentRosters::Rows>& rows);
-
-    Workspace& m_ws;
-    PageFrame& m_frame;
-    ItemViewNavigation m_navigation;
-    bool m_searchResult = false;
+    QString statistics() const override;
 };

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class FocusChain;
+class NumberBoxValidator;
 
 // Enters new pupils into a class (add mode, modal) and corrects enrolled pupils (modify mode,
 // modeless). Writes only 学籍表 and the student-number counter.
@@ -28,6 +29,9 @@ class StudentEditorWindow : public QDialog
     Q_OBJECT
 
 public:
+    // Esc, 退出 and the close box come here: unsaved typing is asked about first.
+    void reject() override;
+    void done(int result) override;
     enum class Mode { Add, Modify };
 
     StudentEditorWindow(Workspace& ws, StudentPages pages, Mode mode, QWidget* parent = nullptr);
@@ -86,11 +90,13 @@ public:
     QPushButton* 退出钮;
 
 protected:
-    void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The pupil's number on each item of 学生姓名列表框.
+    static constexpr int PupilNumberRole = Qt::UserRole;
+
     void buildControls();
     QWidget* buildForm();
     void linkFocusChain();
@@ -105,9 +111,12 @@ private:
     void setNumberLocked(bool locked);
     void updateCounts();
 
-    void save();
-    void saveNew();
-    void saveChanges();
+    // True when the pupil was written.
+    bool save();
+    bool saveNew();
+    bool saveChanges();
+    // Everything the user can type or choose; a change against m_typed is unsaved input.
+    QStringList typedState() const;
     // The controls of the pupil's texts, in the order of StudentFields.
     std::array<QWidget*, StudentFields.size()> fieldControls() const;
     StudentRecord fromControls() const;
@@ -138,4 +147,6 @@ private:
     std::optional<StudentRecord> m_loaded;
     bool m_saved = false;
     bool m_closed = false;
+    QStringList m_typed;
+    NumberBoxValidator* m_numberValidator = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/TextField.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -8,11 +9,7 @@
 
 // The nineteen personal and guardian texts of a pupil, in the order of the columns that follow
 // 学号. Reading, writing, the editor's controls and the card's labels all go by this one table.
-struct StudentField
-{
-    const char16_t* column;
-    QString StudentRecord::*member;
-};
+using StudentField = TextField<StudentRecord>;
 
 inline constexpr std::array<StudentField, 19> StudentFields {{
     {u"姓名", &StudentRecord::姓名},

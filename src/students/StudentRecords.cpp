@@ -1,6 +1,7 @@
 #include "students/StudentRecords.h"
 
-#include "records/SexCount.h"
+#include "records/NumberCounter.h"
+#include "records/OneRow.h"
 #include "store/DbConnection.h"
 #include "store/Transaction.h"
 #include "students/StudentFields.h"
@@ -17,8 +18,7 @@ StudentRecord readRecord(const RecordSet& rows)
 {
     StudentRecord r;
     r.学号 = rows.number(u"学号");
-    for (const StudentField& f : StudentFields)
-        r.*f.member = rows.text(f.column);
+    TextFields::read(rows, r, StudentFields);
     r.照片 = rows.bytes(u"照片");
     r.本学期评语 = GbText::fromBytes(rows.bytes(u"本学期评语"));
     r.综合评语 = GbText::fromBytes(rows.bytes(u"综合评语"));
@@ -39,9 +39,7 @@ StudentRecord readRecord(const RecordSet& rows)
 // The personal and guardian texts in column order, then photo and both comments as bytes.
 QVariantList personalValues(const StudentRecord& p)
 {
-    QVariantList values;
-    for (const StudentField& f : StudentFields)
-        values << p.*f.member;
+    QVariantList values = TextFields::values(p, StudentFields);
     values << p.照片 << GbText::toBytes(p.本学期评语) << GbText::toBytes(p.综合评语);
     return values;
 }
@@ -49,10 +47,7 @@ QVariantList personalValues(const StudentRecord& p)
 // "学号=?,姓名=?, ... ,综合评语=?" in column order.
 QString personalAssignments()
 {
-    QString out = u"学号=?"_s;
-    for (const StudentField& f : StudentFields)
-        out += u',' + QString::fromUtf16(f.column) + u"=?"_s;
-    return out + u",照片=?,本学期评语=?,综合评语=?"_s;
+    return u"学号=?,"_s + TextFields::assignments(StudentFields) + u",照片=?,本学期评语=?,综合评语=?"_s;
 }
 
 } // namespace
@@ -78,35 +73,14 @@ QStringList StudentRecords::graduationDatesNewestFirst()
 
 std::optional<StudentRecords::NameList> StudentRecords::names(StudentViewKind kind, const QString& selector)
 {
-    std::unique_ptr<RecordSet> rows;
-    switch (kind) {
-    case StudentViewKind::Enrolled:
-        rows
-            = m_db.query(u"select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名]"_s, {selector});
-        break;
-    case StudentViewKind::Graduate:
-        rows = m_db.query(u"select 学号,姓名,性别 from 毕业表 where 离校时间=? order by 姓名"_s, {selector});
-        break;
-    case StudentViewKind::Leaver:
-        rows = m_db.query(u"select 学号,姓名,性别 from 转退表 order by 姓名"_s);
-        break;
-    }
+    const StudentViewFacts& file = StudentViewKinds::facts(kind);
+    const QString sql = QString::fromUtf16(file.namesQuery);
+    auto rows = kind == StudentViewKind::Leaver ? m_db.query(sql) : m_db.query(sql, {selector});
     if (!rows)
         return std::nullopt;
-    NameList out;
-    SexCount count;
-    for (; !rows->pastLast(); rows->next()) {
-        NameEntry e {rows->number(u"学号"), rows->text(u"姓名"), rows->text(u"性别")};
-        count.add(e.性别);
-        out.names.append(std::move(e));
-    }
-    // A list cut short by an error must not pass for the whole class.
-    if (rows->failed()) {
+    auto out = NameList::read(*rows);
+    if (!out)
         m_lastError = m_db.lastError();
-        return std::nullopt;
-    }
-    out.male = count.male;
-    out.female = count.female;
     return out;
 }
 
@@ -160,20 +134,8 @@ StudentRecords::NumberOffer StudentRecords::offerFor(double counter, qint64 larg
 
 bool StudentRecords::insert(const StudentRecord& pupil)
 {
-    // Pupil and counter go together or not at all: without the transaction nothing is written.
-    Transaction t(m_db);
-    // The counter row stays locked until the end, so another seat's insert waits for this one.
-    if (!t.isActive() || !m_db.query(u"select 学号 from 记号表 where ID=1 for update"_s)) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (!insertRow(pupil) || !advanceCounter(pupil.学号))
-        return false;
-    if (!t.commit()) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    return true;
+    return NumberCounter::insertCounted(
+        m_db, [&] { return insertRow(pupil); }, u"学号"_s, pupil.学号, &m_lastError);
 }
 
 bool StudentRecords::insertNext(StudentRecord& pupil)
@@ -217,16 +179,7 @@ bool StudentRecords::insertRow(const StudentRecord& pupil)
 
 bool StudentRecords::advanceCounter(qint64 number)
 {
-    if (!m_db.execute(u"update 记号表 set 学号=? where ID=1"_s, {number})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    // Without its row the counter would stay behind and offer this number again.
-    if (m_db.changes() != 1) {
-        m_lastError = u"no counter row in 记号表"_s;
-        return false;
-    }
-    return true;
+    return NumberCounter::advance(m_db, u"学号"_s, number, &m_lastError);
 }
 
 bool StudentRecords::update(const StudentRecord& pupil)
@@ -235,16 +188,7 @@ bool StudentRecords::update(const StudentRecord& pupil)
     values += personalValues(pupil);
     values << pupil.学号;
     static const QString sql = u"update 学籍表 set "_s + personalAssignments() + u" where 学号=?"_s;
-    if (!m_db.execute(sql, values)) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (m_db.changes() == 0) {
-        // The pupil was moved or deleted meanwhile: saving nothing must not look like success.
-        m_lastError = u"no pupil with this number"_s;
-        return false;
-    }
-    return true;
+    return OneRow::change(m_db, sql, values, u"no pupil with this number"_s, &m_lastError);
 }
 
 bool StudentRecords::update(const StudentRecord& pupil, const StudentRecord& loaded)
@@ -277,18 +221,9 @@ QString StudentRecords::conflictMessage()
 
 QString StudentRecords::countsLine(StudentViewKind kind, int total, int male, int female)
 {
-    const QString counts = u"人 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female) + u"人"_s;
-    switch (kind) {
-    case StudentViewKind::Enrolled:
-        return u"本班共有"_s + QString::number(total) + counts;
-    case StudentViewKind::Graduate:
-        return u"共有"_s + QString::number(total) + u"人毕业 其中男"_s + QString::number(male) + u"人 女"_s
-            + QString::number(female) + u"人"_s;
-    case StudentViewKind::Leaver:
-        break;
-    }
-    return u"共有"_s + QString::number(total) + u"人离校 其中男"_s + QString::number(male) + u"人 女"_s
-        + QString::number(female) + u"人"_s;
+    const StudentViewFacts& file = StudentViewKinds::facts(kind);
+    return QString::fromUtf16(file.countsLead) + QString::number(total) + QString::fromUtf16(file.countsTail)
+        + u" 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female) + u"人"_s;
 }
 
 QString StudentRecords::editorCountsLine(const QString& className, int total, int male, int female)

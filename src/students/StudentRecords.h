@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/NameRoll.h"
 #include "students/StudentRecord.h"
 #include "students/StudentViewKind.h"
 
@@ -22,12 +23,7 @@ public:
         QString 性别;
     };
 
-    struct NameList
-    {
-        QList<NameEntry> names;
-        int male = 0;
-        int female = 0;
-    };
+    using NameList = NameRoll<NameEntry>;
 
     // What the number box offers: the first pupil ever may take any number, afterwards the number
     // after the counter and after every number the three pupil tables hold, and it cannot be

@@ -3,6 +3,7 @@
 #include "records/PrefixSearch.h"
 #include "records/ReportRows.h"
 #include "store/DbConnection.h"
+#include "store/KindTable.h"
 #include "students/StudentCardTexts.h"
 
 using namespace Qt::StringLiterals;
@@ -15,6 +16,51 @@ const QString ArchivedColumns = u"select 学号,姓名,性别,民族,所在班�
 QString counts(int male, int female)
 {
     return u"人 其中男生"_s + QString::number(male) + u"人 女生"_s + QString::number(female) + u"人"_s;
+}
+
+// How a search shows its selector in the result and the title: not at all, as chosen (a class), or
+// as the year of a graduation date. A search that shows it also binds it in its query.
+enum class Selector { None, AsIs, Year };
+
+// The five searches, one row each: what they read and how they name what they found.
+struct SearchFacts
+{
+    StudentRosters::Search kind;
+    bool enrolled;
+    const char16_t* from; // the table and the selector's condition, up to the field's condition
+    Selector selector;
+    const char16_t* wherePrefix; // the result: prefix + selector + suffix
+    const char16_t* whereSuffix;
+    const char16_t* titleSuffix; // the title: school + selector + suffix
+};
+
+constexpr SearchFacts Searches[] = {
+    {StudentRosters::Search::InClass, true, u"学籍表 where 所在班级=? and ", Selector::AsIs, u"在", u"",
+        u"部分学生花名册"},
+    {StudentRosters::Search::School, true, u"学籍表 where ", Selector::None, u"在全校", u"", u"部分学生花名册"},
+    {StudentRosters::Search::Leavers, false, u"转退表 where ", Selector::None, u"", u"", u"部分转退学生花名册"},
+    {StudentRosters::Search::Graduation, false, u"毕业表 where 离校时间=? and ", Selector::Year, u"在", u"毕业生中",
+        u"毕业的部分学生花名册"},
+    {StudentRosters::Search::AllGraduates, false, u"毕业表 where ", Selector::None, u"在历届毕业生中", u"",
+        u"部分毕业生花名册"},
+};
+
+const SearchFacts& facts(StudentRosters::Search search)
+{
+    return KindTable::row(Searches, search);
+}
+
+QString shown(const SearchFacts& row, const QString& selector)
+{
+    switch (row.selector) {
+    case Selector::AsIs:
+        return selector;
+    case Selector::Year:
+        return StudentCardTexts::graduationYear(selector);
+    case Selector::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace
@@ -37,32 +83,16 @@ std::optional<StudentRosters::Rows> StudentRosters::leavers()
 std::optional<StudentRosters::Rows> StudentRosters::search(
     Search search, const QString& field, const QString& value, const QString& selector)
 {
-    const bool enrolledSearch = search == Search::InClass || search == Search::School;
+    const SearchFacts& row = facts(search);
     const auto condition
-        = PrefixSearch::condition(enrolledSearch ? enrolledSearchFields() : archivedSearchFields(), field);
+        = PrefixSearch::condition(row.enrolled ? enrolledSearchFields() : archivedSearchFields(), field);
     if (!condition)
         return std::nullopt;
     const QString pattern = PrefixSearch::likeValue(value);
-    switch (search) {
-    case Search::InClass:
-        return ReportRows::read(m_db,
-            EnrolledColumns + u"学籍表 where 所在班级=? and "_s + *condition + u" order by 姓名"_s,
-            {selector, pattern});
-    case Search::School:
-        return ReportRows::read(
-            m_db, EnrolledColumns + u"学籍表 where "_s + *condition + u" order by 姓名"_s, {pattern});
-    case Search::Leavers:
-        return ReportRows::read(
-            m_db, ArchivedColumns + u"转退表 where "_s + *condition + u" order by 姓名"_s, {pattern});
-    case Search::Graduation:
-        return ReportRows::read(m_db,
-            ArchivedColumns + u"毕业表 where 离校时间=? and "_s + *condition + u" order by 姓名"_s,
-            {selector, pattern});
-    case Search::AllGraduates:
-        return ReportRows::read(
-            m_db, ArchivedColumns + u"毕业表 where "_s + *condition + u" order by 姓名"_s, {pattern});
-    }
-    return std::nullopt;
+    const QString sql = (row.enrolled ? EnrolledColumns : ArchivedColumns) + QString::fromUtf16(row.from) + *condition
+        + u" order by 姓名"_s;
+    return ReportRows::read(
+        m_db, sql, row.selector == Selector::None ? QVariantList {pattern} : QVariantList {selector, pattern});
 }
 
 QStringList StudentRosters::enrolledSearchFields()
@@ -92,40 +122,15 @@ QString StudentRosters::leaverCounts(int total, int male, int female)
 
 QString StudentRosters::searchResult(Search search, const QString& selector, int total, int male, int female)
 {
-    QString where;
-    switch (search) {
-    case Search::InClass:
-        where = u"在"_s + selector;
-        break;
-    case Search::School:
-        where = u"在全校"_s;
-        break;
-    case Search::Leavers:
-        break;
-    case Search::Graduation:
-        where = u"在"_s + StudentCardTexts::graduationYear(selector) + u"毕业生中"_s;
-        break;
-    case Search::AllGraduates:
-        where = u"在历届毕业生中"_s;
-        break;
-    }
+    const SearchFacts& row = facts(search);
+    const QString where
+        = QString::fromUtf16(row.wherePrefix) + shown(row, selector) + QString::fromUtf16(row.whereSuffix);
     return u"\r\n\r\n  搜索结果："_s + where + u"搜索到"_s + QString::number(total) + u"个符合条件的学生资料 其中男生"_s
         + QString::number(male) + u"人 女生"_s + QString::number(female) + u"人  "_s;
 }
 
 QString StudentRosters::searchTitle(Search search, const QString& school, const QString& selector)
 {
-    switch (search) {
-    case Search::InClass:
-        return school + selector + u"部分学生花名册"_s;
-    case Search::School:
-        return school + u"部分学生花名册"_s;
-    case Search::Leavers:
-        return school + u"部分转退学生花名册"_s;
-    case Search::Graduation:
-        return school + StudentCardTexts::graduationYear(selector) + u"毕业的部分学生花名册"_s;
-    case Search::AllGraduates:
-        break;
-    }
-    return school + u"部分毕业生花名册"_s;
+    const SearchFacts& row = facts(search);
+    return school + shown(row, selector) + QString::fromUtf16(row.titleSuffix);
 }

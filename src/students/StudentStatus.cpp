@@ -1,9 +1,16 @@
 #include "students/StudentStatus.h"
 
+#include "records/OneRow.h"
 #include "records/RowMove.h"
 #include "store/DbConnection.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString NoPupil = u"no pupil with this number"_s;
+
+} // namespace
 
 bool StudentStatus::leave(qint64 number, const QString& date, const QString& reason)
 {
@@ -22,26 +29,12 @@ bool StudentStatus::reenrol(StudentViewKind from, qint64 number, const QString& 
 
 bool StudentStatus::changeClass(qint64 number, const QString& className)
 {
-    if (!m_db.execute(u"update 学籍表 set 所在班级=? where 学号=?"_s, {className, number})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (m_db.changes() != 1) {
-        m_lastError = u"no pupil with this number"_s;
-        return false;
-    }
-    return true;
+    return OneRow::change(
+        m_db, u"update 学籍表 set 所在班级=? where 学号=?"_s, {className, number}, NoPupil, &m_lastError);
 }
 
 bool StudentStatus::remove(StudentViewKind from, qint64 number)
 {
-    if (!m_db.execute(u"delete from "_s + StudentViewKinds::table(from) + u" where 学号=?"_s, {number})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (m_db.changes() != 1) {
-        m_lastError = u"no pupil with this number"_s;
-        return false;
-    }
-    return true;
+    return OneRow::change(
+        m_db, u"delete from "_s + StudentViewKinds::table(from) + u" where 学号=?"_s, {number}, NoPupil, &m_lastError);
 }

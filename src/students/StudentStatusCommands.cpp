@@ -1,8 +1,5 @@
 #include "students/StudentStatusCommands.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
@@ -17,6 +14,9 @@
 #include "students/StudentViewPage.h"
 #include "text/DateText.h"
 #include "text/GbText.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 

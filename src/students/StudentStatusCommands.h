@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Page.h"
 #include "students/StudentPick.h"
 #include "students/StudentViewKind.h"
+#include "workspace/Page.h"
 
 #include <optional>
 

@@ -1,42 +1,42 @@
 #include "students/StudentViewKind.h"
 
-using namespace Qt::StringLiterals;
+#include "store/KindTable.h"
+
+namespace {
+
+constexpr StudentViewFacts Files[] = {
+    {StudentViewKind::Enrolled, u"在校学生", u"学籍表",
+        u"select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名]",
+        u"    当前状态：查看在校学生资料", u"本班共有", u"人"},
+    {StudentViewKind::Graduate, u"毕业学生", u"毕业表",
+        u"select 学号,姓名,性别 from 毕业表 where 离校时间=? order by 姓名", u"    当前状态：查看毕业学生资料", u"共有",
+        u"人毕业"},
+    {StudentViewKind::Leaver, u"离校学生", u"转退表", u"select 学号,姓名,性别 from 转退表 order by 姓名",
+        u"    当前状态：查看离校学生资料", u"共有", u"人离校"},
+};
+
+} // namespace
 
 namespace StudentViewKinds {
 
+const StudentViewFacts& facts(StudentViewKind kind)
+{
+    return KindTable::row(Files, kind);
+}
+
 QString text(StudentViewKind kind)
 {
-    switch (kind) {
-    case StudentViewKind::Enrolled:
-        return u"在校学生"_s;
-    case StudentViewKind::Graduate:
-        return u"毕业学生"_s;
-    case StudentViewKind::Leaver:
-        break;
-    }
-    return u"离校学生"_s;
+    return QString::fromUtf16(facts(kind).text);
 }
 
 std::optional<StudentViewKind> fromText(const QString& text)
 {
-    for (StudentViewKind kind : {StudentViewKind::Enrolled, StudentViewKind::Graduate, StudentViewKind::Leaver}) {
-        if (text == StudentViewKinds::text(kind))
-            return kind;
-    }
-    return std::nullopt;
+    return KindTable::byText(Files, text);
 }
 
 QString table(StudentViewKind kind)
 {
-    switch (kind) {
-    case StudentViewKind::Enrolled:
-        return u"学籍表"_s;
-    case StudentViewKind::Graduate:
-        return u"毕业表"_s;
-    case StudentViewKind::Leaver:
-        break;
-    }
-    return u"转退表"_s;
+    return QString::fromUtf16(facts(kind).table);
 }
 
 } // namespace StudentViewKinds

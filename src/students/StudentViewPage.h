@@ -122,6 +122,7 @@ private:
     StudentViewKind m_listedKind = StudentViewKind::Enrolled;
     QString m_termComment;
     QString m_leaveNote;
+    QString m_damage; // what the quick check found after the list could not be read
     int m_male = 0;
     int m_female = 0;
 };

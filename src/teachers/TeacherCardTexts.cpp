@@ -4,34 +4,38 @@ using namespace Qt::StringLiterals;
 
 namespace TeacherCardTexts {
 
-using TeacherViewKinds::pick;
+namespace {
+
+QString fact(TeacherViewKind kind, const char16_t* TeacherViewFacts::*field)
+{
+    return QString::fromUtf16(TeacherViewKinds::facts(kind).*field);
+}
+
+} // namespace
 
 QString title(TeacherViewKind kind, const QString& school, const QString& name)
 {
-    return school + name + pick(kind, u"同志的资料", u"同志的资料(已退休)", u"同志的资料(已调离)");
+    return school + name + fact(kind, &TeacherViewFacts::cardTitle);
 }
 
 QString emptyTitle(TeacherViewKind kind, const QString& school)
 {
-    return school + pick(kind, u"目前没有在职教员的资料", u"目前没有退休教员的资料", u"目前没有调离本校的教员资料");
+    return school + fact(kind, &TeacherViewFacts::cardEmptyTitle);
 }
 
 QString countsPrefix(TeacherViewKind kind)
 {
-    return pick(kind, u"目前本校在职教员有", u"目前自本校退休的教员有", u"目前调离本校的教员有");
+    return fact(kind, &TeacherViewFacts::cardCountsPrefix);
 }
 
 QString stateText(TeacherViewKind kind)
 {
-    return pick(kind, u"    当前状态：查看在职教员资料", u"    当前状态：查看退休教员资料",
-        u"当前状态：查看调离本校的教员资料");
+    return fact(kind, &TeacherViewFacts::cardState);
 }
 
 QString hint(TeacherViewKind kind)
 {
-    return pick(kind, u"    提示： 右击姓名列表可弹出操作菜单，双击照片查看可放大的照片。",
-        u"    提示： 双击照片查看可放大的照片。退休教员的资料不能被修改。",
-        u"    提示： 双击照片查看可放大的照片。调离教员的资料不能被修改。");
+    return fact(kind, &TeacherViewFacts::cardHint);
 }
 
 QString combinedText(const QString& resume, const QString& other)
@@ -43,16 +47,14 @@ QString leaveLink(TeacherViewKind kind, const QString& name)
 {
     if (kind == TeacherViewKind::InService)
         return {};
-    return name + pick(kind, u"", u"同志已经自本校退休(点击查看详细)", u"同志已经调离本校(点击查看详细)");
+    return name + fact(kind, &TeacherViewFacts::leaveLink);
 }
 
 QString leaveNote(TeacherViewKind kind, const QString& name, const QString& date, const QString& reason)
 {
     if (kind == TeacherViewKind::InService)
         return {};
-    return u"    "_s + name + u"同志已于"_s + date
-        + pick(kind, u"", u"自本校退休\r\n\r\n    有关本次退休的说明：", u"调离本校\r\n\r\n    调离本校的原因是：")
-        + reason;
+    return u"    "_s + name + u"同志已于"_s + date + fact(kind, &TeacherViewFacts::leaveNote) + reason;
 }
 
 } // namespace TeacherCardTexts

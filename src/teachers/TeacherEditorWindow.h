@@ -3,6 +3,7 @@
 #include "teachers/TeacherRecord.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -27,6 +28,9 @@ class TeacherEditorWindow : public QDialog
     Q_OBJECT
 
 public:
+    // Esc, 退出 and the close box come here: unsaved typing is asked about first.
+    void reject() override;
+    void done(int result) override;
     enum class Mode { Add, Modify };
     // The teacher modify mode opens on: the teacher view's or the staff roster's selection.
     using PickedTeacher = std::function<std::optional<qint64>()>;
@@ -76,8 +80,6 @@ public:
     QPushButton* 退出钮;
 
 protected:
-    void done(int result) override;
-
 private:
     void buildControls();
     void buildFocusChain();
@@ -88,9 +90,12 @@ private:
     void clearLongText();
     void limitLongTexts(QPlainTextEdit* box);
     void deletePhoto();
-    void save();
-    void saveNew();
-    void saveChanges();
+    // True when the teacher was written.
+    bool save();
+    bool saveNew();
+    bool saveChanges();
+    // Everything the user can type or choose; a change against m_typed is unsaved input.
+    QStringList typedState() const;
     void showCounts();
     // The controls of the teacher's sixteen texts, in the order of TeacherFields.
     std::array<QWidget*, 16> fieldControls() const;
@@ -109,4 +114,5 @@ private:
     bool m_saved = false;
     bool m_closed = false;
     bool m_limiting = false;
+    QStringList m_typed;
 };

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "records/TextField.h"
 #include "teachers/TeacherRecord.h"
 
 #include <array>
 
 // The sixteen texts of a teacher after 编号, in column order. Reading, writing, the editor's
 // controls and the card's labels go by this one table.
-struct TeacherField
-{
-    const char16_t* column;
-    QString TeacherRecord::*member;
-};
+using TeacherField = TextField<TeacherRecord>;
 
 inline constexpr std::array<TeacherField, 16> TeacherFields {{
     {u"姓名", &TeacherRecord::姓名},

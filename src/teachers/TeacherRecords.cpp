@@ -1,6 +1,7 @@
 #include "teachers/TeacherRecords.h"
 
-#include "records/SexCount.h"
+#include "records/NumberCounter.h"
+#include "records/OneRow.h"
 #include "store/DbConnection.h"
 #include "store/Transaction.h"
 #include "teachers/TeacherFields.h"
@@ -14,8 +15,7 @@ TeacherRecord readRecord(const RecordSet& rows)
 {
     TeacherRecord r;
     r.编号 = rows.number(u"编号");
-    for (const TeacherField& f : TeacherFields)
-        r.*f.member = rows.text(f.column);
+    TextFields::read(rows, r, TeacherFields);
     r.照片 = rows.bytes(u"照片");
     r.个人简历 = GbText::fromBytes(rows.bytes(u"个人简历"));
     r.其他资料 = GbText::fromBytes(rows.bytes(u"其他资料"));
@@ -26,19 +26,14 @@ TeacherRecord readRecord(const RecordSet& rows)
 
 QVariantList values(const TeacherRecord& t)
 {
-    QVariantList out;
-    for (const TeacherField& f : TeacherFields)
-        out << t.*f.member;
+    QVariantList out = TextFields::values(t, TeacherFields);
     out << t.照片 << GbText::toBytes(t.个人简历) << GbText::toBytes(t.其他资料);
     return out;
 }
 
 QString assignments()
 {
-    QStringList parts;
-    for (const TeacherField& f : TeacherFields)
-        parts << QString::fromUtf16(f.column) + u"=?"_s;
-    return parts.join(u',') + u",照片=?,个人简历=?,其他资料=?"_s;
+    return TextFields::assignments(TeacherFields) + u",照片=?,个人简历=?,其他资料=?"_s;
 }
 
 } // namespace
@@ -46,23 +41,9 @@ QString assignments()
 std::optional<TeacherRecords::NameList> TeacherRecords::names(TeacherViewKind kind)
 {
     auto rows = m_db.query(u"select 编号,姓名,性别 from "_s + TeacherViewKinds::table(kind) + u" order by 姓名"_s);
-    if (!rows) {
+    auto out = rows ? NameList::read(*rows) : std::nullopt;
+    if (!out)
         m_lastError = m_db.lastError();
-        return std::nullopt;
-    }
-    NameList out;
-    SexCount count;
-    for (; !rows->pastLast(); rows->next()) {
-        NameEntry e {rows->number(1), rows->text(2), rows->text(3)};
-        count.add(e.性别);
-        out.names.append(std::move(e));
-    }
-    if (rows->failed()) {
-        m_lastError = m_db.lastError();
-        return std::nullopt;
-    }
-    out.male = count.male;
-    out.female = count.female;
     return out;
 }
 
@@ -92,15 +73,13 @@ bool TeacherRecords::insert(const TeacherRecord& teacher)
 {
     QVariantList v {teacher.编号};
     v += values(teacher);
-    Transaction t(m_db);
-    if (!t.isActive()
-        || !m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v)
-        || !m_db.execute(u"update 记号表 set 教员编号=? where ID=1"_s, {teacher.编号}) || m_db.changes() != 1
-        || !t.commit()) {
+    const auto insertRow = [&] {
+        if (m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v))
+            return true;
         m_lastError = m_db.lastError();
         return false;
-    }
-    return true;
+    };
+    return NumberCounter::insertCounted(m_db, insertRow, u"教员编号"_s, teacher.编号, &m_lastError);
 }
 
 bool TeacherRecords::insertNext(TeacherRecord& teacher)
@@ -130,15 +109,8 @@ bool TeacherRecords::insertNext(TeacherRecord& teacher)
 bool TeacherRecords::update(const TeacherRecord& teacher)
 {
     static const QString sql = u"update 教员表 set "_s + assignments() + u" where 编号=?"_s;
-    if (!m_db.execute(sql, values(teacher) + QVariantList {teacher.编号})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (m_db.changes() != 1) {
-        m_lastError = u"no teacher with this number"_s;
-        return false;
-    }
-    return true;
+    return OneRow::change(
+        m_db, sql, values(teacher) + QVariantList {teacher.编号}, u"no teacher with this number"_s, &m_lastError);
 }
 
 TeacherRecord TeacherRecords::withDashes(TeacherRecord t)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/NameRoll.h"
 #include "teachers/TeacherRecord.h"
 #include "teachers/TeacherViewKind.h"
 
@@ -20,12 +21,7 @@ public:
         QString 姓名;
         QString 性别;
     };
-    struct NameList
-    {
-        QList<NameEntry> names;
-        int male = 0;
-        int female = 0;
-    };
+    using NameList = NameRoll<NameEntry>;
 
     explicit TeacherRecords(DbConnection& db)
         : m_db(db)

@@ -1,26 +1,22 @@
 #include "teachers/TeacherRosterPage.h"
 
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
-#include "printing/TableReports.h"
-#include "records/PrefixSearch.h"
 #include "records/ReportList.h"
 #include "records/SearchBar.h"
 #include "teachers/TeacherRosters.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -37,10 +33,7 @@ QList<ReportColumn> columns()
 } // namespace
 
 TeacherRosterPage::TeacherRosterPage(Workspace& ws, PageFrame& frame, QWidget* parent)
-    : QWidget(parent)
-    , m_ws(ws)
-    , m_frame(frame)
-    , m_navigation(nullptr)
+    : RosterPage(ws, frame, TableReports::Roster::Staff, parent)
 {
     教员列表统计标签 = new QLabel;
     教员列表统计标签->setObjectName(u"教员列表统计标签"_s);
@@ -54,26 +47,14 @@ TeacherRosterPage::TeacherRosterPage(Workspace& ws, PageFrame& frame, QWidget* p
         barLayout->addWidget(教员列表统计标签, 1);
         barLayout->addWidget(搜索教员底座);
     }
-    教员列表框 = new ReportList(u"教员列表框"_s, this);
-    教员列表框->setKeyInColumnZero(true);
-    教员列表框->setColumns(columns());
-    m_navigation = ItemViewNavigation(教员列表框);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(教员列表框);
+    教员列表框 = addList(u"教员列表框"_s, columns(), true);
 
     connect(搜索教员钮, &QPushButton::clicked, this, &TeacherRosterPage::search);
     connect(教员列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
         if (openTeacher)
             openTeacher(m_kind, item->text(0).toLongLong());
     });
-    教员列表框->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(教员列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (!教员列表框->itemAt(at))
-            return;
-        if (QMenu* menu = m_ws.shell.menu(m_kind == TeacherViewKind::InService ? u"教员管理" : u"教离"))
-            menu->popup(教员列表框->viewport()->mapToGlobal(at));
-    });
+    popUpMenu([this] { return m_kind == TeacherViewKind::InService ? u"教员管理"_s : u"教离"_s; });
 }
 
 void TeacherRosterPage::show(TeacherViewKind kind)
@@ -105,26 +86,17 @@ void TeacherRosterPage::show(TeacherViewKind kind)
 
 void TeacherRosterPage::search()
 {
-    const auto value = PrefixSearch::cleanValue(搜索教员编辑框->text());
-    if (!value) {
-        m_ws.services.prompt.show(u"请输入搜索条件！"_s);
-        搜索教员编辑框->setFocus();
-        return;
-    }
-    m_searchResult = true;
-    m_frame.setTitle(TeacherRosters::searchTitle(m_kind, m_ws.state.schoolName()));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto rows = TeacherRosters(m_ws.teacherDb).search(m_kind, 搜索教员组合框->currentText(), *value);
-    教员列表框->fill(rows.value_or(TeacherRosters::Rows {}), TeacherRosters::SexColumn, m_ws.shell.progressBar(), 1);
-    QApplication::restoreOverrideCursor();
-    m_ws.state.setStatusState(u"    当前状态：搜索教员资料"_s);
-    const SexCount& counts = 教员列表框->counts();
-    m_ws.services.prompt.show(counts.total() > 0
-            ? u"\r\n\r\n  搜索结果：在全校搜索到"_s + QString::number(counts.total()) + u"个符合条件的教员资料 其中男"_s
-                + QString::number(counts.male) + u"人 女"_s + QString::number(counts.female) + u"人  "_s
-            : u"未找到符合条件的资料！"_s);
-    搜索教员编辑框->setFocus();
-    搜索教员编辑框->selectAll();
+    RosterPage::search({搜索教员编辑框,
+        [this](const QString& value) {
+            return TeacherRosters(m_ws.teacherDb).search(m_kind, 搜索教员组合框->currentText(), value);
+        },
+        TeacherRosters::SexColumn, 1, TeacherRosters::searchTitle(m_kind, m_ws.state.schoolName()),
+        u"    当前状态：搜索教员资料"_s,
+        [](const SexCount& counts) {
+            return u"\r\n\r\n  搜索结果：在全校搜索到"_s + QString::number(counts.total())
+                + u"个符合条件的教员资料 其中男"_s + QString::number(counts.male) + u"人 女"_s
+                + QString::number(counts.female) + u"人  "_s;
+        }});
 }
 
 std::optional<std::pair<qint64, QString>> TeacherRosterPage::selectedTeacher() const
@@ -138,21 +110,4 @@ std::optional<std::pair<qint64, QString>> TeacherRosterPage::selectedTeacher() c
 void TeacherRosterPage::removeSelectedRow()
 {
     教员列表框->removeCurrentRow();
-}
-
-// The staff roster prints no counts line.
-std::optional<PageTable> TeacherRosterPage::pageTable() const
-{
-    PageTable table = 教员列表框->pageTable();
-    table.title = m_frame.titleLabel()->text();
-    return table;
-}
-
-ReportBuild TeacherRosterPage::buildReport(SheetTable& sheet, const QDate& today)
-{
-    const std::optional<PageTable> table = pageTable();
-    if (!table)
-        return ReportBuild::NoReport;
-    TableReports::roster(sheet, *table, today, TableReports::Roster::Staff);
-    return ReportBuild::Built;
 }

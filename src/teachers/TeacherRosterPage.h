@@ -1,24 +1,17 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
+#include "records/RosterPage.h"
 #include "teachers/TeacherViewKind.h"
-
-#include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class PageFrame;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class ReportList;
-struct Workspace;
 
 // Page 6: the roster of one staff file and its search.
-class TeacherRosterPage : public QWidget, public PageView
+class TeacherRosterPage : public RosterPage
 {
     Q_OBJECT
 
@@ -30,14 +23,9 @@ public:
     void search();
 
     TeacherViewKind kind() const { return m_kind; }
-    bool isSearchResult() const { return m_searchResult; }
     // The selected teacher's number and name.
     std::optional<std::pair<qint64, QString>> selectedTeacher() const;
     void removeSelectedRow();
-
-    RecordNavigation* navigation() override { return &m_navigation; }
-    std::optional<PageTable> pageTable() const override;
-    ReportBuild buildReport(SheetTable& sheet, const QDate& today) override;
 
     // A double click: the teacher on page 5, by number.
     std::function<void(TeacherViewKind kind, qint64 number)> openTeacher;
@@ -50,9 +38,5 @@ public:
     ReportList* 教员列表框;
 
 private:
-    Workspace& m_ws;
-    PageFrame& m_frame;
-    ItemViewNavigation m_navigation;
     TeacherViewKind m_kind = TeacherViewKind::InService;
-    bool m_searchResult = false;
 };

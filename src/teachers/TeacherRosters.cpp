@@ -46,31 +46,29 @@ QStringList TeacherRosters::searchFields(TeacherViewKind kind)
 
 QString TeacherRosters::dateHeader(TeacherViewKind kind)
 {
-    return TeacherViewKinds::pick(kind, u"调入本校时间", u"退休时间", u"调离时间");
+    return QString::fromUtf16(TeacherViewKinds::facts(kind).rosterDateHeader);
 }
 
 QString TeacherRosters::countsLine(TeacherViewKind kind, int male, int female)
 {
-    return TeacherViewKinds::pick(kind, u"本校在职教员有", u"自本校退休的教员有", u"已调离本校的教员有")
-        + QString::number(male + female) + u"人 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female)
-        + u"人"_s;
+    return QString::fromUtf16(TeacherViewKinds::facts(kind).rosterCountsPrefix) + QString::number(male + female)
+        + u"人 其中男"_s + QString::number(male) + u"人 女"_s + QString::number(female) + u"人"_s;
 }
 
 QString TeacherRosters::title(TeacherViewKind kind, const QString& school, bool empty)
 {
+    const TeacherViewFacts& file = TeacherViewKinds::facts(kind);
     if (empty)
-        return TeacherViewKinds::pick(
-            kind, u"目前本校没有在职教员数据", u"目前本校没有退休教员数据", u"目前本校没有调离教员数据");
-    return school + TeacherViewKinds::pick(kind, u"在职教员花名册", u"退休教员花名册", u"调离教员花名册");
+        return QString::fromUtf16(file.rosterEmptyTitle);
+    return school + QString::fromUtf16(file.rosterTitle);
 }
 
 QString TeacherRosters::searchTitle(TeacherViewKind kind, const QString& school)
 {
-    return school + TeacherViewKinds::pick(kind, u"部分在职教员花名册", u"部分退休教员花名册", u"部分调离教员花名册");
+    return school + QString::fromUtf16(TeacherViewKinds::facts(kind).rosterSearchTitle);
 }
 
 QString TeacherRosters::stateText(TeacherViewKind kind)
 {
-    return TeacherViewKinds::pick(
-        kind, u"    当前状态：在职教员列表", u"    当前状态：退休教员列表", u"    当前状态：调离教员列表");
+    return QString::fromUtf16(TeacherViewKinds::facts(kind).rosterState);
 }

@@ -1,5 +1,6 @@
 #include "teachers/TeacherStatus.h"
 
+#include "records/OneRow.h"
 #include "records/RowMove.h"
 #include "store/DbConnection.h"
 
@@ -25,13 +26,6 @@ bool TeacherStatus::restore(TeacherViewKind from, qint64 number)
 
 bool TeacherStatus::remove(TeacherViewKind from, qint64 number)
 {
-    if (!m_db.execute(u"delete from "_s + TeacherViewKinds::table(from) + u" where 编号=?"_s, {number})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    if (m_db.changes() != 1) {
-        m_lastError = u"no teacher with this number"_s;
-        return false;
-    }
-    return true;
+    return OneRow::change(m_db, u"delete from "_s + TeacherViewKinds::table(from) + u" where 编号=?"_s, {number},
+        u"no teacher with this number"_s, &m_lastError);
 }

@@ -1,8 +1,5 @@
 #include "teachers/TeacherStatusCommands.h"
 
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
@@ -12,6 +9,9 @@
 #include "teachers/TeacherStatus.h"
 #include "teachers/TeacherViewPage.h"
 #include "text/DateText.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Page.h"
 #include "teachers/TeacherViewKind.h"
+#include "workspace/Page.h"
 
 #include <QString>
 

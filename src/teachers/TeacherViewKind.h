@@ -8,15 +8,36 @@
 // with the student views.
 enum class TeacherViewKind { InService, Retired, MovedAway };
 
+// What differs between the three files, one row a file: the table, and the texts the roster, the
+// card and the status line show for it.
+struct TeacherViewFacts
+{
+    TeacherViewKind kind;
+    const char16_t* text; // "在职教员"
+    const char16_t* table; // 教员表
+    const char16_t* rosterDateHeader;
+    const char16_t* rosterCountsPrefix;
+    const char16_t* rosterEmptyTitle;
+    const char16_t* rosterTitle; // after the school's name
+    const char16_t* rosterSearchTitle; // after the school's name
+    const char16_t* rosterState;
+    const char16_t* cardTitle; // after the school's and the teacher's name
+    const char16_t* cardEmptyTitle; // after the school's name
+    const char16_t* cardCountsPrefix;
+    const char16_t* cardState;
+    const char16_t* cardHint;
+    const char16_t* leaveLink; // after the name; empty in service
+    const char16_t* leaveNote; // between the date and the reason; empty in service
+};
+
 namespace TeacherViewKinds {
 
+const TeacherViewFacts& facts(TeacherViewKind kind);
 // "在职教员", "退休教员", "调离教员"
 QString text(TeacherViewKind kind);
 // Nothing for any other text (a student view, or none yet).
 std::optional<TeacherViewKind> fromText(const QString& text);
 // 教员表, 退休表, 调离表
 QString table(TeacherViewKind kind);
-// The one of three texts that goes with the kind: in service, retired, moved away.
-QString pick(TeacherViewKind kind, const char16_t* inService, const char16_t* retired, const char16_t* movedAway);
 
 } // namespace TeacherViewKinds

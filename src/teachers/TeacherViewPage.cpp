@@ -1,19 +1,21 @@
 #include "teachers/TeacherViewPage.h"
 
-#include "app/ListProgress.h"
-#include "app/PageFrame.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/TeacherCard.h"
 #include "printing/TeacherCardReport.h"
+#include "records/ElidedLabel.h"
+#include "records/NameListBox.h"
 #include "records/PhotoBox.h"
 #include "teachers/TeacherCardTexts.h"
 #include "teachers/TeacherFields.h"
 #include "teachers/TeacherRecords.h"
 #include "text/LineBreaks.h"
+#include "workspace/ListProgress.h"
+#include "workspace/PageFrame.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -41,12 +43,12 @@ QPushButton#教员当前去向 { color: #c0392b; border: none; text-decoration: 
 
 QLabel* value(const QString& name)
 {
-    auto* l = new QLabel;
+    // A long value ends in "…" inside its box, whole as the tooltip.
+    auto* l = new ElidedLabel;
     l->setObjectName(name);
     l->setProperty("role", "value");
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // The grid keeps its proportions: a long value is cut inside its box, never widens a column.
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // The grid keeps its proportions: a long value never widens a column.
     l->setMinimumHeight(26);
     return l;
 }
@@ -168,14 +170,7 @@ void TeacherViewPage::openOnTeacher(TeacherViewKind kind, qint64 number)
 {
     m_ws.state.setCurrentViewKind(TeacherViewKinds::text(kind));
     loadNames();
-    int row = 0;
-    for (int i = 0; i < 查看教员列表框->count(); ++i) {
-        if (查看教员列表框->item(i)->data(TeacherNumberRole).toLongLong() == number) {
-            row = i;
-            break;
-        }
-    }
-    selectRow(row);
+    selectRow(NameListBox::rowOf(*查看教员列表框, TeacherNumberRole, number));
     enter(kind);
 }
 
@@ -195,12 +190,8 @@ void TeacherViewPage::loadNames()
         ListProgress progress(m_ws.shell.progressBar());
         const QSignalBlocker blocker(查看教员列表框);
         查看教员列表框->clear();
-        const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
-        for (const auto& teacher : list->names) {
-            auto* item = new QListWidgetItem(icon, teacher.姓名, 查看教员列表框);
-            item->setData(TeacherNumberRole, teacher.编号);
-            progress.step();
-        }
+        NameListBox::append(
+            *查看教员列表框, list->names, TeacherNumberRole, style()->standardIcon(QStyle::SP_FileIcon), progress);
         m_male = list->male;
         m_female = list->female;
     } else {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ItemViewNavigation.h"
-#include "app/PageView.h"
 #include "teachers/TeacherViewKind.h"
+#include "workspace/ItemViewNavigation.h"
+#include "workspace/PageView.h"
 
 #include <QWidget>
 

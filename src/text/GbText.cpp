@@ -122,4 +122,13 @@ QString trimBlanks(QStringView text)
     return text.sliced(begin, end - begin).toString();
 }
 
+QString asciiDigits(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        out.append(c.unicode() >= u'０' && c.unicode() <= u'９' ? QChar(u'0' + (c.unicode() - u'０')) : c);
+    return out;
+}
+
 } // namespace GbText

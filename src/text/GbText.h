@@ -27,4 +27,7 @@ bool isBlank(QStringView text);
 // Leading and trailing blanks removed, inner ones kept.
 QString trimBlanks(QStringView text);
 
+// Full-width digits (２０１９, as a Chinese input method types them) as ASCII digits; the rest kept.
+QString asciiDigits(QStringView text);
+
 } // namespace GbText

@@ -1,9 +1,9 @@
 #include "timetable/TimetableSheet.h"
 
-#include "app/PageTable.h"
 #include "sheet/SheetTable.h"
 #include "timetable/TimetableSlot.h"
 #include "timetable/TimetableStore.h"
+#include "workspace/PageTable.h"
 
 #include <QFile>
 

@@ -1,17 +1,18 @@
 #include "timetable/TimetableWindow.h"
 
-#include "app/PageTable.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "classes/ClassSelector.h"
-#include "classes/HeadTeacherList.h"
 #include "exchange/TableExport.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "printing/SheetOutput.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "timetable/TimetableSheet.h"
+#include "workspace/HeadTeacherList.h"
+#include "workspace/PageTable.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -79,10 +80,10 @@ TimetableWindow::TimetableWindow(Workspace& ws, QWidget* parent, const QByteArra
     buildBoard();
     setFixedSize(ClientWidth, ClientHeight);
 
+    // The way the main window's reports go out, so 打印 without a printer asks for a PDF file the same way.
     sendToPrinter = [this](SheetGrid& grid, PrintMode mode) {
-        const auto outcome = mode == PrintMode::Preview ? grid.printPreview() : grid.print(u"打印课程表"_s);
-        if (outcome == SheetPrintJob::Outcome::Failed)
-            m_ws.services.prompt.show(grid.printErrorString(), u"错误"_s, Prompt::Icon::Error);
+        SheetOutput(m_ws, u"打印课程表"_s)
+            .send(grid, mode == PrintMode::Preview ? SheetOutput::Mode::Preview : SheetOutput::Mode::Print);
     };
 }
 

@@ -1,11 +1,6 @@
 #include "wages/WagePage.h"
 
 #include "access/CommandRights.h"
-#include "app/PageFrame.h"
-#include "app/PageMetrics.h"
-#include "app/ProgramState.h"
-#include "app/Shell.h"
-#include "app/Workspace.h"
 #include "platform/AppPaths.h"
 #include "platform/Clock.h"
 #include "platform/FileOps.h"
@@ -14,11 +9,17 @@
 #include "platform/Screen.h"
 #include "printing/TableReports.h"
 #include "settings/AppSettings.h"
+#include "sheet/ColumnFit.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "wages/WageSettingsWindow.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Shell.h"
+#include "workspace/Workspace.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -102,6 +103,14 @@ bool WagePage::openSheet(int sheet)
         showSelectorItem(m_open);
         return false;
     }
+    // Changes the disk refused stay on screen until they are written or the user lets them go.
+    if (m_unsaved && !save()
+        && prompt.show(u"当前工资表的修改尚未保存，换表将丢失这些修改。仍要换表吗？"_s, u"询问"_s,
+               Prompt::Icon::Question, Prompt::Buttons::YesNo)
+            != Prompt::Answer::Yes) {
+        showSelectorItem(m_open);
+        return false;
+    }
     const QString path = m_ws.paths.path(WageTableFile::relativePath(sheet));
     auto table = std::make_unique<SheetTable>();
     table->setObjectName(u"工资数据源"_s);
@@ -119,7 +128,8 @@ bool WagePage::openSheet(int sheet)
     m_sheet = std::make_unique<WageSheet>(*m_table);
     m_open = sheet;
     m_path = path;
-    工资表格->setZoom(PageMetrics::wageGridZoom(m_ws.services.screen.width()));
+    m_unsaved = false;
+    工资表格->setZoom(zoom(m_ws.services.screen.width()));
     m_sheet->present(columnWidth());
     工资表格->attach(m_table.get());
 
@@ -164,16 +174,28 @@ int WagePage::columnWidth() const
     return int(pixels / pixelsPerUnit / int(WageSheet::Extra));
 }
 
+int WagePage::zoom(int screenWidth) const
+{
+    const int pixels = 工资表格->viewport()->width();
+    const int zoom = PageMetrics::wageGridZoom(screenWidth);
+    return m_sheet && pixels >= 100
+        ? ColumnFit::fittingZoom(m_sheet->textWidths(), pixels, 工资表格->logicalDpiY(), zoom)
+        : zoom;
+}
+
 void WagePage::applyLayout(int, int screenWidth)
 {
     if (!m_sheet)
         return;
-    工资表格->setZoom(PageMetrics::wageGridZoom(screenWidth));
+    工资表格->setZoom(zoom(screenWidth));
     fitColumns();
 }
 
 void WagePage::fitColumns()
 {
+    // An amount typed longer than its column makes the sheet smaller, never cut.
+    if (const int fitted = zoom(m_ws.services.screen.width()); fitted != 工资表格->zoom())
+        工资表格->setZoom(fitted);
     m_sheet->setColumnWidths(columnWidth());
     m_table->commit();
 }
@@ -196,7 +218,7 @@ void WagePage::cellChanged(int row, int column)
     if (!m_sheet)
         return;
     m_sheet->cellEdited(row, column);
-    m_table->commit();
+    fitColumns();
     save();
 }
 
@@ -251,7 +273,7 @@ void WagePage::titleSettings()
     if (!accepted)
         return; // nothing changed, so the file is not rewritten
     if (!m_ws.settings.setWageTitle(m_open, window.title()))
-        m_ws.services.prompt.show(u"不能保存工资表标题！"_s);
+        m_ws.services.prompt.show(m_ws.settings.failure(u"不能保存工资表标题！"_s));
     m_frame.setTitle(window.title());
     工资日期标签->setText(window.payMonth());
     m_sheet->setItemNames(window.itemNames());
@@ -261,9 +283,18 @@ void WagePage::titleSettings()
 
 bool WagePage::save()
 {
-    if (m_ws.services.fileOps.writeFile(m_path, WageTableFile::write(*m_table)))
+    FileOps& files = m_ws.services.fileOps;
+    if (files.writeFile(m_path, WageTableFile::write(*m_table))) {
+        if (m_unsaved) {
+            m_unsaved = false;
+            m_ws.state.setStatusState(u"    当前状态：教员工资管理"_s);
+        }
         return true;
-    m_ws.services.prompt.show(u"不能保存工资表数据文件！"_s);
+    }
+    // The grid keeps what was typed; the next change or a change of sheet tries again.
+    m_unsaved = true;
+    m_ws.state.setStatusState(u"    当前状态：教员工资管理（修改尚未保存！）"_s);
+    m_ws.services.prompt.show(files.failure(u"不能保存工资表数据文件！"_s));
     return false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageView.h"
+#include "workspace/PageView.h"
 
 #include <QWidget>
 
@@ -37,6 +37,8 @@ public:
 
     // 0 while none is open.
     int openSheetNumber() const { return m_open; }
+    // The disk refused the last change: it is on screen only.
+    bool hasUnsavedChanges() const { return m_unsaved; }
     // 工资数据源: the open sheet's table; null while none is open.
     SheetTable* table() const { return m_table.get(); }
 
@@ -67,6 +69,8 @@ private:
     void showSelectorItem(int sheet);
     // Ten equal columns that fill the grid.
     int columnWidth() const;
+    // The screen's zoom, or less when the texts need more than the grid's width.
+    int zoom(int screenWidth) const;
     void fitColumns();
 
     Workspace& m_ws;
@@ -75,4 +79,5 @@ private:
     std::unique_ptr<WageSheet> m_sheet;
     int m_open = 0;
     QString m_path;
+    bool m_unsaved = false;
 };

@@ -1,5 +1,7 @@
 #include "wages/WageSheet.h"
 
+#include "sheet/ColumnFit.h"
+#include "sheet/SheetPainter.h"
 #include "sheet/SheetTable.h"
 #include "wages/Money.h"
 
@@ -29,7 +31,18 @@ void WageSheet::present(int columnWidth)
 
 void WageSheet::setColumnWidths(int width)
 {
-    m_table.setColumnWidths(1, Extra, width);
+    // A column narrower than its amount would show "0000.01" for 150000.01 on screen.
+    const QList<int> widths = ColumnFit::share(textWidths(), width * int(Extra));
+    for (int c = 1; c <= Extra; ++c)
+        m_table.setColumnWidth(c, widths[c - 1]);
+}
+
+QList<int> WageSheet::textWidths() const
+{
+    QList<int> needs;
+    for (int c = 1; c <= Extra; ++c)
+        needs.append(SheetPainter::columnTextWidth(m_table, c));
+    return needs;
 }
 
 std::pair<int, int> WageSheet::cursorCell(int row, int column) const

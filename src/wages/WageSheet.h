@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <QString>
 #include <QStringList>
 
@@ -37,7 +39,10 @@ public:
     // How a sheet looks when it is opened: white cells, the header fixed, the total row and the
     // computed columns read-only, the ten columns `columnWidth` wide. Forgets the grey row.
     void present(int columnWidth);
+    // Columns 1..Extra sharing Extra × `width`, each at least as wide as its widest text needs.
     void setColumnWidths(int width);
+    // What each of columns 1..Extra needs for its widest text.
+    QList<int> textWidths() const;
 
     // Where the cursor may rest when it is wanted at (row, column): never beyond column 8 nor on
     // the total row (unless no staff row is left).

@@ -169,7 +169,12 @@ private Q_SLOTS:
         DiskFileOps ops;
         QVERIFY(ops.writeFile(file, "first damaged file"));
         DbConnection db;
+        // Opening alone never replaces it: that would open the built-in administrator unasked.
         AdminDatabase::Result result = AdminDatabase::open(db, paths, ops);
+        QCOMPARE(result.outcome, AdminDatabase::Outcome::Damaged);
+        QVERIFY(!db.isOpen());
+        QCOMPARE(ops.readFile(file).value(), QByteArray("first damaged file"));
+        result = AdminDatabase::replaceDamaged(db, paths, ops);
         QCOMPARE(result.outcome, AdminDatabase::Outcome::Replaced);
         QCOMPARE(result.movedTo, file + u".damaged"_s);
         QVERIFY(db.isOpen());
@@ -178,7 +183,7 @@ private Q_SLOTS:
         // A second damaged file keeps the first one's copy.
         db.close();
         QVERIFY(ops.writeFile(file, "second damaged file"));
-        result = AdminDatabase::open(db, paths, ops);
+        result = AdminDatabase::replaceDamaged(db, paths, ops);
         QCOMPARE(result.movedTo, file + u".damaged.2"_s);
         QCOMPARE(ops.readFile(file + u".damaged"_s).value(), QByteArray("first damaged file"));
         QCOMPARE(ops.readFile(file + u".damaged.2"_s).value(), QByteArray("second damaged file"));
@@ -187,7 +192,8 @@ private Q_SLOTS:
         db.close();
         QFile::remove(file);
         QVERIFY(QFile::copy(dir.databasePath(DatabaseKind::Teacher), file));
-        QCOMPARE(AdminDatabase::open(db, paths, ops).outcome, AdminDatabase::Outcome::Replaced);
+        QCOMPARE(AdminDatabase::open(db, paths, ops).outcome, AdminDatabase::Outcome::Damaged);
+        QCOMPARE(AdminDatabase::replaceDamaged(db, paths, ops).outcome, AdminDatabase::Outcome::Replaced);
         QVERIFY(QFile::exists(file + u".damaged.3"_s));
     }
 
@@ -200,7 +206,7 @@ private Q_SLOTS:
         ops.failWrites = false;
         QVERIFY(ops.writeFile(file, "damaged"));
         DbConnection db;
-        const AdminDatabase::Result result = AdminDatabase::open(db, paths, ops);
+        const AdminDatabase::Result result = AdminDatabase::replaceDamaged(db, paths, ops);
         QCOMPARE(result.outcome, AdminDatabase::Outcome::Failed);
         QVERIFY(!db.isOpen());
         QCOMPARE(ops.readFile(file).value(), QByteArray("damaged"));

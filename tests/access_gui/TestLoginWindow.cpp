@@ -474,13 +474,54 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(file));
         }
         QVERIFY(!host.db.isOpen());
+    }
 
-        // A damaged file is kept aside and the built-in administrator offered.
-        QVERIFY(host.fileOps.writeFile(file, "scrambled accounts"));
+    // Damaging the administrators file must not be a way in as the built-in super administrator:
+    // only a user who says so starts with no administrators, and the file is kept.
+    void damagedAdminDatabaseIsNeverReplacedUnasked_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<bool>("startWithout");
+        QTest::newRow("scrambled, start without administrators") << QByteArray("scrambled accounts") << true;
+        QTest::newRow("scrambled, end instead") << QByteArray("scrambled accounts") << false;
+        QTest::newRow("header kept, pages gone, end instead") << QByteArray() << false;
+    }
+
+    void damagedAdminDatabaseIsNeverReplacedUnasked()
+    {
+        QFETCH(QByteArray, damage);
+        QFETCH(bool, startWithout);
+        FakeAccessHost host;
+        const QString file = host.dir.databasePath(DatabaseKind::Admin);
+        seed(host, {account(u"校长"_s, u"1111"_s)});
+        host.db.close();
+        if (damage.isEmpty()) {
+            // Our header and stamp, but the table pages overwritten: it opens and cannot be read.
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 size = f.size();
+            QVERIFY(f.seek(4096));
+            f.write(QByteArray(size - 4096, '\xA5'));
+            f.close();
+        } else {
+            QVERIFY(host.fileOps.writeFile(file, damage));
+        }
+        const QByteArray before = host.fileOps.readFile(file).value();
+        host.prompt.answerNext(startWithout ? Prompt::Answer::Yes : Prompt::Answer::No);
         LoginWindow window(0, host);
-        QVERIFY(host.db.isOpen());
-        QCOMPARE(host.fileOps.readFile(file + u".damaged"_s).value(), QByteArray("scrambled accounts"));
-        QCOMPARE(window.登陆名组合框->currentText(), u"内部管理员"_s);
+        window.show();
+        QVERIFY(host.prompt.boxes().first().text.contains(u"要在没有管理员的情况下启动吗？"_s));
+        QCOMPARE(host.prompt.boxes().first().buttons, Prompt::Buttons::YesNo);
+        if (startWithout) {
+            QVERIFY(host.db.isOpen());
+            QCOMPARE(host.fileOps.readFile(file + u".damaged"_s).value(), before);
+            QCOMPARE(window.登陆名组合框->currentText(), u"内部管理员"_s);
+            return;
+        }
+        QTRY_COMPARE(host.quits, 1);
+        QCOMPARE(host.fileOps.readFile(file).value(), before);
+        QVERIFY(!QFile::exists(file + u".damaged"_s));
+        QVERIFY(!window.登录钮->isEnabled());
     }
 
     void ownAccountPreStepReopensTheDatabase()

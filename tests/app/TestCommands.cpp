@@ -45,7 +45,7 @@ private Q_SLOTS:
                 u"通用班级毕业升级"_s, u"自设班级毕业升级"_s, u"-"_s, u"系统数据维护"_s, u"系统数据初始化"_s, u"-"_s,
                 u"打印预览"_s, u"打印"_s, u"导出"_s, u"-"_s, u"退出系统"_s}));
         QCOMPARE(itemsOf(w.menu(u"评测管理")),
-            QStringList({u"智能评语录入"_s, u"-"_s, u"期中成绩录入"_s, u"期末成绩录入"_s}));
+            QStringList({u"智能评语录入"_s, u"-"_s, u"期中成绩录入"_s, u"期末成绩录入"_s, u"-"_s, u"成绩分析"_s}));
         QCOMPARE(itemsOf(w.menu(u"常用工具")),
             QStringList({u"编辑课程表"_s, u"设置界面风格"_s, u"记事本"_s, u"计算器"_s, u"▸背景音乐"_s}));
         QCOMPARE(itemsOf(w.menu(u"背景音乐")),

@@ -2,11 +2,11 @@
 
 #include "app/CommandRegistry.h"
 #include "app/HomePage.h"
-#include "app/ItemViewNavigation.h"
 #include "app/MainWindow.h"
-#include "app/PageFrame.h"
-#include "app/PageView.h"
 #include "support/TestRegistry.h"
+#include "workspace/ItemViewNavigation.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageView.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,16 +2,20 @@
 
 #include "access/LoginWindow.h"
 #include "app/CommandRegistry.h"
+#include "app/DataLock.h"
 #include "app/HomePage.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/Startup.h"
 #include "settings/AppSettings.h"
+#include "store/DbConnection.h"
+#include "students/StudentsFixture.h"
 #include "support/TestRegistry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -76,39 +80,94 @@ private Q_SLOTS:
         QCOMPARE(startup.mainWindow()->homePage()->首页校名标签->text(), u"育才小学校务管理系统"_s);
     }
 
-    void missingStudentDatabaseEndsTheStart()
+    // A file gone or unusable while the others are there is named before anything is made; only
+    // the user's yes puts an empty file in its place (kept aside when there was one).
+    void lostOrDamagedFileIsNamedBeforeAnythingIsMade_data()
     {
-        AppFixture f;
-        const QString students = f.dir.databasePath(DatabaseKind::Student);
-        QVERIFY(QFile::remove(students));
-        Startup startup(f.services, f.paths);
-        QVERIFY(!startup.start());
-        QCOMPARE(f.prompt.boxes().size(), 1);
-        const FakePrompt::Box& box = f.prompt.boxes().first();
-        QCOMPARE(box.text, u"载入系统数据A失败！"_s);
-        QCOMPARE(box.title, u"错误"_s);
-        QCOMPARE(box.icon, Prompt::Icon::Error);
-        QVERIFY(!QFile::exists(students));
-        QVERIFY(!startup.mainWindow()->splash());
-        QVERIFY(startup.mainWindow()->windowTitle().isEmpty());
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("content"); // empty: the file is removed
+        QTest::addColumn<bool>("goOn");
+        QTest::addColumn<QString>("said");
+        const int students = int(DatabaseKind::Student);
+        const int teachers = int(DatabaseKind::Teacher);
+        QTest::newRow("students missing, end") << students << QByteArray() << false << u"不见了"_s;
+        QTest::newRow("students missing, go on") << students << QByteArray() << true << u"不见了"_s;
+        QTest::newRow("teachers not ours, end") << teachers << QByteArray("not a database") << false << u"已损坏"_s;
+        QTest::newRow("teachers not ours, go on") << teachers << QByteArray("not a database") << true << u"已损坏"_s;
     }
 
-    void unreadableTeacherDatabaseEndsTheStart()
+    void lostOrDamagedFileIsNamedBeforeAnythingIsMade()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, goOn);
+        QFETCH(QString, said);
+        AppFixture f;
+        const QString file = f.dir.databasePath(DatabaseKind(kind));
+        if (content.isEmpty()) {
+            QVERIFY(QFile::remove(file));
+        } else {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damaged.write(content);
+        }
+        f.prompt.answerNext(goOn ? Prompt::Answer::Yes : Prompt::Answer::No);
+        Startup startup(f.services, f.paths);
+        QCOMPARE(startup.start(), goOn);
+        const FakePrompt::Box& box = f.prompt.boxes().first();
+        QVERIFY2(box.text.contains(said) && box.text.contains(QDir::toNativeSeparators(file)), qPrintable(box.text));
+        QCOMPARE(box.buttons, Prompt::Buttons::YesNo);
+        if (!goOn) {
+            QCOMPARE(f.prompt.boxes().size(), 1);
+            QCOMPARE(QFile::exists(file), !content.isEmpty());
+            QVERIFY(!startup.mainWindow());
+            return;
+        }
+        QVERIFY(startup.mainWindow()->studentDb().isOpen() && startup.mainWindow()->teacherDb().isOpen());
+        if (!content.isEmpty()) {
+            QFile kept(file + u".damaged"_s);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), content);
+        }
+    }
+
+    // Damage SQLite's quick check finds is said at the start, naming the file.
+    void damagedInsideIsSaidAtTheStart()
     {
         AppFixture f;
-        const QString teachers = f.dir.databasePath(DatabaseKind::Teacher);
-        QFile file(teachers);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("not a database");
-        file.close();
+        const QString file = f.dir.databasePath(DatabaseKind::Student);
+        {
+            DbConnection db;
+            QVERIFY(db.open(file, {}, DatabaseKinds::password(DatabaseKind::Student)));
+            QVERIFY(StudentsFixture::damageTable(db, u"学籍表"_s));
+        }
         Startup startup(f.services, f.paths);
-        QVERIFY(!startup.start());
-        QCOMPARE(f.prompt.texts(), QStringList {u"载入系统数据B失败！"_s});
-        QCOMPARE(f.prompt.boxes().first().title, u"错误"_s);
-        QVERIFY(!startup.mainWindow()->studentDb().isOpen());
-        QFile again(teachers);
-        QVERIFY(again.open(QIODevice::ReadOnly));
-        QCOMPARE(again.readAll(), QByteArray("not a database"));
+        startup.start();
+        QVERIFY(!f.prompt.boxes().isEmpty());
+        QVERIFY2(f.prompt.boxes().first().text.startsWith(u"数据文件已损坏："_s + QDir::toNativeSeparators(file)),
+            qPrintable(f.prompt.boxes().first().text));
+    }
+
+    // A second copy on the same data is told who has it, and may wait or end.
+    void secondCopyIsToldAndWaits()
+    {
+        AppFixture f;
+        DataLock other(f.paths.dataRoot());
+        QVERIFY(other.acquire());
+        f.prompt.answerNext(Prompt::Answer::Cancel);
+        {
+            Startup startup(f.services, f.paths);
+            QVERIFY(!startup.start());
+            QCOMPARE(f.prompt.boxes().size(), 1);
+            QVERIFY(f.prompt.lastText().contains(u"进程 %1"_s.arg(QCoreApplication::applicationPid())));
+            QCOMPARE(f.prompt.boxes().first().buttons, Prompt::Buttons::OkCancel);
+        }
+        // Once the other copy has ended the data opens without a word.
+        f.prompt.clear();
+        other.release();
+        Startup startup(f.services, f.paths);
+        QVERIFY(startup.start());
+        QVERIFY(f.prompt.boxes().isEmpty());
     }
 
     void readOnlyDataFilesBecomeWritable()

@@ -1,8 +1,8 @@
-#include "app/PageMetrics.h"
-#include "app/RecordNavigation.h"
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageMetrics.h"
+#include "workspace/RecordNavigation.h"
 
 #include <QTest>
 

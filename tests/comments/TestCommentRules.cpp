@@ -110,6 +110,31 @@ private Q_SLOTS:
         QCOMPARE(CommentLibrary::modelItemText(QString(69, u'a') + u"好的"_s), QString(69, u'a'));
     }
 
+    // A number once given is never given again, even after its row (the highest) is deleted and
+    // the program restarted; a file from before the mark row starts above its rows.
+    void numbersAreNeverReused()
+    {
+        StudentsFixture f;
+        const auto highest = [&f] {
+            auto rows = f.db.query(u"select max(编号) from 评语表"_s);
+            return rows->number(1);
+        };
+        const qint64 seeded = highest();
+        CommentLibrary library(f.db);
+        const auto entry = library.addEntry(u"小学评语库"_s, u"分类1"_s);
+        QCOMPARE(entry, seeded + 1);
+        QVERIFY(library.removeEntry(*entry));
+        const auto model = CommentLibrary(f.db).addModel(u"中学评语库"_s, u"优等生评语范例"_s, u"好"_s);
+        QCOMPARE(model, seeded + 2);
+        QVERIFY(library.removeModel(*model, u"中学评语库"_s));
+        QCOMPARE(library.addEntry(u"小学评语库"_s, u"分类2"_s), seeded + 3);
+        // The mark row gone (an older file): the rows alone give the next number.
+        QVERIFY(f.db.execute(u"delete from 记号表 where ID=2"_s));
+        QCOMPARE(library.addEntry(u"小学评语库"_s, u"分类2"_s), seeded + 4);
+        auto counter = f.db.query(u"select 学号 from 记号表 where ID=1"_s);
+        QCOMPARE(counter->number(1), 0); // the pupils' counter is left alone
+    }
+
     void pupilCommentsAreStoredAsTyped()
     {
         StudentsFixture f;

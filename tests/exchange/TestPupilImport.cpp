@@ -1,6 +1,5 @@
 #include "XlsxFixture.h"
 
-#include "app/PageTable.h"
 #include "exchange/PupilImport.h"
 #include "exchange/SpreadsheetReader.h"
 #include "exchange/TableExport.h"
@@ -8,6 +7,7 @@
 #include "students/StudentsFixture.h"
 #include "support/FailingFileOps.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageTable.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,3 @@
-#include "app/PageTable.h"
 #include "exchange/CsvTableWriter.h"
 #include "exchange/ExportCells.h"
 #include "exchange/TableExport.h"
@@ -6,6 +5,7 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 #include "support/XlsxCells.h"
+#include "workspace/PageTable.h"
 
 #include <QFile>
 #include <QTest>

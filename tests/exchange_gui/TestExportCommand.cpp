@@ -3,8 +3,6 @@
 #include "app/CommandRegistry.h"
 #include "app/Features.h"
 #include "app/MainWindow.h"
-#include "app/PageFrame.h"
-#include "app/PageView.h"
 #include "app/Startup.h"
 #include "classes/ClassBook.h"
 #include "students/StudentRecords.h"
@@ -17,6 +15,8 @@
 #include "timetable/TimetableSheet.h"
 #include "timetable/TimetableStore.h"
 #include "timetable/TimetableWindow.h"
+#include "workspace/PageFrame.h"
+#include "workspace/PageView.h"
 
 #include <QFile>
 #include <QLabel>

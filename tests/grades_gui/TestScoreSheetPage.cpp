@@ -2,11 +2,11 @@
 #include "students_gui/StudentsBench.h"
 
 #include "app/MainWindow.h"
-#include "app/PageFrame.h"
 #include "app/Startup.h"
 #include "grades/ScoreSheetPage.h"
 #include "sheet/SheetGrid.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageFrame.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -9,6 +9,7 @@
 #include "wages/WageTableFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -294,7 +295,9 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(calls, (QStringList {u"close"_s, u"quit"_s}));
-        QCOMPARE(boxes[1].text, u"系统数据初始化完成，即将重新启动本系统！"_s);
+        QCOMPARE(boxes[1].text,
+            u"系统数据初始化完成，即将重新启动本系统！\r\n\r\n初始化前的数据保存在：\r\n"_s + reset.safetyCopyDir()
+                + u"\r\n（只保留最近三次初始化前的数据）"_s);
         QCOMPARE(school.desk.launcher.started, (QList<QStringList> {{hooks.program}}));
         const QList<QByteArray> after = school.files(&School::data);
         const DatabaseKind kinds[] = {DatabaseKind::Student, DatabaseKind::Teacher, DatabaseKind::Admin};
@@ -304,6 +307,23 @@ private Q_SLOTS:
             QCOMPARE(bytesOf(kept), before[part]);
         }
         QVERIFY(reset.safetyCopyDir().startsWith(school.desk.paths.backupDir()));
+    }
+
+    // Each safety copy is a whole school: the last three runs keep theirs, older ones go.
+    void initialisationKeepsTheLastThreeSafetyCopies()
+    {
+        School school;
+        SystemInitialisation::Hooks hooks;
+        hooks.closeConnections = hooks.reopenConnections = hooks.quit = [] {};
+        QStringList made;
+        for (int run = 0; run < 5; ++run) {
+            school.desk.clock.at = school.desk.clock.at.addSecs(3600);
+            SystemInitialisation reset(school.desk.services, school.desk.paths);
+            QVERIFY(reset.run(hooks));
+            made << QFileInfo(reset.safetyCopyDir()).fileName();
+            QVERIFY(school.desk.prompt.lastText().contains(QDir::toNativeSeparators(reset.safetyCopyDir())));
+        }
+        QCOMPARE(QDir(school.desk.paths.backupDir()).entryList({u"初始化前*"_s}, QDir::Dirs, QDir::Name), made.mid(2));
     }
 };
 

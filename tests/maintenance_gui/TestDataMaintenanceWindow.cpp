@@ -12,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,6 +95,40 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
     }
 
+    // After a promotion only the students have a backup: the default ticks name what is missing
+    // and restore the rest when the user agrees.
+    void restoreWithPartsNotBackedUpOffersTheRest_data()
+    {
+        QTest::addColumn<bool>("agree");
+        QTest::newRow("restore the rest") << true;
+        QTest::newRow("restore nothing") << false;
+    }
+
+    void restoreWithPartsNotBackedUpOffersTheRest()
+    {
+        QFETCH(bool, agree);
+        Workbench bench;
+        DataMaintenanceWindow window(bench.ws, {});
+        window.show();
+        QDir(bench.desk.paths.backupDir()).removeRecursively();
+        QVERIFY(QDir().mkpath(bench.desk.paths.backupDir()));
+        QVERIFY(QFile::copy(
+            bench.desk.paths.database(DatabaseKind::Student), bench.desk.paths.backupDir() + u"/006.xsk"_s));
+        const QList<int> ticked = window.tickedParts();
+        QVERIFY(ticked.size() > 1 && ticked.contains(0));
+        bench.desk.prompt.answerNext(Prompt::Answer::Ok);
+        bench.desk.prompt.answerNext(agree ? Prompt::Answer::Yes : Prompt::Answer::No);
+        window.还原系统数据按钮->click();
+        const QString question = bench.desk.prompt.boxes().at(1).text;
+        QVERIFY2(
+            question.startsWith(u"下列数据还没有备份，不能还原：\r\n    教员数据文件\r\n"_s), qPrintable(question));
+        QVERIFY(!question.contains(u"学生数据文件"_s));
+        QCOMPARE(bench.desk.prompt.boxes().size(), agree ? 3 : 2);
+        if (agree)
+            QCOMPARE(bench.desk.prompt.lastText(), u"还原系统数据完成！"_s);
+        QCOMPARE(bench.shell.homePageCalls, agree ? 1 : 0);
+    }
+
     void initialisationRestartsTheProgram()
     {
         FakeServices f;
@@ -103,7 +139,8 @@ private Q_SLOTS:
         QVERIFY(main.runCommand(u"系统数据初始化"));
         QCOMPARE(f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
         QVERIFY(!main.studentDb().isOpen() && !main.teacherDb().isOpen());
-        QCOMPARE(f.prompt.lastText(), u"系统数据初始化完成，即将重新启动本系统！"_s);
+        QVERIFY(f.prompt.lastText().startsWith(
+            u"系统数据初始化完成，即将重新启动本系统！\r\n\r\n初始化前的数据保存在："_s));
     }
 };
 

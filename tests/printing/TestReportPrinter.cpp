@@ -9,8 +9,6 @@
 #include "app/CommandRegistry.h"
 #include "app/Features.h"
 #include "app/MainWindow.h"
-#include "app/PageTable.h"
-#include "app/PageView.h"
 #include "app/Startup.h"
 #include "printing/ReportPrinter.h"
 #include "printing/TableReports.h"
@@ -18,6 +16,8 @@
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "students/EnrolledRosterPage.h"
+#include "workspace/PageTable.h"
+#include "workspace/PageView.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "support/TestRegistry.h"
 
-#include "app/PageTable.h"
 #include "printing/TableReports.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
 #include "wages/WageSheet.h"
+#include "workspace/PageTable.h"
 
 #include <QDate>
 #include <QTest>

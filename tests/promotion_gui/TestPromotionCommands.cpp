@@ -59,6 +59,7 @@ void whenModal(const std::function<void(T*)>& handle)
     QTimer::singleShot(0, [handle] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
         QVERIFY(window);
+        ModalGuard::answering(window);
         handle(window);
         if (window->isVisible())
             window->reject();

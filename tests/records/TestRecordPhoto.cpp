@@ -36,15 +36,26 @@ class TestRecordPhoto : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void aCameraPictureIsScaledAndStillShows()
+    void aHeavyPictureIsScaledAndStillShows_data()
     {
-        const QByteArray camera = encoded(noise(3000, 4000), "JPG", 90);
-        QVERIFY(camera.size() > 4 * RecordPhoto::MaxStoredBytes);
-        const auto stored = RecordPhoto::forStorage(camera);
-        QVERIFY(stored);
-        QVERIFY(stored->size() <= RecordPhoto::MaxStoredBytes);
-        const QImage shown = RecordPhoto::decode(*stored);
-        QCOMPARE(shown.size(), QSize(480, 640));
+        QTest::addColumn<QSize>("chosen");
+        QTest::addColumn<QSize>("stored");
+        QTest::newRow("camera") << QSize(3000, 4000) << QSize(480, 640);
+        // Only one side too long is still too big.
+        QTest::newRow("tall and narrow") << QSize(400, 1600) << QSize(160, 640);
+        QTest::newRow("wide and low") << QSize(1600, 400) << QSize(480, 120);
+    }
+
+    void aHeavyPictureIsScaledAndStillShows()
+    {
+        QFETCH(QSize, chosen);
+        QFETCH(QSize, stored);
+        const QByteArray camera = encoded(noise(chosen.width(), chosen.height()), "JPG", 90);
+        QVERIFY(camera.size() > RecordPhoto::MaxStoredBytes);
+        const auto kept = RecordPhoto::forStorage(camera);
+        QVERIFY(kept);
+        QVERIFY(kept->size() <= RecordPhoto::MaxStoredBytes);
+        QCOMPARE(RecordPhoto::decode(*kept).size(), stored);
     }
 
     void whatIsLightEnoughIsKeptAsChosen_data()

@@ -44,6 +44,9 @@ private Q_SLOTS:
                                << QStringList {u"2000年1月1日"_s, u"-"_s, u"1999年12月1日"_s, u"2000年1月12日"_s}
                                << QStringList {u"1999年12月1日"_s, u"2000年1月1日"_s, u"2000年1月12日"_s, u"-"_s}
                                << QStringList {u"2000年1月12日"_s, u"2000年1月1日"_s, u"1999年12月1日"_s, u"-"_s};
+        QTest::newRow("rates") << int(SortAs::Rate) << QStringList {u"77.8%"_s, u""_s, u"100.0%"_s, u"8.3%"_s}
+                               << QStringList {u"8.3%"_s, u"77.8%"_s, u"100.0%"_s, u""_s}
+                               << QStringList {u"100.0%"_s, u"77.8%"_s, u"8.3%"_s, u""_s};
         QTest::newRow("names in pinyin") << text << QStringList {u"张三"_s, u"阿明"_s, u"王五"_s, u"李四"_s}
                                          << QStringList {u"阿明"_s, u"李四"_s, u"王五"_s, u"张三"_s}
                                          << QStringList {u"张三"_s, u"王五"_s, u"李四"_s, u"阿明"_s};

@@ -3,6 +3,8 @@
 #include "sheet/SheetTable.h"
 #include "support/TestRegistry.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -98,6 +100,23 @@ private Q_SLOTS:
         QCOMPARE(editorOf(*m_grid)->text(), u"95"_s);
         QTest::keyClick(m_grid, Qt::Key_Enter);
         QCOMPARE(changed.count(), 1);
+    }
+
+    // A key the cell editor ignores goes back up to the grid; it must end there, not be sent
+    // round again (Shift alone crashed the sheets with a stack overflow).
+    void keysTheEditorIgnoresEndAtTheGrid()
+    {
+        m_grid->setCursorCell(3, 3);
+        QTest::keyClicks(m_grid, u"A"_s);
+        QLineEdit* editor = editorOf(*m_grid);
+        for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Up, Qt::Key_F5}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(editor, &press);
+            QVERIFY(press.isAccepted());
+        }
+        QTest::keyClicks(editor, u"b"_s);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_table->text(3, 3), u"Ab"_s);
     }
 
     void escapeAndLeavingDropTheEdit()

@@ -7,6 +7,7 @@
 #include "students/StudentRecord.h"
 #include "text/GbText.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QVariantList>
 
@@ -103,5 +104,24 @@ struct StudentsFixture
     {
         auto rows = db.query(QStringLiteral(u"select count(*) as n from ") + table);
         return rows ? static_cast<int>(rows->number(u"n")) : -1;
+    }
+
+    // Overwrites the root page of a table as a failing disk would, and moves the change counter on
+    // so that open connections read the page again.
+    static bool damageTable(DbConnection& db, const QString& table)
+    {
+        const auto root = db.query(QStringLiteral(u"select rootpage from sqlite_master where name=?"), {table});
+        const auto size = db.query(QStringLiteral(u"pragma page_size"));
+        if (!root || root->pastLast() || !size || size->pastLast())
+            return false;
+        const qint64 page = root->number(1);
+        const qint64 pageSize = size->number(1);
+        QFile file(db.path());
+        if (!file.open(QIODevice::ReadWrite) || !file.seek(24))
+            return false;
+        QByteArray counter = file.read(4);
+        counter[3] = char(counter[3] + 1);
+        return file.seek(24) && file.write(counter) == 4 && file.seek((page - 1) * pageSize)
+            && file.write(QByteArray(pageSize, '\xFF')) == pageSize;
     }
 };

@@ -1,10 +1,10 @@
 #include "StudentsBench.h"
 
-#include "app/PageFrame.h"
 #include "records/ReportList.h"
 #include "students/ArchivedRosterPage.h"
 #include "students/EnrolledRosterPage.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageFrame.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -137,8 +137,7 @@ private Q_SLOTS:
         clickHeader(list, 1);
         clickHeader(list, 1);
         QCOMPARE(column(list, 1), (QStringList {u"31"_s, u"30"_s}));
-        QCOMPARE(list->currentItem()->text(1), u"30"_s); // the selection moves with its row
-        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(list->currentItem(), list->topLevelItem(0)); // a sorted list is read from its top
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(opened, QList<qint64> {31});
 

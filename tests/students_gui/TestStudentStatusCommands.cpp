@@ -1,6 +1,5 @@
 #include "StudentsBench.h"
 
-#include "app/PageFrame.h"
 #include "records/DateBox.h"
 #include "records/ReportList.h"
 #include "records/StatusChangeDialog.h"
@@ -10,6 +9,7 @@
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
 #include "support/TestRegistry.h"
+#include "workspace/PageFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -295,6 +295,22 @@ private Q_SLOTS:
         QCOMPARE(p.page->学生姓名->text(), u"王五"_s);
     }
 
+    // A broken page inside 学籍表 is not an empty class: the file is named as damaged.
+    void damagedListIsNotShownAsAnEmptyClass()
+    {
+        ViewPage p;
+        QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
+        QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"王五"_s, Class1)));
+        QVERIFY(StudentsFixture::damageTable(p.host.data.db, u"学籍表"_s));
+        p.page->showEnrolled();
+        const QString told = p.host.prompt.lastText();
+        QVERIFY2(
+            told.startsWith(u"载入学生姓名数据失败！\r\n\r\n数据文件已损坏："_s) && told.contains(u"系统数据维护"_s),
+            qPrintable(told));
+        QVERIFY(p.page->查看页标题标签->text().endsWith(u"数据文件已损坏"_s));
+        QVERIFY(!p.page->查看学生统计标签->text().startsWith(u"本班共有0人"_s));
+    }
+
     void noClassSendsToTheSchoolSettings()
     {
         ViewPage p;

@@ -1,6 +1,10 @@
 #include "FailingFileOps.h"
 
+#include "platform/SafeFile.h"
+
 #include <QSaveFile>
+
+#include <cerrno>
 
 std::optional<QByteArray> FailingFileOps::readFile(const QString& path) const
 {
@@ -18,13 +22,17 @@ bool FailingFileOps::writeFile(const QString& path, const QByteArray& data)
         file.flush();
         file.cancelWriting();
     }
+    m_lastError = SafeFile::reason(ENOSPC, path);
     return false;
 }
 
 bool FailingFileOps::copy(const QString& from, const QString& to)
 {
     ++attempts;
-    return failCopies ? false : DiskFileOps::copy(from, to);
+    if (!failCopies)
+        return DiskFileOps::copy(from, to);
+    m_lastError = SafeFile::reason(ENOSPC, to);
+    return false;
 }
 
 bool FailingFileOps::rename(const QString& from, const QString& to)

@@ -3,7 +3,8 @@
 #include "platform/DiskFileOps.h"
 
 // The real disk, except that the chosen operations break off: a write stops half-way, as a crash
-// or a full disk would leave it, and a failed rename or copy changes nothing.
+// or a full disk would leave it, and a failed rename or copy changes nothing. A failed write or
+// copy reports a full disk.
 class FailingFileOps : public DiskFileOps
 {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Shell.h"
+#include "workspace/Shell.h"
 
 #include <QMap>
 #include <QMenu>

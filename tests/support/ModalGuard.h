@@ -10,7 +10,9 @@
 // A modal window nobody answers would hold a GUI test until CTest's timeout. The guard closes any
 // modal still open one poll after it first saw it and fails the running test, naming the window.
 // A test answers its own modals with QTimer::singleShot queued before they open, which always runs
-// before the guard's second look. Header only: the support library stays free of widgets.
+// before the guard's second look. A handler that itself runs long with its modal open (nested
+// dialogs, a whole promotion) marks the window with answering(), so a busy machine's slow handler
+// is not taken for a modal nobody answers. Header only: the support library stays free of widgets.
 class ModalGuard
 {
 public:
@@ -23,11 +25,18 @@ public:
 
     const QStringList& closed() const { return m_closed; }
 
+    // The test is answering this window right now: the guard leaves it alone.
+    static void answering(QWidget* window) { window->setProperty("modalGuardAnswering", true); }
+
 private:
     void poll()
     {
         using namespace Qt::StringLiterals;
         QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->property("modalGuardAnswering").toBool()) {
+            m_seen = nullptr;
+            return;
+        }
         if (!modal || modal != m_seen) {
             m_seen = modal;
             return;

@@ -3,11 +3,11 @@
 #include "support/FakeServices.h"
 #include "support/FakeShell.h"
 
-#include "app/ProgramState.h"
-#include "app/Workspace.h"
 #include "settings/AppSettings.h"
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
+#include "workspace/ProgramState.h"
+#include "workspace/Workspace.h"
 
 // What Features hands a feature, on a temp program directory with fresh databases, the real state
 // object and settings file, the desktop and the main window faked. Header only: gui tests alone

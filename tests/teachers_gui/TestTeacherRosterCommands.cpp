@@ -3,7 +3,6 @@
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
-#include "app/PageFrame.h"
 #include "records/DateBox.h"
 #include "records/ReportList.h"
 #include "records/StatusChangeDialog.h"
@@ -11,6 +10,7 @@
 #include "teachers/TeacherStatusCommands.h"
 #include "teachers/TeacherViewPage.h"
 #include "text/GbText.h"
+#include "workspace/PageFrame.h"
 
 #include <QComboBox>
 #include <QHeaderView>

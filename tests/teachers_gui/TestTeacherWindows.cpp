@@ -3,7 +3,6 @@
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
-#include "app/PageFrame.h"
 #include "records/DateBox.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
@@ -11,6 +10,7 @@
 #include "teachers/TeacherEditorWindow.h"
 #include "teachers/TeacherViewPage.h"
 #include "text/GbText.h"
+#include "workspace/PageFrame.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -117,6 +117,15 @@ private Q_SLOTS:
         e.教员姓名编辑框->setText(u"  \u3000"_s);
         QTest::mouseClick(e.保存数据钮, Qt::LeftButton);
         QCOMPARE(b.bench.desk.prompt.lastText(), u"请输入教员姓名！"_s);
+    }
+
+    void editorOpensOverTheMainWindow()
+    {
+        TeacherBench b;
+        QWidget main;
+        main.setGeometry(40, 30, 800, 600);
+        TeacherEditorWindow e(b.bench.ws, TeacherEditorWindow::Mode::Add, {}, &main);
+        QCOMPARE(e.geometry(), main.geometry());
     }
 
     void modifyKeepsWhatItCannotShowAndFindsTheTeacherByNumber()

@@ -1,4 +1,3 @@
-#include "app/PageFrame.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "support/ModalGuard.h"
@@ -10,6 +9,7 @@
 #include "wages/WageSettingsWindow.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -239,8 +239,25 @@ private Q_SLOTS:
         const QByteArray before = d.bytes(1);
         d.wb.desk.fileOps.failWrites = true;
         d.type(2, 2, u"100"_s);
-        QCOMPARE(d.wb.desk.prompt.lastText(), u"不能保存工资表数据文件！"_s);
+        const QString told = d.wb.desk.prompt.lastText();
+        QVERIFY2(told.startsWith(u"不能保存工资表数据文件！\r\n\r\n磁盘空间已满"_s), qPrintable(told));
         QCOMPARE(d.bytes(1), before);
+        // The typed amount stays on screen, marked as not saved, and no other sheet silently drops it.
+        QVERIFY(d.page->hasUnsavedChanges());
+        QVERIFY(d.wb.state.statusState().contains(u"尚未保存"_s));
+        const QString typed = d.table().text(2, 2);
+        QCOMPARE(typed, u"100.00"_s);
+        d.wb.desk.prompt.answerNext(Prompt::Answer::Ok);
+        d.wb.desk.prompt.answerNext(Prompt::Answer::No);
+        QVERIFY(!d.page->openSheet(2));
+        QCOMPARE(d.page->openSheetNumber(), 1);
+        QCOMPARE(d.table().text(2, 2), typed);
+
+        // With room again the next attempt writes what was typed.
+        d.wb.desk.fileOps.failWrites = false;
+        QVERIFY(d.page->openSheet(2));
+        QCOMPARE(d.stored(1)->text(2, 2), typed);
+        QVERIFY(!d.page->hasUnsavedChanges());
     }
 
     void rowsAreInsertedAndDeletedByKey()

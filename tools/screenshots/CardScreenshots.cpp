@@ -8,13 +8,13 @@
 
 #include "ScreenshotKit.h"
 
-#include "app/PageFrame.h"
 #include "app/StudentPageView.h"
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
 #include "students/StudentViewPage.h"
 #include "teachers/TeacherViewPage.h"
+#include "workspace/PageFrame.h"
 
 #include <QDate>
 #include <QFile>

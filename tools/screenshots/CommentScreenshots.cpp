@@ -43,7 +43,7 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("scheme");
-        for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+        for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
             const QString tag = u"%1x%2"_s.arg(size.width()).arg(size.height());
             QTest::newRow(qPrintable(u"entries-default-"_s + tag)) << size << 0 << u"默认方案"_s;
             QTest::newRow(qPrintable(u"entries-blue-"_s + tag)) << size << 0 << u"蓝天白云"_s;

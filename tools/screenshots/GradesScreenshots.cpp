@@ -92,6 +92,7 @@ private Q_SLOTS:
     void shots_data()
     {
         QTest::addColumn<QSize>("size");
+        QTest::newRow("800") << QSize(800, 600);
         QTest::newRow("1024") << QSize(1024, 768);
         QTest::newRow("1920") << QSize(1920, 1080);
     }

@@ -42,6 +42,9 @@ class TeacherScreenshots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The program's own typeface, also when this maker runs alone (-class).
+    void initTestCase() { QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10)); }
+
     void teachers_data()
     {
         QTest::addColumn<QSize>("size");
