@@ -33,7 +33,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libgcc-s1, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6charts6 (>= 6.4), \
-qt6-qpa-plugins, qt6-translations-l10n, libsqlite3-0, libnettle8, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libxlsxwriter4, libminizip1, \
+qt6-qpa-plugins, qt6-translations-l10n, libsqlite3-0, libpq5, libnettle8, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libxlsxwriter4, libminizip1, \
 fonts-noto-cjk, fonts-arphic-gbsn00lp, fonts-arphic-gkai00mp")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fluid-soundfont-gm")
 include(CPack)

@@ -4,6 +4,8 @@
 #include "store/DatabaseTemplate.h"
 #include "store/DbConnection.h"
 #include "store/PinyinCollation.h"
+#include "store/ServerSettings.h"
+#include "store/StoreCopy.h"
 #include "store/Transaction.h"
 #include "text/GbText.h"
 
@@ -248,11 +250,48 @@ QString databasePath(DatabaseKind kind)
     return defaultDir() + u"/data/"_s + DatabaseKinds::fileName(kind);
 }
 
+namespace {
+
+bool openOnServer(DbConnection& db, DatabaseKind kind)
+{
+    ServerSettings server;
+    server.host = qEnvironmentVariable("XIAOWU_PG_HOST");
+    server.port = qEnvironmentVariableIntValue("XIAOWU_PG_PORT");
+    server.user = qEnvironmentVariable("XIAOWU_PG_USER");
+    server.sslMode = u"disable"_s;
+    server.databaseName = u"xiaowu_bench"_s;
+    if (db.openServer(server, kind))
+        return true;
+    ServerSettings admin = server;
+    admin.databaseName = u"postgres"_s;
+    DbConnection maker;
+    if (maker.openServer(admin, kind, true))
+        maker.execute(u"CREATE DATABASE xiaowu_bench ENCODING 'UTF8' TEMPLATE template0"_s);
+    DbConnection file;
+    QString error;
+    if (!StoreCopy::initServer(server, kind, &error)
+        || !file.open(databasePath(kind), {}, DatabaseKinds::password(kind)) || !db.openServer(server, kind)
+        || !StoreCopy::copy(file, db, kind, &error)) {
+        std::fprintf(stderr, "%s %s\n", qPrintable(error), qPrintable(db.lastError()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 DbConnection& database(DatabaseKind kind)
 {
     static std::map<DatabaseKind, DbConnection> connections;
     DbConnection& db = connections[kind];
-    if (!db.isOpen() && !db.open(databasePath(kind), {}, DatabaseKinds::password(kind))) {
+    if (db.isOpen())
+        return db;
+    if (qEnvironmentVariable("XIAOWU_BENCH_STORE") == u"server") {
+        if (!openOnServer(db, kind))
+            std::exit(1);
+        return db;
+    }
+    if (!db.open(databasePath(kind), {}, DatabaseKinds::password(kind))) {
         std::fprintf(stderr, "%s\n", qPrintable(db.lastError()));
         std::exit(1);
     }

@@ -39,6 +39,8 @@ QString defaultDir();
 // One of the school's databases in defaultDir().
 QString databasePath(DatabaseKind kind);
 // That database opened once as the program opens it; the run ends with the reason when it cannot.
+// With XIAOWU_BENCH_STORE=server it is opened on the server of XIAOWU_PG_HOST/PORT/USER instead
+// (database xiaowu_bench), which gets the school copied from the files on the first run.
 DbConnection& database(DatabaseKind kind);
 // The same file through the bare engine (opened once, with the program's collations), the raw side
 // of a comparison.

@@ -14,7 +14,7 @@ namespace {
 
 bool openFile(DbConnection& db, const QString& file)
 {
-    return db.open(file, {}, DatabaseKinds::password(DatabaseKind::Admin));
+    return db.openSchool(DatabaseKind::Admin, file);
 }
 
 QString moveAside(const QString& file, FileOps& fileOps)
@@ -49,6 +49,9 @@ Result open(DbConnection& db, const AppPaths& paths, FileOps& fileOps)
             result.outcome = Outcome::Damaged;
         return result;
     }
+    // Not a missing file but a store that cannot be reached now: nothing is to be made.
+    if (db.openFailure() == DbConnection::OpenFailure::Unreadable)
+        return result;
     result.outcome = Outcome::Created;
     if (!DatabaseTemplate::writeTo(DatabaseKind::Admin, file) || !openFile(db, file))
         result.outcome = Outcome::Failed;

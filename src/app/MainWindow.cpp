@@ -232,15 +232,13 @@ void MainWindow::showStoredSchoolName(const QString& name)
 
 bool MainWindow::openSchoolDatabases()
 {
-    if (!外部数据库1.open(
-            m_paths.database(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student))) {
+    if (!外部数据库1.openSchool(DatabaseKind::Student, m_paths.database(DatabaseKind::Student))) {
         m_services.prompt.show(u"载入系统数据A失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return false;
     }
     // A file from before the per-class indexes gets them now; one that cannot take them still works.
     StoreIndexes::ensure(外部数据库1, DatabaseKind::Student);
-    if (!外部数据库2.open(
-            m_paths.database(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher))) {
+    if (!外部数据库2.openSchool(DatabaseKind::Teacher, m_paths.database(DatabaseKind::Teacher))) {
         m_services.prompt.show(u"载入系统数据B失败！"_s, u"错误"_s, Prompt::Icon::Error);
         外部数据库1.close();
         return false;

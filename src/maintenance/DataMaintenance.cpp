@@ -5,6 +5,8 @@
 #include "platform/FileOps.h"
 #include "sheet/SheetTable.h"
 #include "store/DbConnection.h"
+#include "store/StoreChoice.h"
+#include "store/StoreCopy.h"
 #include "store/StoreIndexes.h"
 #include "wages/WageTableFile.h"
 
@@ -178,7 +180,7 @@ bool DataMaintenance::backupPart(int part, QString* error)
         return DatabaseBackup::copyVerified(live, target, error);
     // The administrators' file is open only while the login window is.
     DbConnection closed;
-    if (!closed.open(source, {}, DatabaseKinds::password(*kind))) {
+    if (!closed.openSchool(*kind, source)) {
         *error = closed.lastError();
         return false;
     }
@@ -234,7 +236,7 @@ DataMaintenance::Result DataMaintenance::restore(const QList<int>& parts)
         if (!kind || *kind == DatabaseKind::Admin)
             continue; // the login window opens the administrators when it needs them
         DbConnection& db = connection(*kind);
-        if (!db.open(m_paths.database(*kind), {}, DatabaseKinds::password(*kind))) {
+        if (!db.openSchool(*kind, m_paths.database(*kind))) {
             result.message = *kind == DatabaseKind::Student ? u"载入学生数据失败！"_s : u"载入教员数据失败！"_s;
             result.title = u"错误"_s;
             result.icon = Prompt::Icon::Error;
@@ -281,6 +283,16 @@ bool DataMaintenance::restorePart(int part, QString* error)
         return true;
     }
     connection(*kind).close();
+    if (StoreChoice::server()) {
+        // The server's rows are replaced by the backup's in one transaction; nothing is half done.
+        DbConnection backup;
+        DbConnection live;
+        if (!backup.open(source, {}, DatabaseKinds::password(*kind)) || !live.openSchool(*kind, target)) {
+            *error = backup.isOpen() ? live.lastError() : backup.lastError();
+            return false;
+        }
+        return StoreCopy::copy(backup, live, *kind, error);
+    }
     const QString temporary = target + u".part"_s;
     QFile::remove(temporary);
     if (!m_files.copy(source, temporary)) {

@@ -2,6 +2,7 @@
 
 #include "store/DatabaseStamp.h"
 #include "store/DbConnection.h"
+#include "store/StoreCopy.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -97,8 +98,7 @@ namespace DatabaseBackup {
 
 bool copyVerified(DbConnection& live, const QString& target, QString* error)
 {
-    sqlite3* source = live.handle();
-    if (!source) {
+    if (!live.isOpen()) {
         setError(error, u"database is not open"_s);
         return false;
     }
@@ -109,23 +109,9 @@ bool copyVerified(DbConnection& live, const QString& target, QString* error)
     const QString temporary = target + u".part"_s;
     QFile::remove(temporary);
     removeJournals(temporary);
-    sqlite3* copy = nullptr;
-    const QByteArray file = QFile::encodeName(temporary);
-    bool ok
-        = sqlite3_open_v2(file.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
-    if (ok) {
-        // The copy is written once and checked after: no journal is needed while it is made.
-        sqlite3_exec(copy, "PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);
-        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
-        ok = backup && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
-        ok = sqlite3_backup_finish(backup) == SQLITE_OK && ok;
-        if (!ok)
-            setError(error, temporary + u": "_s + sqliteError(copy));
-    } else {
-        setError(error, temporary + u": "_s + sqliteError(copy));
-    }
-    sqlite3_close_v2(copy);
-    ok = ok && checkCopy(temporary, userVersion(source), error) && replace(temporary, target, error);
+    const bool ok = StoreCopy::snapshot(live, temporary, error)
+        && checkCopy(temporary, DatabaseStamp::passwordCheck(live.password()), error)
+        && replace(temporary, target, error);
     if (!ok) {
         QFile::remove(temporary);
         removeJournals(temporary);

@@ -18,7 +18,9 @@ bool insertCounted(
     DbConnection& db, const std::function<bool()>& insertRow, const QString& column, qint64 number, QString* error)
 {
     Transaction t(db);
-    if (!t.isActive()) {
+    // On a shared server the counter row stays locked until the end, so another seat's insert
+    // waits for this one instead of moving the counter under it.
+    if (!t.isActive() || !db.query(u"select "_s + column + u" from 记号表 where ID=1 for update"_s)) {
         *error = db.lastError();
         return false;
     }

@@ -2,7 +2,11 @@
 
 #include "store/DatabaseStamp.h"
 #include "store/JetSql.h"
+#include "store/PgSession.h"
 #include "store/PinyinCollation.h"
+#include "store/Schema.h"
+#include "store/ServerSettings.h"
+#include "store/StoreChoice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +15,8 @@
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
+
+DbConnection::DbConnection() = default;
 
 DbConnection::~DbConnection()
 {
@@ -59,6 +65,61 @@ bool DbConnection::open(const QString& path, const QString& userName, const QStr
     m_userName = userName;
     m_password = password;
     return true;
+}
+
+bool DbConnection::openSchool(DatabaseKind kind, const QString& path)
+{
+    if (const ServerSettings* server = StoreChoice::server()) {
+        if (!openServer(*server, kind))
+            return false;
+        m_path = path;
+        return true;
+    }
+    if (!open(path, {}, DatabaseKinds::password(kind)))
+        return false;
+    m_kind = kind;
+    return true;
+}
+
+bool DbConnection::openServer(const ServerSettings& server, DatabaseKind kind, bool emptyAllowed)
+{
+    close();
+    m_lastError.clear();
+    m_openFailure = OpenFailure::None;
+    auto session = std::make_unique<PgSession>();
+    if (!session->connect(server.connectionInfo(), ServerSettings::schema(kind))) {
+        m_openFailure = OpenFailure::Unreadable;
+        m_lastError = u"cannot reach the server: "_s + session->lastError();
+        return false;
+    }
+    // A schema without the kind's first table holds no school (store-init has not been run).
+    const QString probe = u"SELECT 1 FROM "_s + Schema::tables(kind).first().name + u" WHERE false"_s;
+    if (!emptyAllowed && !session->execute(probe.toUtf8(), {})) {
+        m_openFailure = OpenFailure::Unreadable;
+        m_lastError = u"no school database on the server: "_s + session->lastError();
+        return false;
+    }
+    m_server = std::move(session);
+    m_kind = kind;
+    m_path = ServerSettings::schema(kind);
+    m_password = DatabaseKinds::password(kind);
+    return true;
+}
+
+bool DbConnection::lostServer() const
+{
+    return m_server && m_server->lostServer();
+}
+
+QByteArray DbConnection::serverSql(const QString& sql)
+{
+    auto it = m_serverSql.constFind(sql);
+    if (it != m_serverSql.constEnd())
+        return *it;
+    constexpr int KeptStatements = 256;
+    if (m_serverSql.size() >= KeptStatements)
+        m_serverSql.clear();
+    return *m_serverSql.insert(sql, JetSql::toServer(sql).toUtf8());
 }
 
 bool DbConnection::createNew(const QString& path, const QString& password)
@@ -129,8 +190,12 @@ QString DbConnection::damagedMessage(const QString& file, const QString& detail)
 
 void DbConnection::close()
 {
-    if (!m_db)
+    m_server.reset();
+    m_kind.reset();
+    if (!m_db) {
+        m_path.clear();
         return;
+    }
     forgetStatements();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -139,7 +204,7 @@ void DbConnection::close()
 
 QString DbConnection::connectionText() const
 {
-    if (!m_db)
+    if (!isOpen())
         return {};
     const QString native = QDir::toNativeSeparators(m_path);
     const QString dir = QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
@@ -245,6 +310,13 @@ bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters)
 
 std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVariantList& parameters)
 {
+    if (m_server) {
+        pg_result* result = m_server->run(serverSql(sql), parameters);
+        m_lastError = m_server->lastError();
+        if (!result)
+            return nullptr;
+        return std::unique_ptr<RecordSet>(new RecordSet(result));
+    }
     sqlite3_stmt* statement = nullptr;
     if (!prepare(sql, parameters, &statement))
         return nullptr;
@@ -259,6 +331,11 @@ std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVarian
 
 bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
 {
+    if (m_server) {
+        const bool ok = m_server->execute(serverSql(sql), parameters);
+        m_lastError = m_server->lastError();
+        return ok;
+    }
     if (!m_db) {
         m_lastError = u"database is not open"_s;
         return false;
@@ -299,21 +376,35 @@ void DbConnection::forgetStatements()
 
 int DbConnection::changes() const
 {
+    if (m_server)
+        return m_server->changes();
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
 qint64 DbConnection::lastInsertId() const
 {
+    if (m_server)
+        return m_server->lastInsertId();
     return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
 }
 
 bool DbConnection::beginTransaction()
 {
+    if (m_server) {
+        const bool ok = m_server->begin();
+        m_lastError = m_server->lastError();
+        return ok;
+    }
     return execute(u"BEGIN IMMEDIATE"_s);
 }
 
 bool DbConnection::commit()
 {
+    if (m_server) {
+        const bool ok = m_server->commit();
+        m_lastError = m_server->lastError();
+        return ok;
+    }
     return execute(u"COMMIT"_s);
 }
 
@@ -321,10 +412,14 @@ bool DbConnection::rollback()
 {
     if (!inTransaction())
         return true;
+    if (m_server)
+        return m_server->rollback();
     return execute(u"ROLLBACK"_s);
 }
 
 bool DbConnection::inTransaction() const
 {
+    if (m_server)
+        return m_server->inTransaction();
     return m_db && !sqlite3_get_autocommit(m_db);
 }

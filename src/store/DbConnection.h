@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DatabaseKind.h"
 #include "store/RecordSet.h"
 
 #include <QHash>
@@ -8,12 +9,16 @@
 #include <QVariantList>
 
 #include <memory>
+#include <optional>
 
 struct sqlite3;
+class PgSession;
+struct ServerSettings;
 
 // One open school database. Statements keep the old engine's shapes; every value is passed as a
 // parameter bound to a "?" marker: QString as text, QByteArray as bytes, integers as numbers, an
 // invalid QVariant as NULL. Nothing here shows a message: callers decide what to tell the user.
+// The same statements run on a database file or on the shared server; only opening differs.
 class DbConnection
 {
 public:
@@ -21,7 +26,7 @@ public:
     // password) is known to be unusable; a missing or locked file is not.
     enum class OpenFailure { None, Missing, Unreadable, NotOurs, WrongPassword };
 
-    DbConnection() = default;
+    DbConnection();
     ~DbConnection();
     DbConnection(const DbConnection&) = delete;
     DbConnection& operator=(const DbConnection&) = delete;
@@ -31,10 +36,24 @@ public:
     bool open(const QString& path, const QString& userName, const QString& password);
     // Creates a new empty database file carrying the password and opens it; fails when the path exists.
     bool createNew(const QString& path, const QString& password);
+    // Opens one of the school's databases where this run keeps them: the file at path, or that
+    // database on the server when one is chosen (StoreChoice).
+    bool openSchool(DatabaseKind kind, const QString& path);
+    // Opens that database on the given server. A server that cannot be reached, or holds no
+    // school yet, fails as Unreadable: nothing local is to be replaced for it.
+    // emptyAllowed opens a schema that holds nothing yet (for setting up the server).
+    bool openServer(const ServerSettings& server, DatabaseKind kind, bool emptyAllowed = false);
+    bool isServer() const { return m_server != nullptr; }
+    // The kind opened through openSchool or openServer.
+    std::optional<DatabaseKind> kind() const { return m_kind; }
+    // True when the last failure was the server going away (its transaction is lost whole).
+    bool lostServer() const;
     // Closing a closed connection does nothing.
     void close();
-    bool isOpen() const { return m_db != nullptr; }
+    bool isOpen() const { return m_db != nullptr || m_server != nullptr; }
     QString path() const { return m_path; }
+    // The database's own password, as it was opened with.
+    QString password() const { return m_password; }
 
     // The old connection text, kept for callers that show or pass it on.
     QString connectionText() const;
@@ -70,6 +89,11 @@ private:
     void fail(const QString& what);
 
     sqlite3* m_db = nullptr;
+    std::unique_ptr<PgSession> m_server;
+    std::optional<DatabaseKind> m_kind;
+    // The server's rendering of each statement, made once.
+    QHash<QString, QByteArray> m_serverSql;
+    QByteArray serverSql(const QString& sql);
     QString m_path;
     QString m_userName;
     QString m_password;

@@ -4,6 +4,7 @@
 
 #include <QHashFunctions>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 RecordSet::RecordSet(sqlite3_stmt* statement)
@@ -12,12 +13,56 @@ RecordSet::RecordSet(sqlite3_stmt* statement)
     const int count = sqlite3_column_count(statement);
     m_names.reserve(count);
     m_hashes.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        m_names.append(QString::fromUtf8(sqlite3_column_name(statement, i)));
-        m_hashes.append(qHash(m_names.last()));
-    }
+    for (int i = 0; i < count; ++i)
+        addName(QString::fromUtf8(sqlite3_column_name(statement, i)));
     step();
     m_onFirst = true;
+}
+
+RecordSet::RecordSet(pg_result* result)
+    : m_result(result)
+    , m_rows(PQntuples(result))
+{
+    const int count = PQnfields(result);
+    m_names.reserve(count);
+    m_hashes.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        addName(QString::fromUtf8(PQfname(result, i)));
+        switch (PQftype(result, i)) {
+        case 16: // bool
+        case 20: // int8
+        case 21: // int2
+        case 23: // int4
+        case 26: // oid
+            m_kinds.append(ServerKind::Integer);
+            break;
+        case 700: // float4
+        case 701: // float8
+        case 1700: // numeric
+            m_kinds.append(ServerKind::Real);
+            break;
+        case 17: // bytea
+            m_kinds.append(ServerKind::Bytes);
+            break;
+        default:
+            m_kinds.append(ServerKind::Text);
+            break;
+        }
+    }
+    m_pastLast = m_rows == 0;
+    m_onFirst = true;
+}
+
+void RecordSet::addName(const QString& name)
+{
+    m_names.append(name);
+    m_hashes.append(qHash(name));
+}
+
+QByteArray RecordSet::serverText(int position) const
+{
+    const int i = position - 1;
+    return QByteArray::fromRawData(PQgetvalue(m_result, m_row, i), PQgetlength(m_result, m_row, i));
 }
 
 RecordSet::~RecordSet()
@@ -27,6 +72,10 @@ RecordSet::~RecordSet()
 
 void RecordSet::close()
 {
+    if (m_result) {
+        PQclear(m_result);
+        m_result = nullptr;
+    }
     if (m_statement) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
@@ -38,6 +87,12 @@ void RecordSet::first()
 {
     // Every loop starts with first() right after the query: running the statement again there
     // would do each query twice.
+    if (m_result) {
+        m_row = 0;
+        m_pastLast = m_rows == 0;
+        m_onFirst = true;
+        return;
+    }
     if (!m_statement || m_onFirst)
         return;
     sqlite3_reset(m_statement);
@@ -49,6 +104,11 @@ void RecordSet::first()
 void RecordSet::next()
 {
     m_onFirst = false;
+    if (m_result) {
+        if (!m_pastLast)
+            m_pastLast = ++m_row >= m_rows;
+        return;
+    }
     if (!m_pastLast)
         step();
 }
@@ -89,6 +149,9 @@ QString RecordSet::columnName(int position) const
 
 bool RecordSet::hasValue(int position) const
 {
+    if (m_result)
+        return !m_pastLast && position >= 1 && position <= m_names.size()
+            && !PQgetisnull(m_result, m_row, position - 1);
     return m_statement && !m_pastLast && position >= 1 && position <= m_names.size()
         && sqlite3_column_type(m_statement, position - 1) != SQLITE_NULL;
 }
@@ -103,6 +166,11 @@ QString RecordSet::text(int position) const
     if (!hasValue(position))
         return {};
     const int i = position - 1;
+    if (m_result) {
+        if (m_kinds[i] == ServerKind::Bytes)
+            return GbText::fromBytes(bytes(position));
+        return QString::fromUtf8(serverText(position));
+    }
     if (sqlite3_column_type(m_statement, i) == SQLITE_BLOB) {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, i));
         return GbText::fromBytes(QByteArrayView(data, sqlite3_column_bytes(m_statement, i)));
@@ -115,6 +183,12 @@ qint64 RecordSet::number(int position) const
 {
     if (!hasValue(position))
         return 0;
+    if (m_result) {
+        const QByteArray t = serverText(position);
+        if (m_kinds[position - 1] == ServerKind::Integer)
+            return t == "t" ? 1 : t.toLongLong();
+        return static_cast<qint64>(t.toDouble());
+    }
     return sqlite3_column_int64(m_statement, position - 1);
 }
 
@@ -123,6 +197,12 @@ QByteArray RecordSet::bytes(int position) const
     if (!hasValue(position))
         return {};
     const int i = position - 1;
+    if (m_result) {
+        if (m_kinds[i] != ServerKind::Bytes)
+            return GbText::toBytes(text(position));
+        // bytea in its hex form: "\x" then two digits a byte.
+        return QByteArray::fromHex(serverText(position).mid(2));
+    }
     if (sqlite3_column_type(m_statement, i) == SQLITE_TEXT)
         return GbText::toBytes(text(position));
     const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, i));
@@ -134,6 +214,18 @@ QVariant RecordSet::value(int position) const
     if (!hasValue(position))
         return {};
     const int i = position - 1;
+    if (m_result) {
+        switch (m_kinds[i]) {
+        case ServerKind::Integer:
+            return QVariant::fromValue<qint64>(number(position));
+        case ServerKind::Real:
+            return serverText(position).toDouble();
+        case ServerKind::Bytes:
+            return bytes(position);
+        case ServerKind::Text:
+            return text(position);
+        }
+    }
     switch (sqlite3_column_type(m_statement, i)) {
     case SQLITE_INTEGER:
         return QVariant::fromValue<qint64>(sqlite3_column_int64(m_statement, i));

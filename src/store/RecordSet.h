@@ -6,11 +6,13 @@
 #include <QVariant>
 
 struct sqlite3_stmt;
+struct pg_result;
 
 // The rows of one query, read forward. Columns are found by name (as the statement names them,
 // ASCII case ignored) or by 1-based position. A NULL, or a column that is not there, reads as the
 // empty value of the type asked for. Texts are read as stored; long-binary columns hold GB18030
 // bytes when they carry text, so text() decodes them and bytes() of a text column encodes it.
+// Rows from the server arrive whole and read the same way.
 class RecordSet
 {
 public:
@@ -47,8 +49,18 @@ public:
 private:
     friend class DbConnection;
     explicit RecordSet(sqlite3_stmt* statement);
+    explicit RecordSet(pg_result* result);
     void step();
     bool hasValue(int position) const;
+    void addName(const QString& name);
+    // The server's value as libpq gives it (text form), and what kind of value its column holds.
+    enum class ServerKind { Integer, Real, Bytes, Text };
+    QByteArray serverText(int position) const;
+
+    pg_result* m_result = nullptr;
+    int m_row = 0;
+    int m_rows = 0;
+    QList<ServerKind> m_kinds;
 
     sqlite3_stmt* m_statement = nullptr;
     QList<QString> m_names;

@@ -55,4 +55,11 @@ QStringList createStatements(DatabaseKind kind);
 // "CREATE INDEX IF NOT EXISTS" of every index of one database: what an older file lacks.
 QStringList indexStatements(DatabaseKind kind);
 
+// The same tables and indexes on the server, in the kind's schema (the search path names it):
+// the pinyin collation, the surname-reading function, then tables and indexes. A table keyed by
+// a number draws keys from the server as SQLite's rowid does.
+QStringList serverStatements(DatabaseKind kind);
+// Moves the key generators past the largest key, after rows came in with their keys.
+QStringList serverKeyResets(DatabaseKind kind);
+
 } // namespace Schema

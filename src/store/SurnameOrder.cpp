@@ -7,8 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace SurnameOrder {
 
-namespace {
-
 // Surnames whose reading differs from the character's most common one, each with a stand-in of that
 // reading (checked against 《现代汉语词典》 and the 百家姓 readings).
 const QHash<QString, QString>& readings()
@@ -54,6 +52,8 @@ const QStringList& compounds()
         u"钟离"_s, u"赫连"_s};
     return list;
 }
+
+namespace {
 
 // The first characters of every surname above and of every compound: any other name sorts as it is,
 // which spares the collation most of its work (it runs for every comparison of a sort).

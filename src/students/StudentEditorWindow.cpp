@@ -249,12 +249,14 @@ void StudentEditorWindow::loadSelectedPupil()
     if (!pupil) {
         // The fields must not keep the previous pupil's record under this pupil's name.
         m_loadedNumber.reset();
+        m_loaded.reset();
         emptyFields();
         m_typed = typedState();
         m_ws.services.prompt.show(u"载入学生资料数据失败！"_s);
         return;
     }
     m_loadedNumber = pupil->学号;
+    m_loaded = *pupil;
     const QSignalBlocker numberBlocker(学号编辑框);
     const QSignalBlocker commentBlocker(本学期评语编辑框);
     学号编辑框->setText(QString::number(pupil->学号));

@@ -143,6 +143,8 @@ private:
     QString m_loadedSex;
     // The pupil whose record the fields hold: saving writes to this one and no other.
     std::optional<qint64> m_loadedNumber;
+    // The pupil as loaded: a save is refused when another seat changed the row since.
+    std::optional<StudentRecord> m_loaded;
     bool m_saved = false;
     bool m_closed = false;
     QStringList m_typed;

@@ -161,10 +161,12 @@ bool StudentEditorWindow::saveChanges()
     }
     StudentRecord pupil = fromControls();
     pupil.学号 = *m_loadedNumber;
-    if (!StudentRecords(m_ws.studentDb).update(pupil)) {
-        prompt.show(u"保存数据失败！"_s);
+    StudentRecords records(m_ws.studentDb);
+    if (!(m_loaded ? records.update(pupil, *m_loaded) : records.update(pupil))) {
+        prompt.show(records.conflicted() ? StudentRecords::conflictMessage() : u"保存数据失败！"_s);
         return false;
     }
+    m_loaded = records.record(StudentViewKind::Enrolled, pupil.学号);
     item->setText(pupil.姓名);
     姓名编辑框->setFocus();
     const bool wasMale = SexCount::isMale(m_loadedSex);

@@ -3,6 +3,7 @@
 #include "records/NumberCounter.h"
 #include "records/OneRow.h"
 #include "store/DbConnection.h"
+#include "store/Transaction.h"
 #include "students/StudentFields.h"
 #include "text/GbText.h"
 
@@ -137,6 +138,30 @@ bool StudentRecords::insert(const StudentRecord& pupil)
         m_db, [&] { return insertRow(pupil); }, u"学号"_s, pupil.学号, &m_lastError);
 }
 
+bool StudentRecords::insertNext(StudentRecord& pupil)
+{
+    Transaction t(m_db);
+    if (!t.isActive() || !m_db.query(u"select 学号 from 记号表 where ID=1 for update"_s)) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    const auto offer = nextNumber();
+    if (!offer) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    StudentRecord numbered = pupil;
+    numbered.学号 = offer->number;
+    if (!insertRow(numbered) || !advanceCounter(numbered.学号))
+        return false;
+    if (!t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    pupil.学号 = numbered.学号;
+    return true;
+}
+
 bool StudentRecords::insertRow(const StudentRecord& pupil)
 {
     QVariantList values {pupil.学号};
@@ -164,6 +189,34 @@ bool StudentRecords::update(const StudentRecord& pupil)
     values << pupil.学号;
     static const QString sql = u"update 学籍表 set "_s + personalAssignments() + u" where 学号=?"_s;
     return OneRow::change(m_db, sql, values, u"no pupil with this number"_s, &m_lastError);
+}
+
+bool StudentRecords::update(const StudentRecord& pupil, const StudentRecord& loaded)
+{
+    m_conflicted = false;
+    Transaction t(m_db);
+    if (!t.isActive() || !m_db.query(u"select 学号 from 学籍表 where 学号=? for update"_s, {pupil.学号})) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    const auto stored = record(StudentViewKind::Enrolled, pupil.学号);
+    if (stored && personalValues(*stored) != personalValues(loaded)) {
+        m_conflicted = true;
+        m_lastError = conflictMessage();
+        return false;
+    }
+    if (!update(pupil))
+        return false;
+    if (!t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    return true;
+}
+
+QString StudentRecords::conflictMessage()
+{
+    return u"该记录已被其他电脑修改，请重新载入后再保存。"_s;
 }
 
 QString StudentRecords::countsLine(StudentViewKind kind, int total, int male, int female)

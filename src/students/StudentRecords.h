@@ -62,12 +62,22 @@ public:
     // Inserts an enrolled pupil (no marks, not left) and advances the counter to its number, both
     // or neither. False leaves the database as it was; lastError() says why.
     bool insert(const StudentRecord& pupil);
+    // Inserts the pupil under the next number, taken inside the insert's transaction with the
+    // counter row locked, so seats adding at the same moment never share a number. The pupil's
+    // 学号 is set to the number taken; false leaves the database and the 学号 as they were.
+    bool insertNext(StudentRecord& pupil);
     // The two steps of insert() for a caller that holds its own transaction around many pupils.
     bool insertRow(const StudentRecord& pupil);
     bool advanceCounter(qint64 number);
     // Rewrites the personal fields, photo and comments of the pupil with this number; marks and
     // the leaving columns stay.
     bool update(const StudentRecord& pupil);
+    // The same, refused when the stored row no longer holds what loaded held: another seat saved
+    // the pupil since it was loaded. Neither edit is lost then: the other's stays stored, this one
+    // stays on screen (conflicted() is true).
+    bool update(const StudentRecord& pupil, const StudentRecord& loaded);
+    bool conflicted() const { return m_conflicted; }
+    static QString conflictMessage();
     QString lastError() const { return m_lastError; }
 
     // The counts line of the student view.
@@ -80,4 +90,5 @@ public:
 private:
     DbConnection& m_db;
     QString m_lastError;
+    bool m_conflicted = false;
 };

@@ -302,13 +302,8 @@ bool TeacherEditorWindow::saveNew()
     }
     TeacherRecords records(m_ws.teacherDb);
     TeacherRecord teacher = fromControls();
-    const auto number = records.nextNumber();
-    if (!number) {
-        prompt.show(u"保存数据失败！"_s);
-        return false;
-    }
-    teacher.编号 = *number;
-    if (!records.insert(teacher)) {
+    // The number is taken as the row is written: another seat may have taken the one before.
+    if (!records.insertNext(teacher)) {
         prompt.show(u"保存数据失败！"_s);
         return false;
     }

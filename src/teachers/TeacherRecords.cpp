@@ -3,6 +3,7 @@
 #include "records/NumberCounter.h"
 #include "records/OneRow.h"
 #include "store/DbConnection.h"
+#include "store/Transaction.h"
 #include "teachers/TeacherFields.h"
 #include "text/GbText.h"
 
@@ -79,6 +80,30 @@ bool TeacherRecords::insert(const TeacherRecord& teacher)
         return false;
     };
     return NumberCounter::insertCounted(m_db, insertRow, u"教员编号"_s, teacher.编号, &m_lastError);
+}
+
+bool TeacherRecords::insertNext(TeacherRecord& teacher)
+{
+    Transaction t(m_db);
+    if (!t.isActive() || !m_db.query(u"select 教员编号 from 记号表 where ID=1 for update"_s)) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    const auto number = nextNumber();
+    if (!number) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    QVariantList v {*number};
+    v += values(teacher);
+    if (!m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v)
+        || !m_db.execute(u"update 记号表 set 教员编号=? where ID=1"_s, {*number}) || m_db.changes() != 1
+        || !t.commit()) {
+        m_lastError = m_db.lastError();
+        return false;
+    }
+    teacher.编号 = *number;
+    return true;
 }
 
 bool TeacherRecords::update(const TeacherRecord& teacher)

@@ -36,6 +36,9 @@ public:
     std::optional<qint64> nextNumber();
     // Inserts a teacher in service and advances the counter to its number, both or neither.
     bool insert(const TeacherRecord& teacher);
+    // Inserts the teacher under the next number, taken with the counter row locked inside the
+    // insert's transaction; sets 编号 to it. False leaves the database and 编号 as they were.
+    bool insertNext(TeacherRecord& teacher);
     // Rewrites the texts, photo and long texts of the teacher in service with this number; the
     // leaving columns stay. False when no such teacher is there.
     bool update(const TeacherRecord& teacher);
