@@ -66,7 +66,10 @@ void Preferences::applyStoredStyle()
 void Preferences::chooseStyle()
 {
     UiStyleWindow window(m_settings, m_owner);
-    window.exec();
+    // The look changes at once; only the next start would show the loss, so it is told now.
+    if (window.exec() == QDialog::Accepted && !window.saved())
+        m_services.prompt.show(m_settings.failure(u"界面风格不能保存到配置文件，下次启动时将恢复原来的界面。"_s),
+            u"错误"_s, Prompt::Icon::Error);
 }
 
 void Preferences::openNotepad()

@@ -78,7 +78,7 @@ void UiStyleWindow::confirm()
     const std::array<QRadioButton*, 4> buttons {单选框1, 单选框2, 单选框3, 单选框4};
     for (int style = 0; style < 4; ++style) {
         if (buttons[style]->isChecked()) {
-            m_settings.setInterfaceStyle(style);
+            m_saved = m_settings.setInterfaceStyle(style);
             m_apply(style);
             break;
         }

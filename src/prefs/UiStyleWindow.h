@@ -26,9 +26,13 @@ public:
     QPushButton* 按钮1;
     QPushButton* 按钮2;
 
+    // False when 确定 applied a style that config.ini would not take.
+    bool saved() const { return m_saved; }
+
 private:
     void confirm();
 
     AppSettings& m_settings;
     Apply m_apply;
+    bool m_saved = true;
 };

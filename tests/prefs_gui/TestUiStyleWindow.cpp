@@ -113,10 +113,20 @@ private Q_SLOTS:
         QCOMPARE(settings->value(u"Interface"_s, u"Style"_s), u"0"_s);
     }
 
+    void chooseStyleOpensTheWindowModally_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("stored") << false;
+        QTest::newRow("disk full") << true;
+    }
+
     void chooseStyleOpensTheWindowModally()
     {
+        QFETCH(bool, diskFull);
         QWidget owner;
-        Preferences prefs(f->services, f->paths, *settings, &owner);
+        AppSettings stored(f->paths.settingsFile(), f->fileOps);
+        f->fileOps.failWrites = diskFull;
+        Preferences prefs(f->services, f->paths, stored, &owner);
         QTimer::singleShot(0, this, [] {
             auto* window = qobject_cast<UiStyleWindow*>(QApplication::activeModalWidget());
             QVERIFY(window);
@@ -124,8 +134,11 @@ private Q_SLOTS:
             window->按钮1->click();
         });
         prefs.chooseStyle();
-        QCOMPARE(settings->interfaceStyle(), 1);
         QCOMPARE(InterfaceStyler::current(), 1);
+        QCOMPARE(AppSettings(f->paths.settingsFile()).interfaceStyle(), diskFull ? 0 : 1);
+        QCOMPARE(f->prompt.texts().size(), diskFull ? 1 : 0);
+        if (diskFull)
+            QVERIFY(f->prompt.texts().first().startsWith(u"界面风格不能保存"_s));
     }
 };
 
