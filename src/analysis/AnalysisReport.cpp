@@ -1,5 +1,7 @@
 #include "analysis/AnalysisReport.h"
 
+#include "printing/TableReports.h"
+#include "sheet/PageSetup.h"
 #include "sheet/SheetTable.h"
 #include "text/DateText.h"
 #include "workspace/PageTable.h"
@@ -74,18 +76,7 @@ void build(SheetTable& sheet, const PageTable& table, const QDate& today, const 
     sheet.setBackground({1, 1, sheet.rowCount(), columns}, White);
     sheet.setFixedRows(charts.isEmpty() ? 3 : 2);
 
-    PageSetup page;
-    page.paper = PageSetup::A4;
-    page.orientation = PageSetup::Landscape;
-    page.marginLeft = 200;
-    page.marginTop = 150;
-    page.marginRight = 200;
-    page.marginBottom = 220;
-    page.zoom = PageSetup::FitWidth;
-    page.pageNumberPosition = PageSetup::BottomRight;
-    page.fillLastPage = 0;
-    page.rowsPerPage = 0;
-    sheet.setPageSetup(page);
+    sheet.setPageSetup(TableReports::reportPage(220, false));
 }
 
 } // namespace AnalysisReport

@@ -94,6 +94,13 @@ void finish(SheetTable& sheet, int bottomMargin, bool ruleLastPage)
     sheet.setBackground({1, 1, rows, columns}, White);
     sheet.setBorders({HeadRows, 1, rows - HeadRows + 1, columns}, AllBorders);
     sheet.setFixedRows(HeadRows);
+    sheet.setPageSetup(reportPage(bottomMargin, ruleLastPage));
+}
+
+} // namespace
+
+PageSetup reportPage(int bottomMargin, bool ruleLastPage)
+{
     PageSetup page;
     page.paper = PageSetup::A4;
     page.orientation = PageSetup::Landscape;
@@ -105,10 +112,8 @@ void finish(SheetTable& sheet, int bottomMargin, bool ruleLastPage)
     page.pageNumberPosition = PageSetup::BottomRight;
     page.fillLastPage = ruleLastPage ? 1 : 0;
     page.rowsPerPage = 0;
-    sheet.setPageSetup(page);
+    return page;
 }
-
-} // namespace
 
 void roster(SheetTable& sheet, const PageTable& table, const QDate& today, Roster kind)
 {

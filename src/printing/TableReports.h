@@ -2,6 +2,7 @@
 
 class QDate;
 class SheetTable;
+struct PageSetup;
 struct PageTable;
 
 // The printed reports of the list and sheet pages, built cell by cell into 打印数据源 from what the
@@ -22,5 +23,9 @@ void scores(SheetTable& sheet, const PageTable& table, const QDate& today);
 void wages(SheetTable& sheet, const PageTable& table);
 // The school-wide averages of every class.
 void statistics(SheetTable& sheet, const PageTable& table, const QDate& today);
+
+// The page every list report prints on: A4 landscape, fitted to the width, numbered at the bottom
+// right; ruleLastPage rules the rest of the last page.
+PageSetup reportPage(int bottomMargin, bool ruleLastPage);
 
 } // namespace TableReports
