@@ -5,6 +5,7 @@
 #include "classes/HeadTeacherDialog.h"
 #include "classes/SchoolSettingsWindow.h"
 #include "classes/SubjectsWindow.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -175,8 +176,7 @@ private Q_SLOTS:
 
     void changeFlagOnlyUnderPagesThatShowClasses_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("flagged");
+        addColumns<int, bool>({"page", "flagged"});
         QTest::newRow("home") << 0 << false;
         QTest::newRow("student view") << 1 << true;
         QTest::newRow("graduate roster") << 2 << false;

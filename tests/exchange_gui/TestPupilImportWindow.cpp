@@ -9,6 +9,7 @@
 #include "exchange/PupilImportWindow.h"
 #include "records/ReportList.h"
 #include "students/EnrolledRosterPage.h"
+#include "support/DataRows.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 
@@ -77,12 +78,7 @@ class TestPupilImportWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void previewThenImportOrCancel_data()
-    {
-        QTest::addColumn<bool>("import");
-        QTest::newRow("导入") << true;
-        QTest::newRow("取消") << false;
-    }
+    void previewThenImportOrCancel_data() { addSwitchRows("import", {{"导入", true}, {"取消", false}}); }
     void previewThenImportOrCancel()
     {
         QFETCH(bool, import);

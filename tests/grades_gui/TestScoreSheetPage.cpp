@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "grades/ScoreSheetPage.h"
 #include "sheet/SheetGrid.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageFrame.h"
 
@@ -177,8 +178,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QVariant>("stored"); // what 期中1 of pupil 1 holds afterwards (70 before)
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("refused");
+        addColumns<QString, bool>({"shown", "refused"});
 
         QTest::newRow("whole") << u"85"_s << QVariant(85) << u"85"_s << false;
         QTest::newRow("full-width") << u" ８５ "_s << QVariant(85) << u"85"_s << false;

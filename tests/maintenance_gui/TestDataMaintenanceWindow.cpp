@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "store/DatabaseTemplate.h"
+#include "support/DataRows.h"
 #include "support/FakePrompt.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
@@ -31,8 +32,7 @@ class TestDataMaintenanceWindow : public QObject
 private Q_SLOTS:
     void initialisationNeedsEveryRight_data()
     {
-        QTest::addColumn<QString>("rights");
-        QTest::addColumn<bool>("runs");
+        addColumns<QString, bool>({"rights", "runs"});
         QTest::newRow("1110") << u"1110"_s << false;
         QTest::newRow("1111") << u"1111"_s << true;
     }
@@ -99,9 +99,7 @@ private Q_SLOTS:
     // and restore the rest when the user agrees.
     void restoreWithPartsNotBackedUpOffersTheRest_data()
     {
-        QTest::addColumn<bool>("agree");
-        QTest::newRow("restore the rest") << true;
-        QTest::newRow("restore nothing") << false;
+        addSwitchRows("agree", {{"restore the rest", true}, {"restore nothing", false}});
     }
 
     void restoreWithPartsNotBackedUpOffersTheRest()

@@ -1,5 +1,6 @@
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -61,9 +62,7 @@ private Q_SLOTS:
 
     void zoom_data()
     {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<int>("tableWidth");
-        QTest::addColumn<double>("scale");
+        addColumns<int, int, double>({"zoom", "tableWidth", "scale"});
         // A4 portrait with 200 margins: 1700 wide.
         QTest::newRow("percent") << 80 << 1000 << 0.8;
         QTest::newRow("fit width grows") << int(PageSetup::FitWidth) << 850 << 2.0;
@@ -194,9 +193,7 @@ private Q_SLOTS:
 
     void pageNumberPosition_data()
     {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("top");
-        QTest::addColumn<int>("alignment");
+        addColumns<int, bool, int>({"position", "top", "alignment"});
         QTest::newRow("top left") << 1 << true << int(Qt::AlignLeft);
         QTest::newRow("top centre") << 2 << true << int(Qt::AlignHCenter);
         QTest::newRow("top right") << 3 << true << int(Qt::AlignRight);

@@ -4,6 +4,7 @@
 #include "sheet/SheetPageRenderer.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -256,8 +257,7 @@ private Q_SLOTS:
     // that are merely too large print, cut at the page.
     void storedSheetPrintsWithinThePageOrIsRefused_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("size");
+        addColumns<QByteArray, int>({"bytes", "size"});
         QTest::addColumn<int>("pages"); // 0: refused
         QTest::newRow("fit width, column of 100,000,000, ruled")
             << storedSheet({1}, 100'000'000, 0, PageSetup::FitWidth, 1) << 88 << 0;

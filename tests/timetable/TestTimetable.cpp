@@ -3,6 +3,7 @@
 #include "sheet/SheetTable.h"
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
+#include "support/DataRows.h"
 #include "support/TempProgramDir.h"
 #include "support/TestRegistry.h"
 #include "timetable/TimetableSheet.h"
@@ -47,11 +48,9 @@ private Q_SLOTS:
 
     void slotMapping_data()
     {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("period");
+        addColumns<int, int>({"day", "period"});
         QTest::addColumn<QString>("column"); // empty: refused
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("sheetColumn");
+        addColumns<int, int>({"row", "sheetColumn"});
         QTest::newRow("Monday 1") << 1 << 1 << u"星期11"_s << 3 << 3;
         QTest::newRow("Wednesday 6") << 3 << 6 << u"星期36"_s << 8 << 5;
         QTest::newRow("Friday 8") << 5 << 8 << u"星期58"_s << 10 << 7;
@@ -95,9 +94,7 @@ private Q_SLOTS:
 
     void storeRules_data()
     {
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("subject");
-        QTest::addColumn<bool>("stored");
+        addColumns<QString, QString, bool>({"className", "subject", "stored"});
         QTest::newRow("ten characters") << u"一年级1班"_s << u"一二三四五六七八九十"_s << true;
         QTest::newRow("eleven characters") << u"一年级1班"_s << u"一二三四五六七八九十壹"_s << false;
         QTest::newRow("quote") << u"一年级1班"_s << u"O'Brien"_s << true;

@@ -2,6 +2,7 @@
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/FindControl.h"
 #include "support/TestRegistry.h"
 #include "support/TypeAsUser.h"
@@ -126,8 +127,7 @@ private Q_SLOTS:
 
     void typedSubjectsAreStoredAsTyped_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString>({"typed", "expected"});
         QTest::newRow("picked name") << u"数学"_s << u"数学"_s;
         QTest::newRow("quote") << u"O'Neil课"_s << u"O'Neil课"_s;
         QTest::newRow("eleven characters cut to ten") << u"一二三四五六七八九十壹"_s << u"一二三四五六七八九十"_s;
