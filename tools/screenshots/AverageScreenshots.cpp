@@ -3,6 +3,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "grades/ScoreSheetPage.h"
@@ -59,29 +61,16 @@ class AverageScreenshots : public QObject
     QString m_dir;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (!m_dir.isEmpty()) {
-            QDir().mkpath(m_dir);
-            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        }
-    }
+    void initTestCase() { m_dir = ScreenshotKit::outputDir(); }
 
-    void shots_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800") << QSize(800, 600);
-        QTest::newRow("1024") << QSize(1024, 768);
-        QTest::newRow("1920") << QSize(1920, 1080);
-    }
+    void shots_data() { ScreenshotKit::screenSizes(); }
 
     void shots()
     {
         if (m_dir.isEmpty())
             QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
-        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
+        const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;
         f.screen.fixed = size;
         Startup startup(f.services, f.paths);

@@ -4,6 +4,8 @@
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
+#include "ScreenshotKit.h"
+
 #include "comments/CommentEntryWindow.h"
 #include "comments/ModelCommentEditor.h"
 
@@ -57,7 +59,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(int, page);
         QFETCH(QString, scheme);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StudentsFixture data;
         fill(data);
         Workbench bench(data.db);
@@ -73,17 +75,12 @@ private Q_SLOTS:
         QVERIFY(w.grab().save(dir + u"/comments-"_s + QTest::currentDataTag() + u".png"_s));
     }
 
-    void editor_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-    }
+    void editor_data() { ScreenshotKit::screenSizes("size", {QSize(1024, 768), QSize(1920, 1080)}); }
 
     void editor()
     {
         QFETCH(QSize, size);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StudentsFixture data;
         fill(data);
         Workbench bench(data.db);

@@ -1,6 +1,8 @@
 // The status-change dialog on each of its five pages, as the commands fill them.
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "records/StatusChangeDialog.h"
 
 #include <QApplication>
@@ -30,7 +32,7 @@ private Q_SLOTS:
     {
         QFETCH(int, mode);
         QFETCH(QString, question);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         const bool transfer = QTest::currentDataTag() == QByteArray("transfer");
         StatusChangeDialog dialog(StatusChangeMode(mode), QDate(2026, 12, 9), nullptr,
             transfer ? StatusChangeDialog::TeacherChange::Transfer : StatusChangeDialog::TeacherChange::Retire);

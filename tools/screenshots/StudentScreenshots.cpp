@@ -87,20 +87,10 @@ private Q_SLOTS:
     void initTestCase()
     {
         // A skip here would end the other test classes of this executable as well.
-        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (!m_dir.isEmpty()) {
-            QDir().mkpath(m_dir);
-            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        }
+        m_dir = ScreenshotKit::outputDir();
     }
 
-    void shots_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800") << QSize(800, 600);
-        QTest::newRow("1024") << QSize(1024, 768);
-        QTest::newRow("1920") << QSize(1920, 1080);
-    }
+    void shots_data() { ScreenshotKit::screenSizes(); }
 
     // Page 1 and the editor as the running program shows them: inside the real main window.
     void shots()
@@ -108,7 +98,7 @@ private Q_SLOTS:
         if (m_dir.isEmpty())
             QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
-        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
+        const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;
         {
             StudentsBench host;
