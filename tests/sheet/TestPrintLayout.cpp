@@ -1,3 +1,4 @@
+#include "printing/TableReports.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
 #include "support/DataRows.h"
@@ -18,17 +19,7 @@ void roster(SheetTable& t, int pupils)
     t.setRowHeights(2, 2, 80);
     t.setRowHeights(4, pupils, 70);
     t.setFixedRows(3);
-    PageSetup p;
-    p.paper = PageSetup::A4;
-    p.orientation = PageSetup::Landscape;
-    p.marginLeft = 200;
-    p.marginTop = 150;
-    p.marginRight = 200;
-    p.marginBottom = 220;
-    p.zoom = PageSetup::FitWidth;
-    p.pageNumberPosition = PageSetup::BottomRight;
-    p.fillLastPage = 1;
-    t.setPageSetup(p);
+    t.setPageSetup(TableReports::reportPage(220, true));
 }
 
 } // namespace

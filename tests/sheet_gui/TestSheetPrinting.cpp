@@ -1,3 +1,4 @@
+#include "printing/TableReports.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetGrid.h"
@@ -72,17 +73,7 @@ void buildRoster(SheetTable& t, int pupils)
     t.setBorders({3, 1, t.rowCount() - 2, 9}, AllBorders);
     t.setBackground({1, 1, t.rowCount(), 9}, 0xFFFFFF);
     t.setFixedRows(3);
-    PageSetup p;
-    p.paper = PageSetup::A4;
-    p.orientation = PageSetup::Landscape;
-    p.marginLeft = 200;
-    p.marginTop = 150;
-    p.marginRight = 200;
-    p.marginBottom = 220;
-    p.zoom = PageSetup::FitWidth;
-    p.pageNumberPosition = PageSetup::BottomRight;
-    p.fillLastPage = 1;
-    t.setPageSetup(p);
+    t.setPageSetup(TableReports::reportPage(220, true));
 }
 
 int pdfPages(const QString& path)

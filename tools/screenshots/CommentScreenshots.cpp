@@ -1,6 +1,7 @@
 // Pictures of the comment window (both pages, two colour schemes) and the model comment editor at
 // two screen sizes; runs only when XIAOWU_SCREENSHOTS names the directory to write them to.
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
@@ -42,9 +43,7 @@ class CommentScreenshots : public QObject
 private Q_SLOTS:
     void window_data()
     {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("scheme");
+        addColumns<QSize, int, QString>({"size", "page", "scheme"});
         for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
             const QString tag = u"%1x%2"_s.arg(size.width()).arg(size.height());
             QTest::newRow(qPrintable(u"entries-default-"_s + tag)) << size << 0 << u"默认方案"_s;

@@ -1,4 +1,5 @@
 // The status-change dialog on each of its five pages, as the commands fill them.
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "ScreenshotKit.h"
@@ -18,8 +19,7 @@ class StatusDialogScreenshots : public QObject
 private Q_SLOTS:
     void pages_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("question");
+        addColumns<int, QString>({"mode", "question"});
         QTest::newRow("leave") << 0 << u"您确定4年级2班的林小雨同学要离开本校吗？"_s;
         QTest::newRow("change-class") << 1 << u"林小雨同学目前在本校4年级2班就读。您确定要调整林小雨同学的班级吗？"_s;
         QTest::newRow("graduation") << 2 << QString();
