@@ -1,10 +1,9 @@
 #include "classes/ClassBook.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
-#include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
+#include "students/StudentsFixture.h"
 #include "support/DataRows.h"
-#include "support/TempProgramDir.h"
 #include "support/TestRegistry.h"
 #include "timetable/TimetableSheet.h"
 #include "timetable/TimetableSlot.h"
@@ -21,8 +20,9 @@ class TestTimetable : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramDir> m_dir;
-    std::unique_ptr<DbConnection> m_db;
+    // A fresh students database for each test.
+    std::unique_ptr<StudentsFixture> m_school;
+    DbConnection* m_db = nullptr;
 
     QString stored(const QString& className, const QString& column)
     {
@@ -33,17 +33,16 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<TempProgramDir>();
-        m_db = std::make_unique<DbConnection>();
-        QVERIFY(m_db->open(
-            m_dir->databasePath(DatabaseKind::Student), QString(), DatabaseKinds::password(DatabaseKind::Student)));
+        m_school = std::make_unique<StudentsFixture>();
+        m_db = &m_school->db;
+        QVERIFY(m_db->isOpen());
         QCOMPARE(ClassBook(*m_db).add(u"一年级1班"_s, u"李老师"_s, u"通用"_s), ClassBook::AddResult::Added);
     }
 
     void cleanup()
     {
-        m_db.reset();
-        m_dir.reset();
+        m_db = nullptr;
+        m_school.reset();
     }
 
     void slotMapping_data()

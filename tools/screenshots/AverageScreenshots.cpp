@@ -4,6 +4,7 @@
 #include "support/TestRegistry.h"
 
 #include "ScreenshotKit.h"
+#include "ScreenshotMaker.h"
 
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -54,21 +55,13 @@ void fillSchool(DbConnection& db)
 
 } // namespace
 
-class AverageScreenshots : public QObject
+class AverageScreenshots : public ScreenshotMaker
 {
     Q_OBJECT
 
-    QString m_dir;
-
 private Q_SLOTS:
-    void initTestCase() { m_dir = ScreenshotKit::outputDir(); }
-
-    void shots_data() { ScreenshotKit::screenSizes(); }
-
     void shots()
     {
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;

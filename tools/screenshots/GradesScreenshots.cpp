@@ -5,6 +5,7 @@
 #include "support/TestRegistry.h"
 
 #include "ScreenshotKit.h"
+#include "ScreenshotMaker.h"
 
 #include "app/MainWindow.h"
 #include "app/Startup.h"
@@ -75,21 +76,13 @@ void fill(DbConnection& db)
 
 } // namespace
 
-class GradesScreenshots : public QObject
+class GradesScreenshots : public ScreenshotMaker
 {
     Q_OBJECT
 
-    QString m_dir;
-
 private Q_SLOTS:
-    void initTestCase() { m_dir = ScreenshotKit::outputDir(); }
-
-    void shots_data() { ScreenshotKit::screenSizes(); }
-
     void shots()
     {
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;

@@ -10,6 +10,7 @@
 #include "support/TestRegistry.h"
 
 #include "ScreenshotKit.h"
+#include "ScreenshotMaker.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -77,26 +78,14 @@ void fill(StudentsBench& host)
 
 } // namespace
 
-class StudentScreenshots : public QObject
+class StudentScreenshots : public ScreenshotMaker
 {
     Q_OBJECT
 
-    QString m_dir;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // A skip here would end the other test classes of this executable as well.
-        m_dir = ScreenshotKit::outputDir();
-    }
-
-    void shots_data() { ScreenshotKit::screenSizes(); }
-
     // Page 1 and the editor as the running program shows them: inside the real main window.
     void shots()
     {
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
         QFETCH(QSize, size);
         const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;

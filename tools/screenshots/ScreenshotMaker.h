@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// A maker of pictures at the three screen sizes: its shots() runs once a size into the folder
+// XIAOWU_SCREENSHOTS names, with the program's typeface.
+class ScreenshotMaker : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // Empty when XIAOWU_SCREENSHOTS is not set.
+    QString m_dir;
+
+private Q_SLOTS:
+    void initTestCase();
+    // A skip in initTestCase would end the other test classes of this executable as well, so
+    // each shot is skipped alone.
+    void init();
+    void shots_data();
+};
