@@ -11,7 +11,9 @@
 #include "prefs/InterfaceStyler.h"
 #include "settings/AppSettings.h"
 #include "store/DbConnection.h"
+#include "students/StudentsFixture.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -34,16 +36,7 @@ class TestFeatures : public QObject
 
     static bool addClassWithPupils(DbConnection& db, const QString& klass, const QStringList& names)
     {
-        QVariantList row {klass, u"王老师"_s};
-        for (int i = 0; i < 40; ++i)
-            row << u""_s;
-        row << u"通用"_s;
-        for (int i = 0; i < 10; ++i)
-            row << u""_s;
-        QStringList marks;
-        for (int i = 0; i < 53; ++i)
-            marks << u"?"_s;
-        if (!db.execute(u"insert into 班级表 values ("_s + marks.join(u',') + u")"_s, row))
+        if (!StudentsFixture::addClass(db, klass, u"王老师"_s, QStringList(10, u""_s)))
             return false;
         qint64 number = 100;
         for (const QString& name : names) {
@@ -70,11 +63,9 @@ private Q_SLOTS:
 
     void schoolSettingsOpenOverTheMainWindow()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QString seen;
         QTimer::singleShot(0, [&seen] {
             if (auto* w = qobject_cast<SchoolSettingsWindow*>(QApplication::activeModalWidget())) {
@@ -88,31 +79,27 @@ private Q_SLOTS:
 
     void studentViewMovesAlongItsNames()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
         QVERIFY(main.runCommand(u"查看学生资料"));
         QCOMPARE(main.currentPage(), Page::StudentView);
-        QListWidget* names = startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
+        QListWidget* names = program.startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
         QVERIFY(names);
         QCOMPARE(names->count(), 2);
         main.navigate(RecordNavigation::Move::Last);
         QCOMPARE(names->currentRow(), 1);
-        f.prompt.clear();
+        program.f.prompt.clear();
         main.navigate(RecordNavigation::Move::Next);
-        QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+        QCOMPARE(program.f.prompt.lastText(), u"已到最后一个记录"_s);
     }
 
     void rosterRowOpensThePupilOnTheStudentView()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
         QVERIFY(main.runCommand(u"在校学生列表"));
         QCOMPARE(main.currentPage(), Page::EnrolledRoster);

@@ -1,4 +1,5 @@
 // Page 8 driven from the score sheet: the table built, sorted, opened and left as a user does it.
+#include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
 #include "app/MainWindow.h"
@@ -209,12 +210,10 @@ private Q_SLOTS:
 
     void buttonOnTheMainWindowShowsPage8()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        StartedSchool school;
+        QVERIFY(school.start());
+        MainWindow& main = school.main();
+        StudentsFixture& d = school.data;
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         main.setSession({u"校长"_s, RightsString::super()});
         QVERIFY(main.runCommand(u"期中成绩录入"));

@@ -1,4 +1,5 @@
 // Page 4 driven as a user drives it: marks typed into the grid and read back from the database.
+#include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
 #include "app/MainWindow.h"
@@ -271,12 +272,10 @@ private Q_SLOTS:
 
     void menuCommandsOpenThePageInTheMainWindow()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        StartedSchool school;
+        QVERIFY(school.start());
+        MainWindow& main = school.main();
+        StudentsFixture& d = school.data;
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         QVERIFY(d.addPupil(StudentsFixture::pupil(1, u"张三"_s, Class1)));
         QVERIFY(d.addPupil(StudentsFixture::pupil(2, u"李四"_s, Class1)));
@@ -294,9 +293,9 @@ private Q_SLOTS:
         main.navigate(RecordNavigation::Move::Last);
         QCOMPARE(page->成绩表格->cursorRow(), 3);
         QCOMPARE(page->成绩表格->cursorColumn(), 3);
-        f.prompt.clear();
+        school.f.prompt.clear();
         main.navigate(RecordNavigation::Move::Next);
-        QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+        QCOMPARE(school.f.prompt.lastText(), u"已到最后一个记录"_s);
     }
 };
 

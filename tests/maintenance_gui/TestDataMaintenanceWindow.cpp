@@ -8,6 +8,7 @@
 #include "support/DataRows.h"
 #include "support/FakePrompt.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
@@ -129,15 +130,13 @@ private Q_SLOTS:
 
     void initialisationRestartsTheProgram()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"系统数据初始化"));
-        QCOMPARE(f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
+        QCOMPARE(program.f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
         QVERIFY(!main.studentDb().isOpen() && !main.teacherDb().isOpen());
-        QVERIFY(f.prompt.lastText().startsWith(
+        QVERIFY(program.f.prompt.lastText().startsWith(
             u"系统数据初始化完成，即将重新启动本系统！\r\n\r\n初始化前的数据保存在："_s));
     }
 };
