@@ -1,4 +1,5 @@
 // Page 4 driven as a user drives it: marks typed into the grid and read back from the database.
+#include "ScoreSheetFrame.h"
 #include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
@@ -50,13 +51,7 @@ struct SheetPage
             r.期末[1] = fin;
             d.addPupil(r);
         }
-        frame = std::make_unique<PageFrame>(Page::ScoreSheet,
-            PageFrame::Names {u"成绩表外形框1"_s, u"成绩表标题标签"_s, u"成绩表外形框2"_s, u"成绩表底座"_s},
-            u"学生成绩表"_s);
-        page = new ScoreSheetPage(host.ws, *frame);
-        frame->setView(page);
-        frame->resize(1024, 700);
-        frame->show();
+        page = showScoreSheet(host.ws, frame);
         QObject::connect(&host.state, &ProgramState::statusStateChanged,
             [this](const QString& text) { loads += text == Loading ? 1 : 0; });
     }

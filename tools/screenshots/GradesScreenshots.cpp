@@ -95,9 +95,7 @@ private Q_SLOTS:
         main.setSession({u"校长"_s, RightsString::super()});
         main.state().setSchoolName(u"阳光实验小学"_s);
         fill(main.studentDb());
-        main.resize(size);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, size));
         const auto shoot = [&](const QString& name) {
             QTest::qWait(200);
             QVERIFY(main.grab().save(m_dir + u"/grades-"_s + name + suffix));
