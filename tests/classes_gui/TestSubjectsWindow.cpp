@@ -60,7 +60,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { newBench(); }
+    void init() { newHost(); }
     void cleanup() { closeAll(); }
 
     void withoutClassesItDoesNotOpen()
