@@ -62,20 +62,18 @@ class AverageScreenshots : public ScreenshotMaker
 private Q_SLOTS:
     void shots()
     {
-        QFETCH(QSize, size);
-        const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;
-        f.screen.fixed = size;
+        f.screen.fixed = shotSize();
         Startup startup(f.services, f.paths);
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         main.setSession({u"校长"_s, RightsString::super()});
         main.state().setSchoolName(u"阳光实验小学"_s);
         fillSchool(main.studentDb());
-        QVERIFY(ScreenshotKit::showAtSize(main, size));
+        QVERIFY(ScreenshotKit::showAtSize(main, shotSize()));
         const auto shoot = [&](const QString& name) {
             QTest::qWait(200);
-            QVERIFY(main.grab().save(m_dir + u"/averages-"_s + name + suffix));
+            QVERIFY(main.grab().save(m_dir + u"/averages-"_s + name + shotSuffix()));
         };
 
         QVERIFY(main.runCommand(u"期中成绩录入"));

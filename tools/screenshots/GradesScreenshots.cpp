@@ -83,10 +83,8 @@ class GradesScreenshots : public ScreenshotMaker
 private Q_SLOTS:
     void shots()
     {
-        QFETCH(QSize, size);
-        const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;
-        f.screen.fixed = size;
+        f.screen.fixed = shotSize();
         PicturePrompt prompt;
         PlatformServices services {prompt, f.fileChooser, f.clock, f.screen, f.music, f.launcher, f.fileOps};
         Startup startup(services, f.paths);
@@ -95,10 +93,10 @@ private Q_SLOTS:
         main.setSession({u"校长"_s, RightsString::super()});
         main.state().setSchoolName(u"阳光实验小学"_s);
         fill(main.studentDb());
-        QVERIFY(ScreenshotKit::showAtSize(main, size));
+        QVERIFY(ScreenshotKit::showAtSize(main, shotSize()));
         const auto shoot = [&](const QString& name) {
             QTest::qWait(200);
-            QVERIFY(main.grab().save(m_dir + u"/grades-"_s + name + suffix));
+            QVERIFY(main.grab().save(m_dir + u"/grades-"_s + name + shotSuffix()));
         };
 
         QVERIFY(main.runCommand(u"期中成绩录入"));
@@ -112,7 +110,7 @@ private Q_SLOTS:
         shoot(u"sorted"_s);
         page->清除科目成绩组合框->setCurrentIndex(1);
         prompt.window = &main;
-        prompt.path = m_dir + u"/grades-clear-question"_s + suffix;
+        prompt.path = m_dir + u"/grades-clear-question"_s + shotSuffix();
         page->清空成绩钮->click();
         QVERIFY(QFile::exists(prompt.path));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 // A maker of pictures at the three screen sizes: its shots() runs once a size into the folder
@@ -12,6 +13,10 @@ class ScreenshotMaker : public QObject
 protected:
     // Empty when XIAOWU_SCREENSHOTS is not set.
     QString m_dir;
+
+    // The screen size of the shot being made, and the file name ending for it ("-800x600.png").
+    static QSize shotSize();
+    static QString shotSuffix();
 
 private Q_SLOTS:
     void initTestCase();

@@ -86,8 +86,6 @@ private Q_SLOTS:
     // Page 1 and the editor as the running program shows them: inside the real main window.
     void shots()
     {
-        QFETCH(QSize, size);
-        const QString suffix = ScreenshotKit::pngSuffix(size);
         FakeServices f;
         {
             StudentsBench host;
@@ -97,34 +95,34 @@ private Q_SLOTS:
             QFile::remove(school);
             QVERIFY(QFile::copy(host.data.dir.databasePath(DatabaseKind::Student), school));
         }
-        f.screen.fixed = size;
+        f.screen.fixed = shotSize();
         Startup startup(f.services, f.paths);
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         main.setSession({u"校长"_s, RightsString::super()});
         main.showStoredSchoolName(u"阳光实验小学"_s);
-        main.setGeometry(QRect(QPoint(0, 0), size));
+        main.setGeometry(QRect(QPoint(0, 0), shotSize()));
         main.show();
         auto* page = main.findChild<StudentViewPage*>();
         QVERIFY(page);
 
         QVERIFY(main.runCommand(u"查看学生资料"));
         QTest::qWait(50);
-        QVERIFY(main.grab().save(m_dir + u"/main-student-view"_s + suffix));
-        QVERIFY(page->grab().save(m_dir + u"/students-view-enrolled"_s + suffix));
+        QVERIFY(main.grab().save(m_dir + u"/main-student-view"_s + shotSuffix()));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-enrolled"_s + shotSuffix()));
         QVERIFY(main.runCommand(u"毕业学生资料"));
         QTest::qWait(50);
-        QVERIFY(page->grab().save(m_dir + u"/students-view-graduate"_s + suffix));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-graduate"_s + shotSuffix()));
         QVERIFY(main.runCommand(u"转退学生资料"));
         QTest::qWait(50);
-        QVERIFY(page->grab().save(m_dir + u"/students-view-leaver"_s + suffix));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-leaver"_s + shotSuffix()));
 
         QVERIFY(main.runCommand(u"查看学生资料"));
         QVERIFY(main.runCommand(u"修改学生资料"));
         auto* modify = main.findChild<StudentEditorWindow*>();
         QVERIFY(modify);
         QTest::qWait(50);
-        QVERIFY(modify->grab().save(m_dir + u"/students-editor-modify"_s + suffix));
+        QVERIFY(modify->grab().save(m_dir + u"/students-editor-modify"_s + shotSuffix()));
         modify->close();
         QCoreApplication::processEvents();
 
@@ -139,7 +137,7 @@ private Q_SLOTS:
             add->姓名编辑框->setText(u"郑可馨"_s);
             add->住址编辑框->setText(u"西湖区文三路88号"_s);
             QTest::qWait(50);
-            taken = add->grab().save(m_dir + u"/students-editor-add"_s + suffix);
+            taken = add->grab().save(m_dir + u"/students-editor-add"_s + shotSuffix());
             // Closed as it was shown: the typed names are not for saving.
             add->done(QDialog::Rejected);
         });
