@@ -2,7 +2,7 @@
 // of one date out of 30,000 graduates, each against a raw sqlite3 loop over the same query; a
 // header sort of 30,000 rows against std::stable_sort on keys parsed in advance.
 #include "school/LargeSchool.h"
-#include "support/RatioReporter.h"
+#include "support/BenchPairs.h"
 #include "support/RawRow.h"
 #include "support/Workbench.h"
 
@@ -214,27 +214,16 @@ void NameOrder_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(NameOrder_ours)->Name("OrderGraduatesByName/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(NameOrder_raw)->Name("OrderGraduatesByName/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(SchoolSearch_ours)->Name("SchoolSearch/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(SchoolSearch_raw)->Name("SchoolSearch/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(SchoolSearchQuery_ours)->Name("SchoolSearchQuery/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(SchoolSearch_raw)->Name("SchoolSearchQuery/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(GraduateRoster_ours)->Name("GraduateRoster/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(GraduateRoster_raw)->Name("GraduateRoster/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_ours)->Name("SortByName/ours")->Arg(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_raw)->Name("SortByName/raw")->Arg(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_ours)->Name("SortByNumber/ours")->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_raw)->Name("SortByNumber/raw")->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_ours)->Name("SortByBirth/ours")->Arg(7)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_raw)->Name("SortByBirth/raw")->Arg(7)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_ours)->Name("SortByPhone/ours")->Arg(9)->Unit(benchmark::kMillisecond);
-BENCHMARK(Sort_raw)->Name("SortByPhone/raw")->Arg(9)->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("OrderGraduatesByName", NameOrder_ours, NameOrder_raw);
+XIAOWU_BENCH_PAIR("SchoolSearch", SchoolSearch_ours, SchoolSearch_raw);
+XIAOWU_BENCH_PAIR("SchoolSearchQuery", SchoolSearchQuery_ours, SchoolSearch_raw);
+XIAOWU_BENCH_PAIR("GraduateRoster", GraduateRoster_ours, GraduateRoster_raw);
+XIAOWU_BENCH_PAIR_ARG("SortByName", Sort_ours, Sort_raw, 2);
+XIAOWU_BENCH_PAIR_ARG("SortByNumber", Sort_ours, Sort_raw, 1);
+XIAOWU_BENCH_PAIR_ARG("SortByBirth", Sort_ours, Sort_raw, 7);
+XIAOWU_BENCH_PAIR_ARG("SortByPhone", Sort_ours, Sort_raw, 9);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return runOnLargeSchool(argc, argv);
+    return runWindowsOnLargeSchool(argc, argv);
 }

@@ -1,7 +1,7 @@
 // A pupil with a photo of the large school leaving and coming back, against the same three
 // statements each way raw in one transaction. The pupil ends every round as it began.
 #include "school/LargeSchool.h"
-#include "support/RatioReporter.h"
+#include "support/BenchPairs.h"
 
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
@@ -82,8 +82,7 @@ void LeaveAndReenrol_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(LeaveAndReenrol_ours)->Name("LeaveAndReenrol/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(LeaveAndReenrol_raw)->Name("LeaveAndReenrol/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("LeaveAndReenrol", LeaveAndReenrol_ours, LeaveAndReenrol_raw);
 
 int main(int argc, char** argv)
 {

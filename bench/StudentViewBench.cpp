@@ -3,9 +3,9 @@
 // page repainted, against the bare SQLite queries underneath. "SwitchClassQueries" measures the
 // pupils' SQL layer alone against the same queries.
 #include "school/LargeSchool.h"
-#include "support/RatioReporter.h"
+#include "support/BenchPairs.h"
+#include "support/LargeSchoolWorkbench.h"
 #include "support/RawRow.h"
-#include "support/Workbench.h"
 
 #include "classes/ClassBook.h"
 #include "store/DatabaseKind.h"
@@ -28,19 +28,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The desktop and the main window are the tests' doubles: not part of what is measured.
-struct BenchWorkspace
-{
-    BenchWorkspace() { bench.state.setSchoolName(u"阳光实验学校"_s); }
-
-    DbConnection& db = LargeSchool::database(DatabaseKind::Student);
-    Workbench bench {db};
-};
-
 Workspace& workspace()
 {
-    static BenchWorkspace w;
-    return w.bench.ws;
+    return largeSchoolWorkbench().ws;
 }
 
 StudentViewPage& page()
@@ -128,15 +118,10 @@ void SwitchClass_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(SwitchClass_ours)->Name("SwitchClass/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(SwitchClass_raw)->Name("SwitchClass/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(SwitchClassQueries_ours)->Name("SwitchClassQueries/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(SwitchClass_raw)->Name("SwitchClassQueries/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("SwitchClass", SwitchClass_ours, SwitchClass_raw);
+XIAOWU_BENCH_PAIR("SwitchClassQueries", SwitchClassQueries_ours, SwitchClass_raw);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return runOnLargeSchool(argc, argv);
+    return runWindowsOnLargeSchool(argc, argv);
 }

@@ -1,7 +1,7 @@
 // Page 5 on the 300 teachers of the large school: opening it (names, first record, photo shown)
 // and walking every record, against the bare queries plus the photo decode in the same run.
 #include "school/LargeSchool.h"
-#include "support/RatioReporter.h"
+#include "support/BenchPairs.h"
 #include "support/RawRow.h"
 #include "support/Workbench.h"
 
@@ -199,19 +199,12 @@ void RosterFill_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(RetireRestore_ours)->Name("RetireRestore/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(RetireRestore_raw)->Name("RetireRestore/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(RosterFill_ours)->Name("StaffRosterFill/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(RosterFill_raw)->Name("StaffRosterFill/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(OpenPage_ours)->Name("OpenTeacherPage/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(OpenPage_raw)->Name("OpenTeacherPage/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(WalkAll_ours)->Name("WalkAllTeachers/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(WalkAll_raw)->Name("WalkAllTeachers/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("RetireRestore", RetireRestore_ours, RetireRestore_raw);
+XIAOWU_BENCH_PAIR("StaffRosterFill", RosterFill_ours, RosterFill_raw);
+XIAOWU_BENCH_PAIR("OpenTeacherPage", OpenPage_ours, OpenPage_raw);
+XIAOWU_BENCH_PAIR("WalkAllTeachers", WalkAll_ours, WalkAll_raw);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return runOnLargeSchool(argc, argv);
+    return runWindowsOnLargeSchool(argc, argv);
 }

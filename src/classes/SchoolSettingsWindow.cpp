@@ -8,6 +8,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "settings/AppSettings.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -74,10 +75,7 @@ void SchoolSettingsWindow::buildControls()
 {
     标签1 = new QLabel(u"教务管理系统设置"_s, this);
     标签1->setObjectName(u"标签1"_s);
-    QFont headingFont = 标签1->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    标签1->setFont(headingFont);
+    setHeadingFont(标签1, 1.4);
     标签1->setAlignment(Qt::AlignCenter);
 
     学校名标签 = new QLabel(this);

@@ -5,6 +5,7 @@
 #include "classes/GbByteValidator.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -31,10 +32,7 @@ SubjectsWindow::SubjectsWindow(Workspace& ws, QWidget* parent)
 
     标签1 = new QLabel(this);
     标签1->setObjectName(u"标签1"_s);
-    QFont headingFont = 标签1->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
-    标签1->setFont(headingFont);
+    setHeadingFont(标签1, 1.2);
     标签1->setAlignment(Qt::AlignCenter);
 
     auto* classLabel = new QLabel(u"请选择班级"_s, this);

@@ -32,7 +32,9 @@ QString at(const QStringList& list, int i)
     return i < list.size() ? list[i] : QString();
 }
 
-void fill(SheetTable& sheet, const StudentCard& card, const QDate& today)
+} // namespace
+
+void StudentCardReport::fill(SheetTable& sheet, const StudentCard& card, const QDate& today)
 {
     sheet.setText(1, 1, card.title);
     if (card.atSchool)
@@ -58,20 +60,3 @@ void fill(SheetTable& sheet, const StudentCard& card, const QDate& today)
     sheet.setText(CommentRow, CommentColumn, LineBreaks::forDisplay(card.termComment));
     sheet.setText(CommentRow, NoteColumn, LineBreaks::forDisplay(card.leaveNote));
 }
-
-} // namespace
-
-namespace StudentCardReport {
-
-ReportBuild build(SheetTable& sheet, const StudentCard& card, const QDate& today)
-{
-    return build(sheet, card, today, CardSheet::templateBytes(QString::fromUtf16(TemplateResource)));
-}
-
-ReportBuild build(SheetTable& sheet, const StudentCard& card, const QDate& today, QByteArrayView templateBytes)
-{
-    return CardSheet::build(sheet, templateBytes, card.isEmpty(), card.schoolName + u"学籍表"_s,
-        [&](SheetTable& t) { fill(t, card, today); });
-}
-
-} // namespace StudentCardReport

@@ -23,7 +23,9 @@ constexpr int TextRow = 13;
 constexpr int ResumeColumn = 1;
 constexpr int NoteColumn = 5;
 
-void fill(SheetTable& sheet, const TeacherCard& card, const QDate& today)
+} // namespace
+
+void TeacherCardReport::fill(SheetTable& sheet, const TeacherCard& card, const QDate& today)
 {
     sheet.setText(1, 1, card.title);
     sheet.setText(2, 5, u"打印时间："_s);
@@ -33,20 +35,3 @@ void fill(SheetTable& sheet, const TeacherCard& card, const QDate& today)
     sheet.setText(TextRow, ResumeColumn, LineBreaks::forDisplay(card.resume));
     sheet.setText(TextRow, NoteColumn, LineBreaks::forDisplay(card.leaveNote));
 }
-
-} // namespace
-
-namespace TeacherCardReport {
-
-ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today)
-{
-    return build(sheet, card, today, CardSheet::templateBytes(QString::fromUtf16(TemplateResource)));
-}
-
-ReportBuild build(SheetTable& sheet, const TeacherCard& card, const QDate& today, QByteArrayView templateBytes)
-{
-    return CardSheet::build(sheet, templateBytes, card.isEmpty(), card.schoolName + u"教员登记表表"_s,
-        [&](SheetTable& t) { fill(t, card, today); });
-}
-
-} // namespace TeacherCardReport

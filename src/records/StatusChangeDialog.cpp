@@ -3,6 +3,7 @@
 #include "classes/GbByteValidator.h"
 #include "records/Controls.h"
 #include "records/DateBox.h"
+#include "workspace/HeadingFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,10 +78,7 @@ StatusChangeDialog::StatusChangeDialog(StatusChangeMode mode, QDate today, QWidg
     , m_mode(mode)
 {
     标签1 = named(new QLabel, u"标签1"_s);
-    QFont heading = 标签1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    标签1->setFont(heading);
+    setHeadingFont(标签1, 1.3);
     标签1->setAlignment(Qt::AlignCenter);
     标签1->setFrameShape(QFrame::StyledPanel);
     标签1->setMinimumHeight(标签1->fontMetrics().height() + 10);

@@ -32,6 +32,7 @@
 #include "text/GbText.h"
 #include "text/LineBreaks.h"
 #include "workspace/HeadTeacherList.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -94,10 +95,7 @@ void StudentEditorWindow::buildControls()
 {
     窗口标题标签 = named(new QLabel, u"窗口标题标签"_s);
     窗口标题标签->setAlignment(Qt::AlignCenter);
-    QFont titleFont = 窗口标题标签->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    titleFont.setBold(true);
-    窗口标题标签->setFont(titleFont);
+    setHeadingFont(窗口标题标签, 1.3);
     窗口标题标签->setStyleSheet(u"QLabel { color: #1c3d6e; padding: 2px; border-bottom: 2px solid #9bb3d1; }"_s);
 
     学生班级组合框 = named(new QComboBox, u"学生班级组合框"_s);

@@ -1,5 +1,6 @@
 #include "workspace/PageFrame.h"
 
+#include "workspace/HeadingFont.h"
 #include "workspace/PageView.h"
 
 #include <QFrame>
@@ -24,10 +25,7 @@ PageFrame::PageFrame(Page page, const Names& names, const QString& title, QWidge
     m_titleLabel = new QLabel(title, m_titleFrame);
     m_titleLabel->setObjectName(names.titleLabel);
     m_titleLabel->setAlignment(Qt::AlignCenter);
-    QFont titleFont = m_titleLabel->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
-    titleFont.setBold(true);
-    m_titleLabel->setFont(titleFont);
+    setHeadingFont(m_titleLabel, 1.35);
     m_titleLabel->setStyleSheet(QStringLiteral("color: #1d3f73;"));
     m_titleLabel->setMinimumHeight(m_titleLabel->fontMetrics().height() + 8);
     m_titleLayout->addWidget(m_titleLabel, 1);

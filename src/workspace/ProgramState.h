@@ -17,10 +17,10 @@ public:
     using QObject::QObject;
 
     const Session& session() const { return m_session; }
-    void setSession(const Session& session);
+    void setSession(const Session& session) { change(m_session, session, &ProgramState::sessionChanged); }
 
     QString schoolName() const { return m_schoolName; }
-    void setSchoolName(const QString& name);
+    void setSchoolName(const QString& name) { change(m_schoolName, name, &ProgramState::schoolNameChanged); }
 
     // CurrentViewKind: "在校学生", "毕业学生", "离校学生" or a teacher view's kind.
     QString currentViewKind() const { return m_viewKind; }
@@ -30,9 +30,9 @@ public:
 
     // Panel 2 as each view words it ("    当前状态：查看在校学生资料"), panel 3 a hint or the welcome line.
     QString statusState() const { return m_statusState; }
-    void setStatusState(const QString& text);
+    void setStatusState(const QString& text) { change(m_statusState, text, &ProgramState::statusStateChanged); }
     QString statusHint() const { return m_statusHint; }
-    void setStatusHint(const QString& text);
+    void setStatusHint(const QString& text) { change(m_statusHint, text, &ProgramState::statusHintChanged); }
 
 Q_SIGNALS:
     void sessionChanged(const Session& session);
@@ -41,6 +41,14 @@ Q_SIGNALS:
     void statusHintChanged(const QString& text);
 
 private:
+    // Keeps the value, then tells whoever shows it.
+    template<class T>
+    void change(T& field, const T& value, void (ProgramState::*changed)(const T&))
+    {
+        field = value;
+        Q_EMIT(this->*changed)(field);
+    }
+
     Session m_session;
     QString m_schoolName;
     QString m_viewKind;

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FakeAccessHost.h"
 #include "support/TestRegistry.h"
 
@@ -480,8 +481,7 @@ private Q_SLOTS:
     // only a user who says so starts with no administrators, and the file is kept.
     void damagedAdminDatabaseIsNeverReplacedUnasked_data()
     {
-        QTest::addColumn<QByteArray>("damage");
-        QTest::addColumn<bool>("startWithout");
+        addColumns<QByteArray, bool>({"damage", "startWithout"});
         QTest::newRow("scrambled, start without administrators") << QByteArray("scrambled accounts") << true;
         QTest::newRow("scrambled, end instead") << QByteArray("scrambled accounts") << false;
         QTest::newRow("header kept, pages gone, end instead") << QByteArray() << false;

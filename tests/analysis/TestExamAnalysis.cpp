@@ -3,6 +3,7 @@
 
 #include "analysis/ExamAnalysis.h"
 #include "settings/AppSettings.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QRandomGenerator>
@@ -115,12 +116,8 @@ class TestExamAnalysis : public QObject
 private Q_SLOTS:
     void randomSchool_data()
     {
-        QTest::addColumn<quint32>("seed");
-        QTest::addColumn<ExamAnalysis::Exam>("exam");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("pass");
-        QTest::addColumn<int>("excellent");
-        QTest::addColumn<QString>("fullMarks");
+        addColumns<quint32, ExamAnalysis::Exam, int, int, int, QString>(
+            {"seed", "exam", "key", "pass", "excellent", "fullMarks"});
 
         QTest::newRow("期中 语文") << 1u << ExamAnalysis::Exam::MidTerm << 1 << 60 << 85 << QString();
         QTest::newRow("期末 数学 of 150") << 2u << ExamAnalysis::Exam::Final << 2 << 60 << 85 << u"数学:150"_s;
@@ -229,8 +226,7 @@ private Q_SLOTS:
 
     void ranksShareAndSkip_data()
     {
-        QTest::addColumn<Ranks>("values");
-        QTest::addColumn<Ranks>("ranks");
+        addColumns<Ranks, Ranks>({"values", "ranks"});
         QTest::newRow("1 2 2 4") << Ranks {90, 80, 80, 70} << Ranks {1, 2, 2, 4};
         QTest::newRow("any order, no mark unranked")
             << Ranks {70, std::nullopt, 90, 90, 10} << Ranks {3, std::nullopt, 1, 1, 4};
@@ -266,9 +262,7 @@ private Q_SLOTS:
     void linesKeptInTheSettingsFile_data()
     {
         QTest::addColumn<QString>("stored"); // PassLine, ExcellentLine, FullMarks
-        QTest::addColumn<int>("pass");
-        QTest::addColumn<int>("excellent");
-        QTest::addColumn<QString>("fullMarks");
+        addColumns<int, int, QString>({"pass", "excellent", "fullMarks"});
         QTest::newRow("missing") << QString() << 60 << 85 << QString();
         QTest::newRow("own") << u"50|80|数学:150;英语:120"_s << 50 << 80 << u"数学:150;英语:120"_s;
         QTest::newRow("excellent below pass") << u"90|80|"_s << 60 << 85 << QString();

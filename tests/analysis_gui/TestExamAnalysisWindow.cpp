@@ -1,4 +1,5 @@
 // The 成绩分析 window on a small grade: what its tables and charts show, what it prints and exports.
+#include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
 #include "analysis/AnalysisLinesDialog.h"
@@ -204,12 +205,10 @@ private Q_SLOTS:
     // From page 4 on its class and exam, with the right over pupils only.
     void openedFromTheScoreSheet()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        StartedSchool school;
+        QVERIFY(school.start());
+        MainWindow& main = school.main();
+        StudentsFixture& d = school.data;
         for (const QString& c : {u"2年级1班"_s, u"2年级2班"_s})
             QVERIFY(d.addClass(c, u"周老师"_s));
         main.setSession({u"教务"_s, RightsString(u"0111"_s)});

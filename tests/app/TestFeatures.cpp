@@ -11,7 +11,9 @@
 #include "prefs/InterfaceStyler.h"
 #include "settings/AppSettings.h"
 #include "store/DbConnection.h"
+#include "students/StudentsFixture.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -34,16 +36,7 @@ class TestFeatures : public QObject
 
     static bool addClassWithPupils(DbConnection& db, const QString& klass, const QStringList& names)
     {
-        QVariantList row {klass, u"王老师"_s};
-        for (int i = 0; i < 40; ++i)
-            row << u""_s;
-        row << u"通用"_s;
-        for (int i = 0; i < 10; ++i)
-            row << u""_s;
-        QStringList marks;
-        for (int i = 0; i < 53; ++i)
-            marks << u"?"_s;
-        if (!db.execute(u"insert into 班级表 values ("_s + marks.join(u',') + u")"_s, row))
+        if (!StudentsFixture::addClass(db, klass, u"王老师"_s, QStringList(10, u""_s)))
             return false;
         qint64 number = 100;
         for (const QString& name : names) {
@@ -55,13 +48,19 @@ class TestFeatures : public QObject
         return true;
     }
 
+    // Started as 校长 with 张三 and 李四 in 3年级2班.
+    static bool startWithTwoPupils(StartedProgram& program)
+    {
+        return program.startAsHead()
+            && addClassWithPupils(program.main().studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s});
+    }
+
 private Q_SLOTS:
     void everyWiredCommandHasItsHandler()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        const CommandRegistry& c = startup.mainWindow()->commands();
+        StartedProgram program;
+        QVERIFY(program.startup.start());
+        const CommandRegistry& c = program.main().commands();
         for (const char16_t* name : {u"校务设置", u"查看学生资料", u"毕业学生资料", u"转退学生资料", u"添加学生资料",
                  u"修改学生资料", u"设置界面风格", u"记事本", u"计算器", u"背景音乐一", u"背景音乐二", u"其它音乐",
                  u"关闭音乐", u"使用手册"})
@@ -70,11 +69,9 @@ private Q_SLOTS:
 
     void schoolSettingsOpenOverTheMainWindow()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QString seen;
         QTimer::singleShot(0, [&seen] {
             if (auto* w = qobject_cast<SchoolSettingsWindow*>(QApplication::activeModalWidget())) {
@@ -88,32 +85,26 @@ private Q_SLOTS:
 
     void studentViewMovesAlongItsNames()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
-        QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
+        StartedProgram program;
+        QVERIFY(startWithTwoPupils(program));
+        MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"查看学生资料"));
         QCOMPARE(main.currentPage(), Page::StudentView);
-        QListWidget* names = startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
+        QListWidget* names = program.startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
         QVERIFY(names);
         QCOMPARE(names->count(), 2);
         main.navigate(RecordNavigation::Move::Last);
         QCOMPARE(names->currentRow(), 1);
-        f.prompt.clear();
+        program.f.prompt.clear();
         main.navigate(RecordNavigation::Move::Next);
-        QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+        QCOMPARE(program.f.prompt.lastText(), u"已到最后一个记录"_s);
     }
 
     void rosterRowOpensThePupilOnTheStudentView()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
-        QVERIFY(addClassWithPupils(main.studentDb(), u"3年级2班"_s, {u"张三"_s, u"李四"_s}));
+        StartedProgram program;
+        QVERIFY(startWithTwoPupils(program));
+        MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"在校学生列表"));
         QCOMPARE(main.currentPage(), Page::EnrolledRoster);
         auto* roster = main.findChild<QTreeWidget*>(u"在校生列表框"_s);
@@ -140,20 +131,19 @@ private Q_SLOTS:
 
     void namingTheSchoolShowsTheNameAsGiven()
     {
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
+        StartedProgram program;
+        QVERIFY(program.startup.start());
+        MainWindow& main = program.main();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"(请设置学校名称)校务管理系统"_s);
         // The settings window as 校务设置 opens it, on the workspace Features hands out.
-        SchoolSettingsWindow window(startup.features()->workspace(), &main);
+        SchoolSettingsWindow window(program.startup.features()->workspace(), &main);
         auto* name = window.findChild<QLineEdit*>(u"学校名编辑框"_s);
         auto* rename = window.findChild<QPushButton*>(u"添加学校按钮"_s);
         name->setText(u"育才小学"_s);
         rename->click();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"育才小学校务管理系统"_s);
         QCOMPARE(main.findChild<QLabel*>(u"学校名称标签"_s)->text(), u"育才小学"_s);
-        QCOMPARE(AppSettings(f.paths.settingsFile(), f.fileOps).schoolName(), u"育才小学"_s);
+        QCOMPARE(AppSettings(program.f.paths.settingsFile(), program.f.fileOps).schoolName(), u"育才小学"_s);
         name->clear();
         rename->click();
         QCOMPARE(main.homePage()->首页校名标签->text(), u"校务管理系统"_s);

@@ -10,6 +10,7 @@
 #include "settings/AppSettings.h"
 #include "store/DbConnection.h"
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QAction>
@@ -86,8 +87,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("content"); // empty: the file is removed
-        QTest::addColumn<bool>("goOn");
-        QTest::addColumn<QString>("said");
+        addColumns<bool, QString>({"goOn", "said"});
         const int students = int(DatabaseKind::Student);
         const int teachers = int(DatabaseKind::Teacher);
         QTest::newRow("students missing, end") << students << QByteArray() << false << u"不见了"_s;

@@ -7,6 +7,8 @@
 #include "app/StudentPageView.h"
 #include "students/StudentEditorWindow.h"
 #include "students/StudentViewPage.h"
+#include "students/StudentsFixture.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 
 #include "store/DbConnection.h"
@@ -26,16 +28,7 @@ namespace {
 
 bool addClass(DbConnection& db)
 {
-    QVariantList row {u"3年级2班"_s, u"王老师"_s};
-    for (int i = 0; i < 40; ++i)
-        row << u""_s;
-    row << u"通用"_s;
-    for (int i = 0; i < 10; ++i)
-        row << u"科目"_s;
-    QStringList marks;
-    for (int i = 0; i < row.size(); ++i)
-        marks << u"?"_s;
-    return db.execute(u"insert into 班级表 values ("_s + marks.join(u',') + u")"_s, row);
+    return StudentsFixture::addClass(db, u"3年级2班"_s, u"王老师"_s, QStringList(10, u"科目"_s));
 }
 
 bool addPupil(DbConnection& db, qint64 number, const QString& name, const QString& address)
@@ -80,11 +73,9 @@ private Q_SLOTS:
     void pageOneAndEditorFit()
     {
         QFETCH(QSize, size);
-        AppFixture f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QVERIFY(addClass(main.studentDb()));
         // 阿明 sorts first and has short texts; 张三 has 50 characters (100 GBK bytes) in each long field.
         QVERIFY(addPupil(main.studentDb(), 1, u"阿明"_s, u"幸福路1号"_s));

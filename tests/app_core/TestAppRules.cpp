@@ -1,5 +1,6 @@
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageMetrics.h"
 #include "workspace/RecordNavigation.h"
@@ -42,9 +43,7 @@ private Q_SLOTS:
 
     void gridZoomFollowsTheScreenWidth_data()
     {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("grade");
-        QTest::addColumn<int>("wage");
+        addColumns<int, int, int>({"screen", "grade", "wage"});
         QTest::newRow("800") << 800 << 125 << 125;
         QTest::newRow("1024") << 1024 << 99 << 100;
         QTest::newRow("1152") << 1152 << 88 << 87;
@@ -82,10 +81,7 @@ private Q_SLOTS:
 
     void navigationTargets_data()
     {
-        QTest::addColumn<Move>("move");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
+        addColumns<Move, int, int, int>({"move", "current", "first", "last"});
         QTest::addColumn<int>("expected"); // -1: cannot move
         QTest::newRow("first from middle") << Move::First << 3 << 0 << 5 << 0;
         QTest::newRow("first on first") << Move::First << 0 << 0 << 5 << -1;

@@ -1,6 +1,7 @@
 #include "app/DataCheck.h"
 #include "app/DataLock.h"
 #include "platform/SafeFile.h"
+#include "support/DataRows.h"
 #include "support/TempProgramDir.h"
 #include "support/TestRegistry.h"
 
@@ -77,8 +78,7 @@ private Q_SLOTS:
     void databaseHealth_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty: the fresh template
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("health");
+        addColumns<int, int>({"kind", "health"});
         QTest::newRow("sound") << QByteArray() << int(DatabaseKind::Student) << int(DataCheck::Health::Sound);
         QTest::newRow("not a database") << QByteArray("scrambled") << int(DatabaseKind::Student)
                                         << int(DataCheck::Health::NotOurs);

@@ -1,4 +1,5 @@
 #include "app/DataHome.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -14,10 +15,7 @@ class TestDataHome : public QObject
 private Q_SLOTS:
     void locatesProgramAndData_data()
     {
-        QTest::addColumn<QStringList>("made");
-        QTest::addColumn<QString>("xdg");
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("data");
+        addColumns<QStringList, QString, QString, QString>({"made", "xdg", "program", "data"});
         // Paths below the scratch directory; "home" stands for the user's home.
         QTest::newRow("build tree keeps its data") << QStringList {u"bin/data"_s} << u"/xdg"_s << u"bin"_s << u"bin"_s;
         QTest::newRow("installed, XDG_DATA_HOME set")

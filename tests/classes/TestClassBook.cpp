@@ -1,7 +1,6 @@
 #include "classes/ClassBook.h"
-#include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
-#include "support/TempProgramDir.h"
+#include "students/StudentsFixture.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -15,8 +14,9 @@ class TestClassBook : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramDir> m_dir;
-    std::unique_ptr<DbConnection> m_db;
+    // A fresh students database for each test.
+    std::unique_ptr<StudentsFixture> m_school;
+    DbConnection* m_db = nullptr;
 
     qint64 count(const QString& sql, const QVariantList& parameters = {})
     {
@@ -38,16 +38,15 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<TempProgramDir>();
-        m_db = std::make_unique<DbConnection>();
-        QVERIFY(m_db->open(
-            m_dir->databasePath(DatabaseKind::Student), QString(), DatabaseKinds::password(DatabaseKind::Student)));
+        m_school = std::make_unique<StudentsFixture>();
+        m_db = &m_school->db;
+        QVERIFY(m_db->isOpen());
     }
 
     void cleanup()
     {
-        m_db.reset();
-        m_dir.reset();
+        m_db = nullptr;
+        m_school.reset();
     }
 
     void addedClassHasItsCategoryAndFiftyEmptyTexts()

@@ -1,5 +1,6 @@
 #include "classes/ClassDraft.h"
 #include "classes/GbByteValidator.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/GbText.h"
 
@@ -16,12 +17,8 @@ class TestClassRules : public QObject
 private Q_SLOTS:
     void draft_data()
     {
-        QTest::addColumn<bool>("custom");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("customName");
-        QTest::addColumn<QString>("headTeacher");
-        QTest::addColumn<ClassDraft::Refusal>("refusal");
-        QTest::addColumn<QString>("name");
+        addColumns<bool, QString, QString, QString, ClassDraft::Refusal, QString>(
+            {"custom", "number", "customName", "headTeacher", "refusal", "name"});
 
         using R = ClassDraft::Refusal;
         QTest::newRow("standard") << false << u"10班"_s << u"ignored"_s << u"王"_s << R::None << u"高中1年级10班"_s;
@@ -57,11 +54,7 @@ private Q_SLOTS:
 
     void byteLimit_data()
     {
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("pos");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("expectedPos");
+        addColumns<int, QString, int, QString, int>({"limit", "input", "pos", "expected", "expectedPos"});
 
         QTest::newRow("fits") << 6 << u"高中1"_s << 3 << u"高中1"_s << 3;
         QTest::newRow("typed at the end") << 6 << u"1234567"_s << 7 << u"123456"_s << 6;

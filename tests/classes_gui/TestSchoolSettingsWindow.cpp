@@ -1,10 +1,11 @@
-#include "ClassesBench.h"
+#include "ClassesWindowTest.h"
 #include "GuiHelpers.h"
 
 #include "classes/ClassBook.h"
 #include "classes/HeadTeacherDialog.h"
 #include "classes/SchoolSettingsWindow.h"
 #include "classes/SubjectsWindow.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -16,26 +17,17 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "support/FindControl.h"
 #include <QTreeWidget>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-class TestSchoolSettingsWindow : public QObject
+class TestSchoolSettingsWindow : public ClassesWindowTest<SchoolSettingsWindow>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ClassesBench> m_host;
-    std::unique_ptr<SchoolSettingsWindow> m_window;
-
-    template<typename T>
-    T* control(const QString& name)
-    {
-        return findControl<T>(m_window.get(), name);
-    }
     QTreeWidget* list() { return control<QTreeWidget>(u"班级名列表框"_s); }
     QComboBox* teachers() { return control<QComboBox>(u"班主任组合框"_s); }
     void click(const QString& button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
@@ -49,8 +41,7 @@ private:
 
     void openWindow()
     {
-        m_window = std::make_unique<SchoolSettingsWindow>(m_host->ws, nullptr);
-        m_window->focusGradeGrid = m_host->focusGradeGrid;
+        makeWindow();
         m_window->show();
     }
 
@@ -99,13 +90,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_host = std::make_unique<ClassesBench>(); }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_host.reset();
-    }
+    void init() { newHost(); }
+    void cleanup() { closeAll(); }
 
     void openingShowsTheClassesInTableOrder()
     {
@@ -175,8 +161,7 @@ private Q_SLOTS:
 
     void changeFlagOnlyUnderPagesThatShowClasses_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<bool>("flagged");
+        addColumns<int, bool>({"page", "flagged"});
         QTest::newRow("home") << 0 << false;
         QTest::newRow("student view") << 1 << true;
         QTest::newRow("graduate roster") << 2 << false;

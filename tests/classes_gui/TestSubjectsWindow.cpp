@@ -1,4 +1,4 @@
-#include "ClassesBench.h"
+#include "ClassesWindowTest.h"
 #include "GuiHelpers.h"
 
 #include "classes/ClassBook.h"
@@ -13,25 +13,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "support/FindControl.h"
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-class TestSubjectsWindow : public QObject
+class TestSubjectsWindow : public ClassesWindowTest<SubjectsWindow>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ClassesBench> m_host;
-    std::unique_ptr<SubjectsWindow> m_window;
-
-    template<typename T>
-    T* control(const QString& name)
-    {
-        return findControl<T>(m_window.get(), name);
-    }
     QLineEdit* box(int n) { return control<QLineEdit>(u"科目编辑框%1"_s.arg(n)); }
     QComboBox* classBox() { return control<QComboBox>(u"科目班级名组合框"_s); }
     QString heading() { return control<QLabel>(u"标签1"_s)->text(); }
@@ -62,8 +52,7 @@ private:
 
     bool openWindow()
     {
-        m_window = std::make_unique<SubjectsWindow>(m_host->ws, nullptr);
-        m_window->focusGradeGrid = m_host->focusGradeGrid;
+        makeWindow();
         const bool loaded = m_window->load();
         if (loaded)
             m_window->show();
@@ -71,13 +60,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_host = std::make_unique<ClassesBench>(); }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_host.reset();
-    }
+    void init() { newHost(); }
+    void cleanup() { closeAll(); }
 
     void withoutClassesItDoesNotOpen()
     {

@@ -5,6 +5,7 @@
 #include "comments/CommentLibrary.h"
 #include "comments/CommentStore.h"
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -50,8 +51,7 @@ private Q_SLOTS:
 
     void entryLimits_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("fits");
+        addColumns<QString, bool>({"text", "fits"});
         QTest::newRow("empty") << QString() << false;
         QTest::newRow("100 ASCII") << QString(100, u'a') << true;
         QTest::newRow("101 ASCII") << QString(101, u'a') << false;

@@ -5,6 +5,7 @@
 #include "exchange/TableExport.h"
 #include "students/StudentRecords.h"
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/FailingFileOps.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageTable.h"
@@ -104,8 +105,7 @@ private Q_SLOTS:
 
     void rowErrors_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("errors");
+        addColumns<QString, QString>({"file", "errors"});
         QTest::newRow("fits") << u"姓名,家庭住址\n欧阳明明明明明明明明,%1"_s.arg(QString(25, u'路')) << QString();
         QTest::newRow("over its width") << u"姓名,家庭住址\n欧阳明明明明明明明明明,%1"_s.arg(QString(25, u'路') + u'1')
                                         << u"2: 姓名超过20字节（有22字节）；家庭住址超过50字节（有51字节）"_s;
@@ -136,12 +136,7 @@ private Q_SLOTS:
     }
 
     // A refusal on the third pupil, or no database at all: not one pupil, the counter as it was.
-    void failureAddsNothing_data()
-    {
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("refused mid-way") << false;
-        QTest::newRow("database closed") << true;
-    }
+    void failureAddsNothing_data() { addSwitchRows("closed", {{"refused mid-way", false}, {"database closed", true}}); }
     void failureAddsNothing()
     {
         QFETCH(bool, closed);

@@ -2,6 +2,7 @@
 
 #include "exchange/SheetLimits.h"
 #include "exchange/SpreadsheetReader.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/GbText.h"
 
@@ -72,8 +73,7 @@ class TestSpreadsheetReaders : public QObject
 private Q_SLOTS:
     void workbooks_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QString>({"bytes", "expected"});
         const QList<QStringList> rows {{u"姓名"_s, u"出生日期"_s, u"联系电话"_s, u"分数"_s},
             {u"张𠀀三"_s, u"=d:2019-03-15"_s, u"=n:13900000000"_s, u"=n:98.5"_s}, {}, {u"李四"_s, u"=d:1900-01-01"_s}};
         const QString expected
@@ -95,8 +95,7 @@ private Q_SLOTS:
     // Whatever is wrong with the file, a message that says so and no rows.
     void damagedWorkbooks_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
+        addColumns<QByteArray, QString>({"bytes", "message"});
         const QByteArray good = XlsxFixture::workbook({{u"姓名"_s}, {u"张三"_s}});
         const QString notWorkbook = u"这个文件不是Excel工作簿（.xlsx），或者文件已损坏，无法读取。"_s;
         const QString damaged = u"Excel工作簿已损坏，无法读取其中的表格。"_s;
@@ -138,8 +137,7 @@ private Q_SLOTS:
 
     void csv_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QString>({"bytes", "expected"});
         QTest::newRow("quotes, commas and line breaks")
             << u"姓名,家庭住址\r\n\"王\"\"小\"\"明\",\"幸福路1号,3单元\r\n502室\"\r\n李四,\"\"\r\n"_s.toUtf8()
             << u"1:姓名|家庭住址\n2:王\"小\"明|幸福路1号,3单元\r\n502室\n3:李四"_s;

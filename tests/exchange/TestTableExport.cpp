@@ -2,6 +2,7 @@
 #include "exchange/ExportCells.h"
 #include "exchange/TableExport.h"
 #include "exchange/XlsxTableWriter.h"
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 #include "support/XlsxCells.h"
@@ -84,8 +85,7 @@ class TestTableExport : public QObject
 private Q_SLOTS:
     void workbookHoldsWhatThePageShows_data()
     {
-        QTest::addColumn<PageTable>("table");
-        QTest::addColumn<QList<QStringList>>("cells");
+        addColumns<PageTable, QList<QStringList>>({"table", "cells"});
         const auto row = [](const char* name, PageTable table, const QList<QStringList>& cells) {
             table.rows = marked(cells);
             QTest::newRow(name) << table << cells;
@@ -182,8 +182,7 @@ private Q_SLOTS:
 
     void failedWriteKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("diskFull");
+        addColumns<QString, bool>({"name", "diskFull"});
         QTest::newRow("xlsx, disk full") << u"名单.xlsx"_s << true;
         QTest::newRow("csv, disk full") << u"名单.csv"_s << true;
         QTest::newRow("xlsx, folder is a file") << u"old.bin/名单.xlsx"_s << false;

@@ -7,6 +7,7 @@
 #include "classes/ClassBook.h"
 #include "students/StudentRecords.h"
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
@@ -101,8 +102,7 @@ private Q_SLOTS:
 
     void everyTablePageExportsWhatItShows_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<Page>("page");
+        addColumns<QString, Page>({"command", "page"});
         QTest::newRow("score sheet") << u"期中成绩录入"_s << Page::ScoreSheet;
         QTest::newRow("staff") << u"在职教员列表"_s << Page::TeacherRoster;
         QTest::newRow("wages") << u"打开工资表一"_s << Page::WageSheet;

@@ -9,7 +9,9 @@
 #include "exchange/PupilImportWindow.h"
 #include "records/ReportList.h"
 #include "students/EnrolledRosterPage.h"
+#include "support/DataRows.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -77,12 +79,7 @@ class TestPupilImportWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void previewThenImportOrCancel_data()
-    {
-        QTest::addColumn<bool>("import");
-        QTest::newRow("导入") << true;
-        QTest::newRow("取消") << false;
-    }
+    void previewThenImportOrCancel_data() { addSwitchRows("import", {{"导入", true}, {"取消", false}}); }
     void previewThenImportOrCancel()
     {
         QFETCH(bool, import);
@@ -157,23 +154,22 @@ private Q_SLOTS:
     // show lists the pupils it received.
     void commandNeedsTheStudentsRightAndRefreshesTheRoster()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
+        StartedProgram program;
+        QVERIFY(program.startup.start());
+        MainWindow& main = program.main();
         QVERIFY(main.commands().action(u"导入学生资料"));
         main.setSession({u"张老师"_s, RightsString(u"0111"_s)});
         QVERIFY(!main.runCommand(u"导入学生资料"));
-        QCOMPARE(f.prompt.lastText(), u"  抱歉！您没有当前的操作权限！  "_s);
+        QCOMPARE(program.f.prompt.lastText(), u"  抱歉！您没有当前的操作权限！  "_s);
 
         main.setSession({u"校长"_s, RightsString::super()});
         QVERIFY(ClassBook(main.studentDb()).add(Class1, u"周老师"_s, u"通用"_s) == ClassBook::AddResult::Added);
         QVERIFY(main.runCommand(u"在校学生列表"));
-        ReportList* roster = startup.features()->enrolledRoster()->在校生列表框;
+        ReportList* roster = program.startup.features()->enrolledRoster()->在校生列表框;
         QCOMPARE(roster->topLevelItemCount(), 0);
         QTemporaryDir dir;
-        f.fileChooser.next = dir.filePath(u"新生.csv"_s);
-        QFile file(*f.fileChooser.next);
+        program.f.fileChooser.next = dir.filePath(u"新生.csv"_s);
+        QFile file(*program.f.fileChooser.next);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(u"姓名,性别\n林一,男\n林二,女\n"_s.toUtf8()) > 0);
         file.close();
         ModalGuard guard;

@@ -1,4 +1,5 @@
 #include "FuzzEntries.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -16,8 +17,7 @@ class TestFuzzReplay : public QObject
 private Q_SLOTS:
     void corpus_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("path");
+        addColumns<QString, QString>({"target", "path"});
         const QDir corpus(QStringLiteral(XIAOWU_FUZZ_CORPUS_DIR));
         for (const QString& target : FuzzEntries::names()) {
             const QDir dir(corpus.filePath(target));

@@ -3,6 +3,7 @@
 
 #include "grades/AverageStatistics.h"
 #include "records/ReportSort.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QRandomGenerator>
@@ -167,9 +168,7 @@ private Q_SLOTS:
 
     void roundsHalfAwayFromZero_data()
     {
-        QTest::addColumn<qint64>("sum");
-        QTest::addColumn<qint64>("count");
-        QTest::addColumn<int>("mean");
+        addColumns<qint64, qint64, int>({"sum", "count", "mean"});
         QTest::newRow("85.5") << qint64(171) << qint64(2) << 86;
         QTest::newRow("85.49..") << qint64(8549) << qint64(100) << 85;
         QTest::newRow("whole") << qint64(90) << qint64(1) << 90;

@@ -1,6 +1,7 @@
 // The typed-mark conversion and the loading statement of the score sheet.
 #include "grades/MarkText.h"
 #include "grades/ScoreSheetRules.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -16,8 +17,7 @@ class TestScoreSheetRules : public QObject
 private Q_SLOTS:
     void typedMarks_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
+        addColumns<QString, bool>({"typed", "accepted"});
         QTest::addColumn<QVariant>("stored"); // invalid: no mark
 
         const auto mark = [](const char* name, const QString& typed, int stored) {
@@ -72,10 +72,7 @@ private Q_SLOTS:
 
     void loadingStatement_data()
     {
-        QTest::addColumn<ScoreSheetRules::Exam>("exam");
-        QTest::addColumn<int>("sortIndex");
-        QTest::addColumn<bool>("reverse");
-        QTest::addColumn<QString>("tail");
+        addColumns<ScoreSheetRules::Exam, int, bool, QString>({"exam", "sortIndex", "reverse", "tail"});
 
         const auto M = ScoreSheetRules::Exam::MidTerm;
         const auto F = ScoreSheetRules::Exam::Final;

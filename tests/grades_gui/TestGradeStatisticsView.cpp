@@ -1,4 +1,6 @@
 // Page 8 driven from the score sheet: the table built, sorted, opened and left as a user does it.
+#include "ScoreSheetFrame.h"
+#include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
 #include "app/MainWindow.h"
@@ -52,13 +54,7 @@ struct StatisticsPages
                 r.期中[0] = 99;
             d.addPupil(r);
         }
-        sheetFrame = std::make_unique<PageFrame>(Page::ScoreSheet,
-            PageFrame::Names {u"成绩表外形框1"_s, u"成绩表标题标签"_s, u"成绩表外形框2"_s, u"成绩表底座"_s},
-            u"学生成绩表"_s);
-        sheet = new ScoreSheetPage(host.ws, *sheetFrame);
-        sheetFrame->setView(sheet);
-        sheetFrame->resize(1024, 700);
-        sheetFrame->show();
+        sheet = showScoreSheet(host.ws, sheetFrame);
         frame = std::make_unique<PageFrame>(Page::AverageScores,
             PageFrame::Names {u"成绩统计表外形框1"_s, u"成绩统计表标题标签"_s, u"成绩统计表外形框2"_s, {}},
             u"平均成绩统计表"_s);
@@ -209,12 +205,10 @@ private Q_SLOTS:
 
     void buttonOnTheMainWindowShowsPage8()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        StartedSchool school;
+        QVERIFY(school.start());
+        MainWindow& main = school.main();
+        StudentsFixture& d = school.data;
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         main.setSession({u"校长"_s, RightsString::super()});
         QVERIFY(main.runCommand(u"期中成绩录入"));

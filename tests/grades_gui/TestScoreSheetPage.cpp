@@ -1,10 +1,13 @@
 // Page 4 driven as a user drives it: marks typed into the grid and read back from the database.
+#include "ScoreSheetFrame.h"
+#include "students_gui/StartedSchool.h"
 #include "students_gui/StudentsBench.h"
 
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "grades/ScoreSheetPage.h"
 #include "sheet/SheetGrid.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageFrame.h"
 
@@ -48,13 +51,7 @@ struct SheetPage
             r.期末[1] = fin;
             d.addPupil(r);
         }
-        frame = std::make_unique<PageFrame>(Page::ScoreSheet,
-            PageFrame::Names {u"成绩表外形框1"_s, u"成绩表标题标签"_s, u"成绩表外形框2"_s, u"成绩表底座"_s},
-            u"学生成绩表"_s);
-        page = new ScoreSheetPage(host.ws, *frame);
-        frame->setView(page);
-        frame->resize(1024, 700);
-        frame->show();
+        page = showScoreSheet(host.ws, frame);
         QObject::connect(&host.state, &ProgramState::statusStateChanged,
             [this](const QString& text) { loads += text == Loading ? 1 : 0; });
     }
@@ -177,8 +174,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QVariant>("stored"); // what 期中1 of pupil 1 holds afterwards (70 before)
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("refused");
+        addColumns<QString, bool>({"shown", "refused"});
 
         QTest::newRow("whole") << u"85"_s << QVariant(85) << u"85"_s << false;
         QTest::newRow("full-width") << u" ８５ "_s << QVariant(85) << u"85"_s << false;
@@ -271,12 +267,10 @@ private Q_SLOTS:
 
     void menuCommandsOpenThePageInTheMainWindow()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        StartedSchool school;
+        QVERIFY(school.start());
+        MainWindow& main = school.main();
+        StudentsFixture& d = school.data;
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         QVERIFY(d.addPupil(StudentsFixture::pupil(1, u"张三"_s, Class1)));
         QVERIFY(d.addPupil(StudentsFixture::pupil(2, u"李四"_s, Class1)));
@@ -294,9 +288,9 @@ private Q_SLOTS:
         main.navigate(RecordNavigation::Move::Last);
         QCOMPARE(page->成绩表格->cursorRow(), 3);
         QCOMPARE(page->成绩表格->cursorColumn(), 3);
-        f.prompt.clear();
+        school.f.prompt.clear();
         main.navigate(RecordNavigation::Move::Next);
-        QCOMPARE(f.prompt.lastText(), u"已到最后一个记录"_s);
+        QCOMPARE(school.f.prompt.lastText(), u"已到最后一个记录"_s);
     }
 };
 

@@ -2,6 +2,7 @@
 // settings, accounts, sheets), workspace/ with what every feature may use of the program, and the
 // features; app/ wires them all together on top. An include that runs upward turns the house into
 // a knot, so this reads every #include "folder/…" below src/ and names each one that does.
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QDirIterator>
@@ -38,9 +39,7 @@ class TestFolderLayers : public QObject
 private Q_SLOTS:
     void rule_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<bool>("allowed");
+        addColumns<QString, QString, bool>({"from", "to", "allowed"});
         QTest::newRow("feature uses workspace") << u"students"_s << u"workspace"_s << true;
         QTest::newRow("feature uses another feature") << u"teachers"_s << u"students"_s << true;
         QTest::newRow("feature reaches app") << u"students"_s << u"app"_s << false;

@@ -4,6 +4,7 @@
 #include "store/DatabaseTemplate.h"
 #include "store/DbConnection.h"
 #include "store/PinyinCollation.h"
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 #include "wages/WageTableFile.h"
@@ -107,8 +108,7 @@ class TestDataMaintenance : public QObject
 private Q_SLOTS:
     void backupWritesOnlyTickedParts_data()
     {
-        QTest::addColumn<QList<int>>("parts");
-        QTest::addColumn<QString>("steps");
+        addColumns<QList<int>, QString>({"parts", "steps"});
         QTest::newRow("administrators") << QList<int> {2}
                                         << u"正在备份管理员数据文件...\r\n√完成管理员数据文件的备份\r\n"_s;
         QTest::newRow("wage table 2") << QList<int> {4}
@@ -159,9 +159,7 @@ private Q_SLOTS:
 
     void failedBackupKeepsTheOldOne_data()
     {
-        QTest::addColumn<int>("part");
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("listed");
+        addColumns<int, QString, QString>({"part", "failure", "listed"});
         QTest::newRow("students mid-transaction")
             << 0 << u"\r\n★★★备份学生数据文件失败！★★★\r\n"_s << u"备份学生数据文件失败！\r\n"_s;
         QTest::newRow("damaged wage file")
@@ -193,9 +191,7 @@ private Q_SLOTS:
 
     void restoreRefusesBadBackups_data()
     {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<int>("part");
-        QTest::addColumn<QString>("reason");
+        addColumns<QString, int, QString>({"damage", "part", "reason"});
         QTest::newRow("no backup folder") << u"missing folder"_s << 0 << u"找不到备份数据文件："_s;
         QTest::newRow("truncated") << u"truncate"_s << 0 << u"备份数据文件已损坏："_s;
         QTest::newRow("foreign") << u"foreign"_s << 1 << u"备份数据文件已损坏："_s;
@@ -258,12 +254,7 @@ private Q_SLOTS:
         QVERIFY(DatabaseBackup::verify(school.data(0), DatabaseKinds::password(DatabaseKind::Student)));
     }
 
-    void initialisation_data()
-    {
-        QTest::addColumn<bool>("failWrites");
-        QTest::newRow("reset") << false;
-        QTest::newRow("a write fails") << true;
-    }
+    void initialisation_data() { addSwitchRows("failWrites", {{"reset", false}, {"a write fails", true}}); }
     void initialisation()
     {
         QFETCH(bool, failWrites);

@@ -5,8 +5,10 @@
 #include "app/Startup.h"
 #include "maintenance/DataMaintenanceWindow.h"
 #include "store/DatabaseTemplate.h"
+#include "support/DataRows.h"
 #include "support/FakePrompt.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
@@ -31,8 +33,7 @@ class TestDataMaintenanceWindow : public QObject
 private Q_SLOTS:
     void initialisationNeedsEveryRight_data()
     {
-        QTest::addColumn<QString>("rights");
-        QTest::addColumn<bool>("runs");
+        addColumns<QString, bool>({"rights", "runs"});
         QTest::newRow("1110") << u"1110"_s << false;
         QTest::newRow("1111") << u"1111"_s << true;
     }
@@ -99,9 +100,7 @@ private Q_SLOTS:
     // and restore the rest when the user agrees.
     void restoreWithPartsNotBackedUpOffersTheRest_data()
     {
-        QTest::addColumn<bool>("agree");
-        QTest::newRow("restore the rest") << true;
-        QTest::newRow("restore nothing") << false;
+        addSwitchRows("agree", {{"restore the rest", true}, {"restore nothing", false}});
     }
 
     void restoreWithPartsNotBackedUpOffersTheRest()
@@ -131,15 +130,13 @@ private Q_SLOTS:
 
     void initialisationRestartsTheProgram()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
-        main.setSession({u"校长"_s, RightsString::super()});
+        StartedProgram program;
+        QVERIFY(program.startAsHead());
+        MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"系统数据初始化"));
-        QCOMPARE(f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
+        QCOMPARE(program.f.launcher.started, (QList<QStringList> {{QCoreApplication::applicationFilePath()}}));
         QVERIFY(!main.studentDb().isOpen() && !main.teacherDb().isOpen());
-        QVERIFY(f.prompt.lastText().startsWith(
+        QVERIFY(program.f.prompt.lastText().startsWith(
             u"系统数据初始化完成，即将重新启动本系统！\r\n\r\n初始化前的数据保存在："_s));
     }
 };

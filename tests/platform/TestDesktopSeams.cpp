@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "platform/DesktopLauncher.h"
@@ -159,9 +160,7 @@ private Q_SLOTS:
     // A name typed without a suffix in the save dialog gets the suffix of the kind chosen there.
     void saveDialogAddsTheChosenKindsSuffix_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        addColumns<int, QString, QString>({"kind", "typed", "expected"});
         QTest::newRow("first kind") << 0 << u"名单"_s << u"名单.xlsx"_s;
         QTest::newRow("second kind") << 1 << u"名单"_s << u"名单.csv"_s;
         QTest::newRow("suffix typed") << 1 << u"名单.csv"_s << u"名单.csv"_s;

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "app/DataCheck.h"
@@ -117,9 +118,7 @@ private Q_SLOTS:
 
     void refusedWriteKeepsTheFileAndSaysWhy_data()
     {
-        QTest::addColumn<int>("owner");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("reason");
+        addColumns<int, bool, QString>({"owner", "readOnly", "reason"});
         for (const auto& [owner, name] :
             {std::pair {WageSheet, "wage sheet"}, std::pair {Settings, "config.ini"}, std::pair {Export, "export"}}) {
             QTest::addRow("%s, disk full", name) << int(owner) << false << u"磁盘空间已满"_s;

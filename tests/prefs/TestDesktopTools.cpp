@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
@@ -34,10 +35,7 @@ private Q_SLOTS:
 
     void manualPrefersTheOldHelpFile_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("browser");
-        QTest::addColumn<DesktopTools::Manual>("result");
-        QTest::addColumn<QString>("opened");
+        addColumns<QStringList, bool, DesktopTools::Manual, QString>({"files", "browser", "result", "opened"});
 
         const QString chm = u"\\使用手册.chm"_s;
         const QString html = u"\\使用手册.html"_s;

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "prefs/PhotoFit.h"
@@ -11,9 +12,7 @@ class TestPhotoFit : public QObject
 private Q_SLOTS:
     void fitsAndCentres_data()
     {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("area");
-        QTest::addColumn<QRect>("box");
+        addColumns<QSize, QSize, QRect>({"picture", "area", "box"});
 
         const QSize zoom(354, 475);
         // Portrait, too wide once the height is used: the width decides.

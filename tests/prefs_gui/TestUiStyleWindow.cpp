@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
@@ -45,8 +46,7 @@ private Q_SLOTS:
 
     void unknownValuesGiveTheDefaultLook_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("ticked");
+        addColumns<QString, int>({"stored", "ticked"});
         QTest::newRow("7") << u"7"_s << 0;
         QTest::newRow("abc") << u"abc"_s << 0;
         QTest::newRow("empty") << QString() << 0;
@@ -115,9 +115,7 @@ private Q_SLOTS:
 
     void chooseStyleOpensTheWindowModally_data()
     {
-        QTest::addColumn<bool>("diskFull");
-        QTest::newRow("stored") << false;
-        QTest::newRow("disk full") << true;
+        addSwitchRows("diskFull", {{"stored", false}, {"disk full", true}});
     }
 
     void chooseStyleOpensTheWindowModally()

@@ -5,6 +5,7 @@
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestPhoto.h"
 #include "support/TestRegistry.h"
 
@@ -57,12 +58,7 @@ private Q_SLOTS:
     }
 
     // A whole card with photo and Chinese texts on one PDF page, both fonts embedded.
-    void cardPrintsOnOnePdfPage_data()
-    {
-        QTest::addColumn<bool>("student");
-        QTest::newRow("pupil") << true;
-        QTest::newRow("teacher") << false;
-    }
+    void cardPrintsOnOnePdfPage_data() { addSwitchRows("student", {{"pupil", true}, {"teacher", false}}); }
     void cardPrintsOnOnePdfPage()
     {
         QFETCH(bool, student);

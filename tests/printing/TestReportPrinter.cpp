@@ -1,5 +1,6 @@
 // 打印预览 and 打印 on the running program's pages, and where a built report goes.
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/FakeServices.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
@@ -164,8 +165,7 @@ private Q_SLOTS:
 
     void aReportThatCannotBePrintedIsRefusedWithItsReason_data()
     {
-        QTest::addColumn<ReportPrinter::Mode>("mode");
-        QTest::addColumn<bool>("printer");
+        addColumns<ReportPrinter::Mode, bool>({"mode", "printer"});
         QTest::newRow("preview") << ReportPrinter::Mode::Preview << true;
         QTest::newRow("print") << ReportPrinter::Mode::Print << true;
         QTest::newRow("PDF without a printer") << ReportPrinter::Mode::Print << false;
@@ -193,10 +193,7 @@ private Q_SLOTS:
 
     void missingTemplateIsToldInTheCommandsWords_data()
     {
-        QTest::addColumn<ReportPrinter::Mode>("mode");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<Prompt::Icon>("icon");
+        addColumns<ReportPrinter::Mode, QString, QString, Prompt::Icon>({"mode", "text", "title", "icon"});
         QTest::newRow("preview") << ReportPrinter::Mode::Preview << u"不能打开模板文件！请与本程序作者联系！"_s
                                  << Prompt::defaultTitle() << Prompt::Icon::None;
         QTest::newRow("print") << ReportPrinter::Mode::Print << u"  打开模板文件失败！  "_s << u"错误"_s

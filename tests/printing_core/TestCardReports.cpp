@@ -5,6 +5,7 @@
 #include "printing/TeacherCardReport.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QDate>
@@ -84,13 +85,8 @@ class TestCardReports : public QObject
 private Q_SLOTS:
     void templates_data()
     {
-        QTest::addColumn<bool>("student");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<SheetRange>("picture");
-        QTest::addColumn<QString>("title");
+        addColumns<bool, int, int, int, int, SheetRange, QString>(
+            {"student", "rows", "columns", "height", "width", "picture", "title"});
         QTest::newRow("pupil") << true << 24 << 13 << 1748 << 2563 << SheetRange {3, 12, 8, 2} << u"学籍资料卡"_s;
         QTest::newRow("teacher") << false << 25 << 6 << 1746 << 2570 << SheetRange {3, 6, 8, 1} << u"教员档案卡"_s;
     }
@@ -222,12 +218,7 @@ private Q_SLOTS:
 
     // Fitted to the width alone, the pupil card is 2.7 tenths of a millimetre taller than the
     // printable area and its last row went onto a second page.
-    void cardPrintsOnOnePage_data()
-    {
-        QTest::addColumn<bool>("student");
-        QTest::newRow("pupil") << true;
-        QTest::newRow("teacher") << false;
-    }
+    void cardPrintsOnOnePage_data() { addSwitchRows("student", {{"pupil", true}, {"teacher", false}}); }
     void cardPrintsOnOnePage()
     {
         QFETCH(bool, student);

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "printing/TableReports.h"
@@ -88,12 +89,9 @@ class TestTableReports : public QObject
 private Q_SLOTS:
     void everyReportFollowsTheConventions_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("columns");
+        addColumns<QString, int>({"kind", "columns"});
         QTest::addColumn<int>("width"); // sum of the column widths
-        QTest::addColumn<int>("titleHeight");
-        QTest::addColumn<int>("bottomMargin");
-        QTest::addColumn<bool>("ruled");
+        addColumns<int, int, bool>({"titleHeight", "bottomMargin", "ruled"});
         QTest::addColumn<QStringList>("row2"); // the texts of row 2, column by column
         QTest::addColumn<QStringList>("row3");
 

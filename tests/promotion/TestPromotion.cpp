@@ -1,6 +1,7 @@
 #include "students/StudentsFixture.h"
 
 #include "promotion/Promotion.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -67,9 +68,7 @@ private Q_SLOTS:
 
     void sixMonths_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<bool>("asks");
+        addColumns<QString, QDate, bool>({"stored", "today", "asks"});
         QTest::newRow("march to august") << u"2026年3月28日"_s << QDate(2026, 8, 1) << true;
         QTest::newRow("march to september") << u"2026年3月28日"_s << QDate(2026, 9, 1) << false;
         QTest::newRow("across the year") << u"2025年12月1日"_s << QDate(2026, 5, 31) << true;
@@ -120,9 +119,7 @@ private Q_SLOTS:
     // Nothing of a refused or failed run stays, and the same run afterwards is right.
     void standardRunIsWholeOrNothing_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("undo");
-        QTest::addColumn<bool>("taken");
+        addColumns<QString, QString, bool>({"setup", "undo", "taken"});
         QTest::newRow("custom class holds the new name")
             << u"update 班级表 set 班级分类='自设' where 所在班级='2年级1班'"_s
             << u"update 班级表 set 班级分类='通用' where 所在班级='2年级1班'"_s << true;
@@ -166,9 +163,7 @@ private Q_SLOTS:
 
     void customRun_data()
     {
-        QTest::addColumn<QStringList>("graduating");
-        QTest::addColumn<QList<Rename>>("renames");
-        QTest::addColumn<QString>("taken");
+        addColumns<QStringList, QList<Rename>, QString>({"graduating", "renames", "taken"});
         QTest::addColumn<QString>("after"); // pupils by class
         QTest::newRow("chain") << QStringList {u"C"_s} << QList<Rename> {{u"A"_s, u"B"_s}, {u"B"_s, u"C"_s}}
                                << QString() << u"B:1 C:2 D:4"_s;

@@ -1,4 +1,5 @@
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
@@ -110,8 +111,7 @@ private Q_SLOTS:
     // A refused run leaves the database, the settings file and the old backup as they were.
     void standardRunRefused_data()
     {
-        QTest::addColumn<bool>("blockBackup");
-        QTest::addColumn<QStringList>("texts");
+        addColumns<bool, QStringList>({"blockBackup", "texts"});
         QTest::newRow("name taken") << false << QStringList {u"2年级1班已经存在！"_s};
         QTest::newRow("backup fails, No") << true << QStringList {u"  备份数据失败！是否继续进行毕业升级操作？  "_s};
     }

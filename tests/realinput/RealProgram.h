@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "store/DbConnection.h"
+#include "students/StudentsFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -54,16 +55,10 @@ struct RealProgram
 
     bool addClass(const QString& name)
     {
-        QVariantList v {name, QStringLiteral(u"周老师")};
-        for (int i = 0; i < 40; ++i)
-            v << QString();
-        v << QStringLiteral(u"通用") << QStringLiteral(u"语文") << QStringLiteral(u"数学");
-        for (int i = 2; i < 10; ++i)
-            v << QString();
-        QStringList marks;
-        for (int i = 0; i < v.size(); ++i)
-            marks << QStringLiteral(u"?");
-        return students().execute(QStringLiteral(u"insert into 班级表 values (") + marks.join(u',') + u')', v);
+        QStringList subjects {QStringLiteral(u"语文"), QStringLiteral(u"数学")};
+        while (subjects.size() < 10)
+            subjects << QString();
+        return StudentsFixture::addClass(students(), name, QStringLiteral(u"周老师"), subjects);
     }
 
     QVariant value(const QString& sql, const QVariantList& parameters = {})

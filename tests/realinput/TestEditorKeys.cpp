@@ -3,6 +3,7 @@
 #include "RealProgram.h"
 
 #include "students/StudentEditorWindow.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "teachers/TeacherEditorWindow.h"
 
@@ -82,11 +83,9 @@ private:
 private Q_SLOTS:
     void escapeAsksBeforeTypingIsLost_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("add");
+        addColumns<QString, bool>({"kind", "add"});
         QTest::addColumn<QString>("typed"); // empty: nothing typed
-        QTest::addColumn<Prompt::Answer>("answer");
-        QTest::addColumn<bool>("closes");
+        addColumns<Prompt::Answer, bool>({"answer", "closes"});
         QTest::addColumn<int>("stored"); // rows named `typed` afterwards
         using A = Prompt::Answer;
         QTest::newRow("student add, cancel stays") << u"student"_s << true << u"Li"_s << A::Cancel << false << 0;
@@ -135,9 +134,7 @@ private Q_SLOTS:
 
     void numberBoxReadsFullWidthDigitsAndRefusesTooLarge_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QStringList>("messages");
+        addColumns<QString, QString, QStringList>({"typed", "shown", "messages"});
         QTest::newRow("full-width digits") << u"２０１９００１"_s << u"2019001"_s << QStringList();
         QTest::newRow("beyond the column")
             << u"3000000000"_s << u"300000000"_s << QStringList {u"学号不能大于2147483647！"_s};

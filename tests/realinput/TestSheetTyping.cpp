@@ -6,6 +6,7 @@
 #include "grades/ScoreSheetPage.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "timetable/TimetableSheet.h"
 #include "timetable/TimetableWindow.h"
@@ -50,9 +51,7 @@ class TestSheetTyping : public QObject
 private Q_SLOTS:
     void typedTextReachesTheCell_data()
     {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QStringList>("script");
-        QTest::addColumn<QString>("stored");
+        addColumns<QString, QStringList, QString>({"where", "script", "stored"});
         // The strokes a clerk met the crash with: Shift alone in the middle of an edit.
         QTest::newRow("wage sheet, Shift alone and capitals")
             << u"wages"_s << QStringList {u"key:Left"_s, u"text:A"_s, u"text:b"_s, u"shift"_s, u"text:O'B"_s}

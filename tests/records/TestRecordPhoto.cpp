@@ -1,4 +1,5 @@
 #include "records/RecordPhoto.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QBuffer>
@@ -38,8 +39,7 @@ class TestRecordPhoto : public QObject
 private Q_SLOTS:
     void aHeavyPictureIsScaledAndStillShows_data()
     {
-        QTest::addColumn<QSize>("chosen");
-        QTest::addColumn<QSize>("stored");
+        addColumns<QSize, QSize>({"chosen", "stored"});
         QTest::newRow("camera") << QSize(3000, 4000) << QSize(480, 640);
         // Only one side too long is still too big.
         QTest::newRow("tall and narrow") << QSize(400, 1600) << QSize(160, 640);

@@ -1,5 +1,6 @@
 #include "records/PrefixSearch.h"
 #include "records/ReportSort.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -25,10 +26,7 @@ class TestReportSort : public QObject
 private Q_SLOTS:
     void columnsSortByTheirKind_data()
     {
-        QTest::addColumn<int>("sortAs");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::addColumn<QStringList>("descending");
+        addColumns<int, QStringList, QStringList, QStringList>({"sortAs", "texts", "ascending", "descending"});
         const int number = int(SortAs::Number);
         const int date = int(SortAs::Date);
         const int text = int(SortAs::Text);
@@ -69,8 +67,7 @@ private Q_SLOTS:
 
     void searchValuesAreLiteralPrefixes_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("bound");
+        addColumns<QString, QString>({"typed", "bound"});
         QTest::newRow("name") << u" 王 小"_s << u"王小%"_s;
         QTest::newRow("full-width blank") << u"王\u3000"_s << u"王%"_s;
         QTest::newRow("quote") << u"'"_s << u"'%"_s;

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "records/DateBox.h"
@@ -60,10 +61,7 @@ private Q_SLOTS:
     // An invalid expected date means the text is refused and 2026年9月1日 stays.
     void typingADate_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("finish");
-        QTest::addColumn<bool>("enterMoves");
-        QTest::addColumn<QDate>("expected");
+        addColumns<QString, int, bool, QDate>({"typed", "finish", "enterMoves", "expected"});
         const QDate march15(2019, 3, 15);
         QTest::newRow("stored form, Enter moves on") << u"2019年3月15日"_s << int(Qt::Key_Return) << true << march15;
         QTest::newRow("dashes, Tab") << u"2019-3-15"_s << int(Qt::Key_Tab) << false << march15;
@@ -112,9 +110,7 @@ private Q_SLOTS:
     // turns into the date shown before it.
     void storedTextSurvivesUntilADateIsSet_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QDate>("date");
+        addColumns<QString, QString, QDate>({"stored", "shown", "date"});
         QTest::newRow("not left") << u"-"_s << u"-"_s << QDate();
         QTest::newRow("empty") << QString() << QString() << QDate();
         QTest::newRow("garbage") << u"九月初"_s << u"九月初"_s << QDate();

@@ -1,4 +1,5 @@
 #include "records/StatusChangeDialog.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "support/TypeAsUser.h"
 #include "text/GbText.h"
@@ -17,9 +18,7 @@ private Q_SLOTS:
     // The reason goes into a 150-byte column: typing stops there, counted in GB18030 bytes.
     void reasonStopsAtOneHundredFiftyBytes_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
+        addColumns<int, QString, QString>({"mode", "typed", "kept"});
         for (const auto& [mode, name] :
             {std::pair {StatusChangeMode::Leave, "leave"}, std::pair {StatusChangeMode::RetireOrTransfer, "retire"}}) {
             QTest::addRow("%s, 151 letters", name) << int(mode) << QString(151, u'a') << QString(150, u'a');

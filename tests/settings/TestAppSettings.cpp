@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FailingFileOps.h"
 #include "support/TestRegistry.h"
 
@@ -116,8 +117,7 @@ private Q_SLOTS:
 
     void styleValuesOutsideTheFourAreTheDefault_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("style");
+        addColumns<QString, int>({"stored", "style"});
         QTest::newRow("one") << u"1"_s << 1;
         QTest::newRow("seven") << u"7"_s << 0;
         QTest::newRow("text") << u"blue"_s << 0;

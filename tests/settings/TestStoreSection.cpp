@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include "settings/AppSettings.h"
@@ -17,8 +18,7 @@ class TestStoreSection : public QObject
 private Q_SLOTS:
     void reads_data()
     {
-        QTest::addColumn<QString>("ini");
-        QTest::addColumn<bool>("server");
+        addColumns<QString, bool>({"ini", "server"});
         QTest::addColumn<QString>("connection"); // or the error's start
         QTest::newRow("no section: the files") << u"[School]\r\nName=甲\r\n"_s << false << QString();
         QTest::newRow("SQLite named") << u"[Store]\r\nKind=sqlite\r\n"_s << false << QString();

@@ -1,4 +1,5 @@
 #include "sheet/ColumnFit.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -10,9 +11,7 @@ class TestColumnFit : public QObject
 private Q_SLOTS:
     void share_data()
     {
-        QTest::addColumn<QList<int>>("needs");
-        QTest::addColumn<int>("total");
-        QTest::addColumn<QList<int>>("widths");
+        addColumns<QList<int>, int, QList<int>>({"needs", "total", "widths"});
         QTest::newRow("all fit: equal") << QList<int> {10, 20, 0} << 90 << QList<int> {30, 30, 30};
         QTest::newRow("a wide one: the rest shared") << QList<int> {10, 50, 10} << 90 << QList<int> {20, 50, 20};
         QTest::newRow("two wide ones") << QList<int> {45, 40, 0, 5} << 100 << QList<int> {45, 40, 8, 7};
@@ -30,9 +29,7 @@ private Q_SLOTS:
 
     void fittingZoom_data()
     {
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<int>("fitted");
+        addColumns<int, int, int>({"pixels", "zoom", "fitted"});
         // 2,540 tenths of a millimetre are 960 pixels at 96 dpi and 100 %.
         QTest::newRow("room to spare keeps the zoom") << 2000 << 125 << 125;
         QTest::newRow("too narrow shrinks") << 780 << 125 << 81;

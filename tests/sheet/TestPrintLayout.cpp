@@ -1,5 +1,7 @@
+#include "printing/TableReports.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -17,17 +19,7 @@ void roster(SheetTable& t, int pupils)
     t.setRowHeights(2, 2, 80);
     t.setRowHeights(4, pupils, 70);
     t.setFixedRows(3);
-    PageSetup p;
-    p.paper = PageSetup::A4;
-    p.orientation = PageSetup::Landscape;
-    p.marginLeft = 200;
-    p.marginTop = 150;
-    p.marginRight = 200;
-    p.marginBottom = 220;
-    p.zoom = PageSetup::FitWidth;
-    p.pageNumberPosition = PageSetup::BottomRight;
-    p.fillLastPage = 1;
-    t.setPageSetup(p);
+    t.setPageSetup(TableReports::reportPage(220, true));
 }
 
 } // namespace
@@ -61,9 +53,7 @@ private Q_SLOTS:
 
     void zoom_data()
     {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<int>("tableWidth");
-        QTest::addColumn<double>("scale");
+        addColumns<int, int, double>({"zoom", "tableWidth", "scale"});
         // A4 portrait with 200 margins: 1700 wide.
         QTest::newRow("percent") << 80 << 1000 << 0.8;
         QTest::newRow("fit width grows") << int(PageSetup::FitWidth) << 850 << 2.0;
@@ -194,9 +184,7 @@ private Q_SLOTS:
 
     void pageNumberPosition_data()
     {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("top");
-        QTest::addColumn<int>("alignment");
+        addColumns<int, bool, int>({"position", "top", "alignment"});
         QTest::newRow("top left") << 1 << true << int(Qt::AlignLeft);
         QTest::newRow("top centre") << 2 << true << int(Qt::AlignHCenter);
         QTest::newRow("top right") << 3 << true << int(Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "sheet/QueryTable.h"
 #include "store/DbConnection.h"
+#include "support/DataRows.h"
 #include "support/TempProgramDir.h"
 #include "support/TestRegistry.h"
 
@@ -131,9 +132,7 @@ private Q_SLOTS:
     // 阿明 leaves 3 for 张三: an edit that still used a row's old key would land on the other pupil.
     void editsFollowAChangedKey_data()
     {
-        QTest::addColumn<bool>("commitEach");
-        QTest::newRow("one commit") << false;
-        QTest::newRow("a commit per edit") << true;
+        addSwitchRows("commitEach", {{"one commit", false}, {"a commit per edit", true}});
     }
 
     void editsFollowAChangedKey()

@@ -1,5 +1,6 @@
 #include "sheet/SheetFormat.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/GbText.h"
 
@@ -149,9 +150,7 @@ private Q_SLOTS:
     // only ever read from stored sheets.
     void everyNamedAttributeHasItsExactBits_data()
     {
-        QTest::addColumn<quint32>("word");
-        QTest::addColumn<QString>("attribute");
-        QTest::addColumn<Setter>("set");
+        addColumns<quint32, QString, Setter>({"word", "attribute", "set"});
         auto row = [](const char* name, quint32 word, const QString& attribute, Setter set) {
             QTest::newRow(name) << word << attribute << set;
         };

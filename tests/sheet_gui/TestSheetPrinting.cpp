@@ -1,9 +1,11 @@
+#include "printing/TableReports.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetPageRenderer.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -71,17 +73,7 @@ void buildRoster(SheetTable& t, int pupils)
     t.setBorders({3, 1, t.rowCount() - 2, 9}, AllBorders);
     t.setBackground({1, 1, t.rowCount(), 9}, 0xFFFFFF);
     t.setFixedRows(3);
-    PageSetup p;
-    p.paper = PageSetup::A4;
-    p.orientation = PageSetup::Landscape;
-    p.marginLeft = 200;
-    p.marginTop = 150;
-    p.marginRight = 200;
-    p.marginBottom = 220;
-    p.zoom = PageSetup::FitWidth;
-    p.pageNumberPosition = PageSetup::BottomRight;
-    p.fillLastPage = 1;
-    t.setPageSetup(p);
+    t.setPageSetup(TableReports::reportPage(220, true));
 }
 
 int pdfPages(const QString& path)
@@ -256,8 +248,7 @@ private Q_SLOTS:
     // that are merely too large print, cut at the page.
     void storedSheetPrintsWithinThePageOrIsRefused_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("size");
+        addColumns<QByteArray, int>({"bytes", "size"});
         QTest::addColumn<int>("pages"); // 0: refused
         QTest::newRow("fit width, column of 100,000,000, ruled")
             << storedSheet({1}, 100'000'000, 0, PageSetup::FitWidth, 1) << 88 << 0;

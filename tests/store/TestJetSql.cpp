@@ -1,4 +1,5 @@
 #include "store/JetSql.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -12,8 +13,7 @@ class TestJetSql : public QObject
 private Q_SLOTS:
     void rewrites_data()
     {
-        QTest::addColumn<QString>("jet");
-        QTest::addColumn<QString>("sqlite");
+        addColumns<QString, QString>({"jet", "sqlite"});
         QTest::newRow("delete star") << u"delete * from 学籍表 where 学号=5"_s << u"delete from 学籍表 where 学号=5"_s;
         QTest::newRow("delete star, upper case")
             << u"DELETE *FROM 评语表 where 编号=1"_s << u"DELETE FROM 评语表 where 编号=1"_s;
@@ -49,8 +49,7 @@ private Q_SLOTS:
 
     void serverRewrites_data()
     {
-        QTest::addColumn<QString>("jet");
-        QTest::addColumn<QString>("server");
+        addColumns<QString, QString>({"jet", "server"});
         QTest::newRow("markers, brackets, a marker before a word")
             << u"select [学号],[姓名] from [学籍表] where [所在班级]=?order by [姓名]"_s
             << u"select 学号,姓名 from 学籍表 where 所在班级=$1 order by xiaowu_name_key(姓名) COLLATE pinyin NULLS "

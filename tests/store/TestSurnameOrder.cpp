@@ -2,6 +2,7 @@
 
 #include "store/PinyinCollation.h"
 #include "store/SurnameOrder.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -16,9 +17,7 @@ private Q_SLOTS:
     // Each surname read otherwise sorts between two surnames of its neighbouring readings.
     void eachSurnameSortsByItsReading_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("surname");
-        QTest::addColumn<QString>("after");
+        addColumns<QString, QString, QString>({"before", "surname", "after"});
         const QList<std::tuple<const char*, const char16_t*, const char16_t*, const char16_t*>> rows {
             {"曾 zeng", u"泽", u"曾", u"张"}, {"单 shan", u"沙", u"单", u"尚"}, {"仇 qiu", u"秦", u"仇", u"屈"},
             {"解 xie", u"夏", u"解", u"辛"}, {"朴 piao", u"潘", u"朴", u"平"}, {"区 ou", u"牛", u"区", u"潘"},

@@ -25,6 +25,13 @@ struct StudentsFixture
 
     bool addClass(const QString& name, const QString& headTeacher, const QStringList& subjects = {})
     {
+        return addClass(db, name, headTeacher, subjects);
+    }
+
+    // A row of 班级表 on any students database: the forty category texts empty, 通用, then the
+    // subjects given and 科目N for the rest.
+    static bool addClass(DbConnection& db, const QString& name, const QString& headTeacher, const QStringList& subjects)
+    {
         QVariantList v {name, headTeacher};
         for (int i = 0; i < 40; ++i)
             v << QString();

@@ -4,6 +4,7 @@
 #include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentRecords.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/LineBreaks.h"
 
@@ -151,12 +152,8 @@ private Q_SLOTS:
 
     void offerIsAboveEveryNumberEverIssued_data()
     {
-        QTest::addColumn<qint64>("counter");
-        QTest::addColumn<qint64>("enrolled");
-        QTest::addColumn<qint64>("graduate");
-        QTest::addColumn<qint64>("leaver");
-        QTest::addColumn<bool>("typedFreely");
-        QTest::addColumn<qint64>("offered");
+        addColumns<qint64, qint64, qint64, qint64, bool, qint64>(
+            {"counter", "enrolled", "graduate", "leaver", "typedFreely", "offered"});
         QTest::newRow("first pupil ever") << 0LL << 0LL << 0LL << 0LL << true << 1LL;
         QTest::newRow("counter 1") << 1LL << 0LL << 0LL << 0LL << false << 2LL;
         QTest::newRow("pupil 1 enrolled") << 1LL << 1LL << 0LL << 0LL << false << 2LL;

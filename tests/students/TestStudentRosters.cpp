@@ -1,6 +1,7 @@
 #include "StudentsFixture.h"
 
 #include "students/StudentRosters.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -16,10 +17,7 @@ class TestStudentRosters : public QObject
 private Q_SLOTS:
     void searchesMatchTheTypedTextLiterallyAtTheStart_data()
     {
-        QTest::addColumn<int>("search");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QStringList>("found");
+        addColumns<int, QString, QString, QStringList>({"search", "field", "value", "found"});
         const int school = int(Search::School);
         QTest::newRow("prefix only") << school << u"姓名"_s << u"王"_s << QStringList {u"王五"_s, u"王小明"_s};
         QTest::newRow("quote") << school << u"姓名"_s << u"O'"_s << QStringList {u"O'Neil"_s};

@@ -4,6 +4,7 @@
 #include "records/RecordPhoto.h"
 #include "students/StudentEditorWindow.h"
 #include "students/StudentRecords.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "support/TypeAsUser.h"
 
@@ -124,9 +125,7 @@ private Q_SLOTS:
     // refuses the row for another reason is named, and nothing typed is lost.
     void numberTakenMeanwhileMovesToTheNextFree_data()
     {
-        QTest::addColumn<bool>("storeRefuses");
-        QTest::newRow("number taken") << false;
-        QTest::newRow("store refuses") << true;
+        addSwitchRows("storeRefuses", {{"number taken", false}, {"store refuses", true}});
     }
 
     void numberTakenMeanwhileMovesToTheNextFree()

@@ -8,6 +8,7 @@
 #include "students/StudentRecords.h"
 #include "students/StudentStatusCommands.h"
 #include "students/StudentViewPage.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageFrame.h"
 
@@ -184,9 +185,7 @@ private Q_SLOTS:
 
     void everyModeOpensOnItsOwnPage_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("heading");
+        addColumns<int, QString, QString>({"mode", "title", "heading"});
         QTest::newRow("leave") << 0 << u"学生因转学、退学等原因离开本校"_s << u"学生转学退学离校"_s;
         QTest::newRow("change class") << 1 << u"调整学生班级"_s << u"调整学生班级"_s;
         QTest::newRow("graduation") << 2 << u"学生升级毕业"_s << u"学生升级毕业"_s;

@@ -1,5 +1,6 @@
 #include "TeachersFixture.h"
 
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "teachers/TeacherCardTexts.h"
 
@@ -14,9 +15,7 @@ class TestTeacherRecords : public QObject
 private Q_SLOTS:
     void numbersNeverRepeat_data()
     {
-        QTest::addColumn<qint64>("counter");
-        QTest::addColumn<qint64>("retired");
-        QTest::addColumn<qint64>("offered");
+        addColumns<qint64, qint64, qint64>({"counter", "retired", "offered"});
         QTest::newRow("fresh") << 0LL << 0LL << 1LL;
         QTest::newRow("counter") << 41LL << 0LL << 42LL;
         QTest::newRow("behind a retired teacher") << 5LL << 9LL << 10LL;

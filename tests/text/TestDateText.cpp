@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/DateText.h"
 
@@ -13,8 +14,7 @@ private Q_SLOTS:
     // An invalid expected date means the text must be refused.
     void typedDates_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QDate>("expected");
+        addColumns<QString, QDate>({"typed", "expected"});
         const QDate march15(2019, 3, 15);
         QTest::newRow("stored form") << u"2019年3月15日"_s << march15;
         QTest::newRow("dashes") << u"2019-3-15"_s << march15;

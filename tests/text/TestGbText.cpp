@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "text/DateText.h"
 #include "text/GbText.h"
@@ -32,9 +33,7 @@ private Q_SLOTS:
 
     void leftBytes_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, int, QString>({"text", "max", "expected"});
         QTest::newRow("fits") << u"高中1年级"_s << 20 << u"高中1年级"_s;
         QTest::newRow("six bytes of a date") << u"2005年9月1日"_s << 6 << u"2005年"_s;
         QTest::newRow("mid-character") << u"高中1年级"_s << 4 << u"高中"_s;
@@ -71,8 +70,7 @@ private Q_SLOTS:
 
     void datesBothWays_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("date");
+        addColumns<QString, QDate>({"text", "date"});
         QTest::newRow("unpadded") << u"2005年9月1日"_s << QDate(2005, 9, 1);
         QTest::newRow("two digits") << u"2026年12月31日"_s << QDate(2026, 12, 31);
     }

@@ -1,9 +1,9 @@
 #include "classes/ClassBook.h"
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetTable.h"
-#include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
-#include "support/TempProgramDir.h"
+#include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "timetable/TimetableSheet.h"
 #include "timetable/TimetableSlot.h"
@@ -20,8 +20,9 @@ class TestTimetable : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramDir> m_dir;
-    std::unique_ptr<DbConnection> m_db;
+    // A fresh students database for each test.
+    std::unique_ptr<StudentsFixture> m_school;
+    DbConnection* m_db = nullptr;
 
     QString stored(const QString& className, const QString& column)
     {
@@ -32,26 +33,23 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_dir = std::make_unique<TempProgramDir>();
-        m_db = std::make_unique<DbConnection>();
-        QVERIFY(m_db->open(
-            m_dir->databasePath(DatabaseKind::Student), QString(), DatabaseKinds::password(DatabaseKind::Student)));
+        m_school = std::make_unique<StudentsFixture>();
+        m_db = &m_school->db;
+        QVERIFY(m_db->isOpen());
         QCOMPARE(ClassBook(*m_db).add(u"一年级1班"_s, u"李老师"_s, u"通用"_s), ClassBook::AddResult::Added);
     }
 
     void cleanup()
     {
-        m_db.reset();
-        m_dir.reset();
+        m_db = nullptr;
+        m_school.reset();
     }
 
     void slotMapping_data()
     {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("period");
+        addColumns<int, int>({"day", "period"});
         QTest::addColumn<QString>("column"); // empty: refused
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("sheetColumn");
+        addColumns<int, int>({"row", "sheetColumn"});
         QTest::newRow("Monday 1") << 1 << 1 << u"星期11"_s << 3 << 3;
         QTest::newRow("Wednesday 6") << 3 << 6 << u"星期36"_s << 8 << 5;
         QTest::newRow("Friday 8") << 5 << 8 << u"星期58"_s << 10 << 7;
@@ -95,9 +93,7 @@ private Q_SLOTS:
 
     void storeRules_data()
     {
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("subject");
-        QTest::addColumn<bool>("stored");
+        addColumns<QString, QString, bool>({"className", "subject", "stored"});
         QTest::newRow("ten characters") << u"一年级1班"_s << u"一二三四五六七八九十"_s << true;
         QTest::newRow("eleven characters") << u"一年级1班"_s << u"一二三四五六七八九十壹"_s << false;
         QTest::newRow("quote") << u"一年级1班"_s << u"O'Brien"_s << true;

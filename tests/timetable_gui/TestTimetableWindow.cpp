@@ -2,9 +2,11 @@
 #include "sheet/PrintLayout.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/FindControl.h"
 #include "support/TestRegistry.h"
 #include "support/TypeAsUser.h"
+#include "support/WindowTest.h"
 #include "support/Workbench.h"
 #include "timetable/TimetableSheet.h"
 #include "timetable/TimetableStore.h"
@@ -21,19 +23,16 @@
 
 using namespace Qt::StringLiterals;
 
-class TestTimetableWindow : public QObject
+class TestTimetableWindow : public WindowTest<Workbench, TimetableWindow>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Workbench> m_bench;
-    std::unique_ptr<TimetableWindow> m_window;
-
-    FakePrompt& prompt() { return m_bench->desk.prompt; }
+    FakePrompt& prompt() { return m_host->desk.prompt; }
 
     void addClasses(int count)
     {
-        ClassBook book(m_bench->studentDb);
+        ClassBook book(m_host->studentDb);
         for (int i = 1; i <= count; ++i)
             QCOMPARE(book.add(u"一年级%1班"_s.arg(i), u"老师%1"_s.arg(i), u"通用"_s), ClassBook::AddResult::Added);
         QVERIFY(book.saveSubjectsToAll({u"语文"_s, u"数学"_s, u"英语"_s, {}, {}, {}, {}, {}, {}, u"体育"_s}));
@@ -41,13 +40,13 @@ private:
 
     QString stored(const QString& className, const QString& column)
     {
-        auto row = m_bench->studentDb.query(u"select "_s + column + u" from 班级表 where 所在班级=?"_s, {className});
+        auto row = m_host->studentDb.query(u"select "_s + column + u" from 班级表 where 所在班级=?"_s, {className});
         return row && !row->pastLast() ? row->text(1) : u"<none>"_s;
     }
 
     bool open(const QByteArray& templateBytes = TimetableSheet::templateBytes())
     {
-        m_window = std::make_unique<TimetableWindow>(m_bench->ws, nullptr, templateBytes);
+        m_window = std::make_unique<TimetableWindow>(m_host->ws, nullptr, templateBytes);
         if (!m_window->start())
             return false;
         m_window->show();
@@ -73,21 +72,13 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_bench = std::make_unique<Workbench>();
-        m_bench->state.setSchoolName(u"希望小学"_s);
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        m_bench.reset();
-    }
+    void init() { newHost().state.setSchoolName(u"希望小学"_s); }
+    void cleanup() { closeAll(); }
 
     void opensOnTheFirstClassAndMovesWithTheKeys()
     {
         addClasses(2);
-        QVERIFY(TimetableStore(m_bench->studentDb).store(u"一年级1班"_s, *TimetableSlot::of(3, 6), u"美术"_s));
+        QVERIFY(TimetableStore(m_host->studentDb).store(u"一年级1班"_s, *TimetableSlot::of(3, 6), u"美术"_s));
         QVERIFY(open());
         QCOMPARE(m_window->课程表标题标签->text(), u"希望小学一年级1班课程表"_s);
         QCOMPARE(m_window->班主任标签->text(), u"班主任：老师1"_s);
@@ -126,8 +117,7 @@ private Q_SLOTS:
 
     void typedSubjectsAreStoredAsTyped_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString>({"typed", "expected"});
         QTest::newRow("picked name") << u"数学"_s << u"数学"_s;
         QTest::newRow("quote") << u"O'Neil课"_s << u"O'Neil课"_s;
         QTest::newRow("eleven characters cut to ten") << u"一二三四五六七八九十壹"_s << u"一二三四五六七八九十"_s;
@@ -150,7 +140,7 @@ private Q_SLOTS:
     void failuresAreReportedAndTheBoardShowsTheTruth()
     {
         addClasses(2);
-        QVERIFY(TimetableStore(m_bench->studentDb).store(u"一年级1班"_s, *TimetableSlot::of(1, 1), u"语文"_s));
+        QVERIFY(TimetableStore(m_host->studentDb).store(u"一年级1班"_s, *TimetableSlot::of(1, 1), u"语文"_s));
         QVERIFY(open());
 
         // Closing while editing is refused; so are preview and print.
@@ -165,7 +155,7 @@ private Q_SLOTS:
         // The class row goes away under the window: the store fails, is reported, and the cell
         // shows what is stored.
         typeOver(m_window->科目组合框->lineEdit(), u"体"_s);
-        QVERIFY(m_bench->studentDb.execute(u"update 班级表 set 所在班级='别处' where 所在班级='一年级1班'"_s));
+        QVERIFY(m_host->studentDb.execute(u"update 班级表 set 所在班级='别处' where 所在班级='一年级1班'"_s));
         QTest::keyClick(m_window->科目组合框->lineEdit(), Qt::Key_Return);
         QCOMPARE(prompt().lastText(), u"保存课程表数据失败！"_s);
         QCOMPARE(m_window->cellLabel(1, 1)->text(), u"语文"_s);
@@ -194,7 +184,7 @@ private Q_SLOTS:
     {
         QVERIFY(!open(TimetableSheet::templateBytes()));
         QCOMPARE(prompt().lastText(), u"目前没有班级数据，请先进行校务设置！"_s);
-        QCOMPARE(m_bench->shell.commands, QStringList {u"校务设置"_s});
+        QCOMPARE(m_host->shell.commands, QStringList {u"校务设置"_s});
 
         addClasses(1);
         QByteArray damaged = TimetableSheet::templateBytes();
@@ -210,7 +200,7 @@ private Q_SLOTS:
         addClasses(6);
         QVERIFY(open());
         m_window->课程表班级组合框->setCurrentIndex(2);
-        QVERIFY(TimetableStore(m_bench->studentDb).store(u"一年级3班"_s, *TimetableSlot::of(5, 8), u"自习"_s));
+        QVERIFY(TimetableStore(m_host->studentDb).store(u"一年级3班"_s, *TimetableSlot::of(5, 8), u"自习"_s));
 
         // As shipped, a preview opens Qt's preview of the print sheet.
         QString shown;

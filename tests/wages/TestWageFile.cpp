@@ -1,4 +1,5 @@
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "wages/DesCipher.h"
 #include "wages/WageTableFile.h"
@@ -39,9 +40,7 @@ class TestWageFile : public QObject
 private Q_SLOTS:
     void desKnownAnswers_data()
     {
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<QByteArray>("plain");
-        QTest::addColumn<QByteArray>("cipher");
+        addColumns<QByteArray, QByteArray, QByteArray>({"key", "plain", "cipher"});
         QTest::newRow("wage key, ABCDEFGH") << "5237544d00000000"_ba
                                             << "4142434445464748"_ba
                                             << "8e32a91817659ea9"_ba;
@@ -71,8 +70,7 @@ private Q_SLOTS:
 
     void lengthFieldMustFitTheFile_data()
     {
-        QTest::addColumn<int>("payloadSize");
-        QTest::addColumn<int>("padding");
+        addColumns<int, int>({"payloadSize", "padding"});
         QTest::addColumn<qint64>("length"); // -1: the payload's own size
         QTest::addColumn<bool>("accepted");
         QTest::newRow("no padding: L = size - 4") << 12 << 0 << qint64(-1) << true;

@@ -1,4 +1,5 @@
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "wages/Money.h"
 #include "wages/WageSheet.h"
@@ -66,9 +67,7 @@ private Q_SLOTS:
 
     void sumsAreExactToTheCent_data()
     {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("total");
+        addColumns<int, QString, QString>({"rows", "amount", "total"});
         QTest::newRow("300 × 1234.56") << 300 << u"1234.56"_s << u"370368.00"_s;
         QTest::newRow("above 2^17") << 3 << u"100000.01"_s << u"300000.03"_s;
         QTest::newRow("many small") << 1000 << u"0.10"_s << u"100.00"_s;

@@ -6,6 +6,7 @@
 #include "sheet/SheetTable.h"
 #include "support/FakeServices.h"
 #include "support/ModalGuard.h"
+#include "support/StartedProgram.h"
 #include "support/TestRegistry.h"
 #include "wages/WagePage.h"
 
@@ -39,12 +40,11 @@ class TestWageCommands : public QObject
 private Q_SLOTS:
     void everyEntryOpensTheRealSheetsWithTheRightChecked()
     {
-        FakeServices f;
-        Startup startup(f.services, f.paths);
-        QVERIFY(startup.start());
-        MainWindow& main = *startup.mainWindow();
+        StartedProgram program;
+        QVERIFY(program.startup.start());
+        MainWindow& main = program.main();
         main.setSession({u"会计"_s, RightsString(u"0010"_s)});
-        WagePage* page = startup.features()->wagePage();
+        WagePage* page = program.startup.features()->wagePage();
         CommandRegistry& c = main.commands();
         QCOMPARE(c.action(u"打开工资表三")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F3));
 
@@ -64,7 +64,7 @@ private Q_SLOTS:
         main.setSession({u"教务"_s, RightsString(u"1101"_s)});
         c.action(u"工资表二")->trigger();
         page->工资表组合框->setCurrentIndex(4);
-        QCOMPARE(f.prompt.texts(), QStringList(2, u"  抱歉！您没有当前的操作权限！  "_s));
+        QCOMPARE(program.f.prompt.texts(), QStringList(2, u"  抱歉！您没有当前的操作权限！  "_s));
         QCOMPARE(page->openSheetNumber(), 4);
         QCOMPARE(page->工资表组合框->currentIndex(), 3);
         QCOMPARE(checkedSheets(c), QList<int> {4});

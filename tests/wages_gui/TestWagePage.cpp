@@ -1,5 +1,6 @@
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "support/DataRows.h"
 #include "support/ModalGuard.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
@@ -157,8 +158,7 @@ private Q_SLOTS:
 
     void brokenFilesAreRefused_data()
     {
-        QTest::addColumn<bool>("missing");
-        QTest::addColumn<QByteArray>("file");
+        addColumns<bool, QByteArray>({"missing", "file"});
         const QByteArray valid = WageTableFile::templateBytes();
         const QByteArray payload = *WageTableFile::unseal(valid);
         QByteArray lying = payload;

@@ -1,11 +1,9 @@
 // Builds the two record-card templates the printed cards are filled into: the pupil card
 // (24 rows × 13 columns) and the teacher card (25 rows × 6 columns). The output depends on nothing
 // but this source.
+#include "GeneratorOutput.h"
+
 #include "sheet/SheetTable.h"
-
-#include <QSaveFile>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -168,28 +166,18 @@ void makeTeacherCard(SheetTable& t)
     cardPageSetup(t);
 }
 
-bool write(const SheetTable& sheet, const char* path)
-{
-    QSaveFile out(QString::fromLocal8Bit(path));
-    const QByteArray bytes = sheet.serialise();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "xiaowu_mkcardtemplates: cannot write %s\n", path);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: xiaowu_mkcardtemplates STUDENT_CARD_FILE TEACHER_CARD_FILE\n");
+    if (!hasArguments(argc, 2, "xiaowu_mkcardtemplates STUDENT_CARD_FILE TEACHER_CARD_FILE"))
         return 2;
-    }
     SheetTable student;
     makeStudentCard(student);
     SheetTable teacher;
     makeTeacherCard(teacher);
-    return write(student, argv[1]) && write(teacher, argv[2]) ? 0 : 1;
+    return writeGeneratorOutput("xiaowu_mkcardtemplates", argv[1], student.serialise())
+            && writeGeneratorOutput("xiaowu_mkcardtemplates", argv[2], teacher.serialise())
+        ? 0
+        : 1;
 }

@@ -1,10 +1,8 @@
 // Builds the timetable sheet of one class (10 rows × 7 columns) that the timetable window fills
 // and prints. The output depends on nothing but this source.
+#include "GeneratorOutput.h"
+
 #include "sheet/SheetTable.h"
-
-#include <QSaveFile>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -69,17 +67,6 @@ void makeSheet(SheetTable& t)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: xiaowu_mktimetable OUTPUT_FILE\n");
-        return 2;
-    }
-    SheetTable sheet;
-    makeSheet(sheet);
-    QSaveFile out(QString::fromLocal8Bit(argv[1]));
-    const QByteArray bytes = sheet.serialise();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "xiaowu_mktimetable: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return writeOneSheet(
+        argc, argv, "xiaowu_mktimetable", makeSheet, [](const SheetTable& t) { return t.serialise(); });
 }

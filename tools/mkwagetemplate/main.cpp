@@ -1,13 +1,12 @@
 // Builds the empty wage sheet that every fresh wage file holds: the captions, a few empty staff
 // rows and the total row, sealed as a wage file. The output depends on nothing but this source.
+#include "GeneratorOutput.h"
+
 #include "sheet/SheetTable.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
 
 #include <QFile>
-#include <QSaveFile>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -56,17 +55,5 @@ void makeSheet(SheetTable& t)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: xiaowu_mkwagetemplate OUTPUT_FILE\n");
-        return 2;
-    }
-    SheetTable sheet;
-    makeSheet(sheet);
-    QSaveFile out(QString::fromLocal8Bit(argv[1]));
-    const QByteArray bytes = WageTableFile::write(sheet);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "xiaowu_mkwagetemplate: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return writeOneSheet(argc, argv, "xiaowu_mkwagetemplate", makeSheet, WageTableFile::write);
 }

@@ -5,6 +5,8 @@
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
+#include "ScreenshotKit.h"
+
 #include "analysis/ExamAnalysisWindow.h"
 #include "printing/ReportPrinter.h"
 #include "sheet/PrintLayout.h"
@@ -74,20 +76,11 @@ class AnalysisScreenshots : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (!m_dir.isEmpty()) {
-            QDir().mkpath(m_dir);
-            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        }
+        m_dir = ScreenshotKit::outputDir();
         SheetFonts::installSubstitutions();
     }
 
-    void shots_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800") << QSize(800, 600);
-        QTest::newRow("1920") << QSize(1920, 1080);
-    }
+    void shots_data() { ScreenshotKit::screenSizes("size", {QSize(800, 600), QSize(1920, 1080)}); }
 
     void shots()
     {
@@ -102,7 +95,7 @@ private Q_SLOTS:
         QVERIFY(window.start(ScoreSheetRules::Exam::Final, {}, true));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
+        const QString suffix = ScreenshotKit::pngSuffix(size);
         const QStringList names {u"statistics"_s, u"ranking"_s, u"bands"_s, u"averages-chart"_s, u"bands-chart"_s};
         for (int tab = 0; tab < names.size(); ++tab) {
             window.分析页签->setCurrentIndex(tab);

@@ -2,6 +2,8 @@
 #include "classes_gui/ClassesBench.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "classes/ClassBook.h"
 #include "classes/SchoolSettingsWindow.h"
 #include "classes/SubjectsWindow.h"
@@ -20,7 +22,7 @@ private Q_SLOTS:
     void settingsAndSubjects()
     {
         const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         ClassesBench bench;
         ClassBook classes(bench.db);
         for (const QString& name : {u"1年级1班"_s, u"1年级2班"_s, u"3年级1班"_s, u"初中2年级4班"_s, u"高中1年级10班"_s})

@@ -1,8 +1,11 @@
 // Pictures of the comment window (both pages, two colour schemes) and the model comment editor at
 // two screen sizes; runs only when XIAOWU_SCREENSHOTS names the directory to write them to.
 #include "students/StudentsFixture.h"
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
+
+#include "ScreenshotKit.h"
 
 #include "comments/CommentEntryWindow.h"
 #include "comments/ModelCommentEditor.h"
@@ -40,9 +43,7 @@ class CommentScreenshots : public QObject
 private Q_SLOTS:
     void window_data()
     {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("scheme");
+        addColumns<QSize, int, QString>({"size", "page", "scheme"});
         for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
             const QString tag = u"%1x%2"_s.arg(size.width()).arg(size.height());
             QTest::newRow(qPrintable(u"entries-default-"_s + tag)) << size << 0 << u"默认方案"_s;
@@ -57,7 +58,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(int, page);
         QFETCH(QString, scheme);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StudentsFixture data;
         fill(data);
         Workbench bench(data.db);
@@ -73,17 +74,12 @@ private Q_SLOTS:
         QVERIFY(w.grab().save(dir + u"/comments-"_s + QTest::currentDataTag() + u".png"_s));
     }
 
-    void editor_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-    }
+    void editor_data() { ScreenshotKit::screenSizes("size", {QSize(1024, 768), QSize(1920, 1080)}); }
 
     void editor()
     {
         QFETCH(QSize, size);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StudentsFixture data;
         fill(data);
         Workbench bench(data.db);

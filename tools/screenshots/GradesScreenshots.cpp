@@ -4,6 +4,9 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+#include "ScreenshotMaker.h"
+
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "grades/ScoreSheetPage.h"
@@ -73,38 +76,15 @@ void fill(DbConnection& db)
 
 } // namespace
 
-class GradesScreenshots : public QObject
+class GradesScreenshots : public ScreenshotMaker
 {
     Q_OBJECT
 
-    QString m_dir;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (!m_dir.isEmpty()) {
-            QDir().mkpath(m_dir);
-            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        }
-    }
-
-    void shots_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800") << QSize(800, 600);
-        QTest::newRow("1024") << QSize(1024, 768);
-        QTest::newRow("1920") << QSize(1920, 1080);
-    }
-
     void shots()
     {
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
-        QFETCH(QSize, size);
-        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
         FakeServices f;
-        f.screen.fixed = size;
+        f.screen.fixed = shotSize();
         PicturePrompt prompt;
         PlatformServices services {prompt, f.fileChooser, f.clock, f.screen, f.music, f.launcher, f.fileOps};
         Startup startup(services, f.paths);
@@ -113,12 +93,10 @@ private Q_SLOTS:
         main.setSession({u"校长"_s, RightsString::super()});
         main.state().setSchoolName(u"阳光实验小学"_s);
         fill(main.studentDb());
-        main.resize(size);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(ScreenshotKit::showAtSize(main, shotSize()));
         const auto shoot = [&](const QString& name) {
             QTest::qWait(200);
-            QVERIFY(main.grab().save(m_dir + u"/grades-"_s + name + suffix));
+            QVERIFY(main.grab().save(m_dir + u"/grades-"_s + name + shotSuffix()));
         };
 
         QVERIFY(main.runCommand(u"期中成绩录入"));
@@ -132,7 +110,7 @@ private Q_SLOTS:
         shoot(u"sorted"_s);
         page->清除科目成绩组合框->setCurrentIndex(1);
         prompt.window = &main;
-        prompt.path = m_dir + u"/grades-clear-question"_s + suffix;
+        prompt.path = m_dir + u"/grades-clear-question"_s + shotSuffix();
         page->清空成绩钮->click();
         QVERIFY(QFile::exists(prompt.path));
     }

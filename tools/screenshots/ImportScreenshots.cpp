@@ -3,6 +3,8 @@
 #include "students_gui/StudentsBench.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "exchange/PupilImportWindow.h"
 #include "exchange/SpreadsheetReader.h"
 
@@ -16,16 +18,11 @@ class ImportScreenshots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void preview_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("800x600") << QSize(800, 600);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-    }
+    void preview_data() { ScreenshotKit::screenSizes("screen", {QSize(800, 600), QSize(1920, 1080)}); }
     void preview()
     {
         QFETCH(QSize, screen);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StudentsBench host;
         host.bench.desk.screen.fixed = screen;
         for (const QString& name : {u"1年级1班"_s, u"1年级2班"_s, u"2年级1班"_s})

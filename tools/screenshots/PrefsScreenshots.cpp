@@ -1,6 +1,8 @@
 #include "support/FakeServices.h"
 #include "support/TestRegistry.h"
 
+#include "ScreenshotKit.h"
+
 #include "prefs/InterfaceScheme.h"
 #include "prefs/InterfaceStyler.h"
 #include "prefs/LeaveNoteDialog.h"
@@ -194,7 +196,7 @@ private Q_SLOTS:
     {
         if (QGuiApplication::platformName() == u"offscreen"_s)
             QSKIP("run under xvfb with QT_QPA_PLATFORM=xcb");
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
     }
 
     void cleanupTestCase() { InterfaceStyler::apply(0); }

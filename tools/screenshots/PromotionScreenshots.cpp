@@ -2,6 +2,8 @@
 #include "support/TestRegistry.h"
 #include "support/Workbench.h"
 
+#include "ScreenshotKit.h"
+
 #include "promotion/GraduationWizard.h"
 #include "records/StatusChangeDialog.h"
 
@@ -20,14 +22,14 @@ class PromotionScreenshots : public QObject
 private Q_SLOTS:
     void standardDialog()
     {
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         StatusChangeDialog dialog(StatusChangeMode::Graduation, QDate(2026, 7, 10));
         save(dialog, u"promotion-standard"_s);
     }
 
     void wizardPages()
     {
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         Workbench bench;
         for (const QString& name : {u"美术兴趣班"_s, u"书法班"_s, u"合唱团"_s, u"科技小组"_s})
             QVERIFY(bench.studentDb.execute(u"insert into 班级表 (所在班级, 班级分类) values (?, '自设')"_s, {name}));

@@ -68,13 +68,7 @@ class RosterScreenshots : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void rosters_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800x600") << QSize(800, 600);
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-    }
+    void rosters_data() { ScreenshotKit::screenSizes(); }
 
     void rosters()
     {

@@ -1,11 +1,16 @@
 #include "ScreenshotKit.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTest>
 #include <QWidget>
+
+using namespace Qt::StringLiterals;
 
 namespace ScreenshotKit {
 
@@ -41,6 +46,33 @@ bool showAtSize(QWidget& window, QSize size)
     window.resize(size);
     window.show();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+void useProgramFont()
+{
+    QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+}
+
+QString outputDir()
+{
+    const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        useProgramFont();
+    }
+    return dir;
+}
+
+QString pngSuffix(QSize size)
+{
+    return u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
+}
+
+void screenSizes(const char* column, std::initializer_list<QSize> sizes)
+{
+    QTest::addColumn<QSize>(column);
+    for (const QSize size : sizes)
+        QTest::newRow(qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height()))) << size;
 }
 
 } // namespace ScreenshotKit

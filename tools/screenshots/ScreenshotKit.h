@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QSize>
+#include <QString>
+
+#include <initializer_list>
 
 class QWidget;
 
@@ -13,5 +16,16 @@ namespace ScreenshotKit {
 QByteArray portrait(QColor clothes);
 // The window at that size, not maximised, on screen; false when it never appeared.
 bool showAtSize(QWidget& window, QSize size);
+
+// The program's own typeface, also when one maker runs alone (-class).
+void useProgramFont();
+// The folder XIAOWU_SCREENSHOTS names, made, with the program's typeface set; empty when unset.
+QString outputDir();
+// "-800x600.png" for a picture at that size.
+QString pngSuffix(QSize size);
+// A data column of screen sizes, one row a size tagged "800x600"; by default the three sizes the
+// manual shows.
+void screenSizes(const char* column = "size",
+    std::initializer_list<QSize> sizes = {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)});
 
 } // namespace ScreenshotKit

@@ -1,5 +1,8 @@
 // The status-change dialog on each of its five pages, as the commands fill them.
+#include "support/DataRows.h"
 #include "support/TestRegistry.h"
+
+#include "ScreenshotKit.h"
 
 #include "records/StatusChangeDialog.h"
 
@@ -16,8 +19,7 @@ class StatusDialogScreenshots : public QObject
 private Q_SLOTS:
     void pages_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("question");
+        addColumns<int, QString>({"mode", "question"});
         QTest::newRow("leave") << 0 << u"您确定4年级2班的林小雨同学要离开本校吗？"_s;
         QTest::newRow("change-class") << 1 << u"林小雨同学目前在本校4年级2班就读。您确定要调整林小雨同学的班级吗？"_s;
         QTest::newRow("graduation") << 2 << QString();
@@ -30,7 +32,7 @@ private Q_SLOTS:
     {
         QFETCH(int, mode);
         QFETCH(QString, question);
-        QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
+        ScreenshotKit::useProgramFont();
         const bool transfer = QTest::currentDataTag() == QByteArray("transfer");
         StatusChangeDialog dialog(StatusChangeMode(mode), QDate(2026, 12, 9), nullptr,
             transfer ? StatusChangeDialog::TeacherChange::Transfer : StatusChangeDialog::TeacherChange::Retire);

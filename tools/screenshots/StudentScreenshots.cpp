@@ -10,6 +10,7 @@
 #include "support/TestRegistry.h"
 
 #include "ScreenshotKit.h"
+#include "ScreenshotMaker.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -77,38 +78,14 @@ void fill(StudentsBench& host)
 
 } // namespace
 
-class StudentScreenshots : public QObject
+class StudentScreenshots : public ScreenshotMaker
 {
     Q_OBJECT
 
-    QString m_dir;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // A skip here would end the other test classes of this executable as well.
-        m_dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        if (!m_dir.isEmpty()) {
-            QDir().mkpath(m_dir);
-            QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
-        }
-    }
-
-    void shots_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800") << QSize(800, 600);
-        QTest::newRow("1024") << QSize(1024, 768);
-        QTest::newRow("1920") << QSize(1920, 1080);
-    }
-
     // Page 1 and the editor as the running program shows them: inside the real main window.
     void shots()
     {
-        if (m_dir.isEmpty())
-            QSKIP("XIAOWU_SCREENSHOTS is not set");
-        QFETCH(QSize, size);
-        const QString suffix = u"-%1x%2.png"_s.arg(size.width()).arg(size.height());
         FakeServices f;
         {
             StudentsBench host;
@@ -118,34 +95,34 @@ private Q_SLOTS:
             QFile::remove(school);
             QVERIFY(QFile::copy(host.data.dir.databasePath(DatabaseKind::Student), school));
         }
-        f.screen.fixed = size;
+        f.screen.fixed = shotSize();
         Startup startup(f.services, f.paths);
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         main.setSession({u"校长"_s, RightsString::super()});
         main.showStoredSchoolName(u"阳光实验小学"_s);
-        main.setGeometry(QRect(QPoint(0, 0), size));
+        main.setGeometry(QRect(QPoint(0, 0), shotSize()));
         main.show();
         auto* page = main.findChild<StudentViewPage*>();
         QVERIFY(page);
 
         QVERIFY(main.runCommand(u"查看学生资料"));
         QTest::qWait(50);
-        QVERIFY(main.grab().save(m_dir + u"/main-student-view"_s + suffix));
-        QVERIFY(page->grab().save(m_dir + u"/students-view-enrolled"_s + suffix));
+        QVERIFY(main.grab().save(m_dir + u"/main-student-view"_s + shotSuffix()));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-enrolled"_s + shotSuffix()));
         QVERIFY(main.runCommand(u"毕业学生资料"));
         QTest::qWait(50);
-        QVERIFY(page->grab().save(m_dir + u"/students-view-graduate"_s + suffix));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-graduate"_s + shotSuffix()));
         QVERIFY(main.runCommand(u"转退学生资料"));
         QTest::qWait(50);
-        QVERIFY(page->grab().save(m_dir + u"/students-view-leaver"_s + suffix));
+        QVERIFY(page->grab().save(m_dir + u"/students-view-leaver"_s + shotSuffix()));
 
         QVERIFY(main.runCommand(u"查看学生资料"));
         QVERIFY(main.runCommand(u"修改学生资料"));
         auto* modify = main.findChild<StudentEditorWindow*>();
         QVERIFY(modify);
         QTest::qWait(50);
-        QVERIFY(modify->grab().save(m_dir + u"/students-editor-modify"_s + suffix));
+        QVERIFY(modify->grab().save(m_dir + u"/students-editor-modify"_s + shotSuffix()));
         modify->close();
         QCoreApplication::processEvents();
 
@@ -160,7 +137,7 @@ private Q_SLOTS:
             add->姓名编辑框->setText(u"郑可馨"_s);
             add->住址编辑框->setText(u"西湖区文三路88号"_s);
             QTest::qWait(50);
-            taken = add->grab().save(m_dir + u"/students-editor-add"_s + suffix);
+            taken = add->grab().save(m_dir + u"/students-editor-add"_s + shotSuffix());
             // Closed as it was shown: the typed names are not for saving.
             add->done(QDialog::Rejected);
         });

@@ -43,15 +43,9 @@ class TeacherScreenshots : public QObject
 
 private Q_SLOTS:
     // The program's own typeface, also when this maker runs alone (-class).
-    void initTestCase() { QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10)); }
+    void initTestCase() { ScreenshotKit::useProgramFont(); }
 
-    void teachers_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("800x600") << QSize(800, 600);
-        QTest::newRow("1024x768") << QSize(1024, 768);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
-    }
+    void teachers_data() { ScreenshotKit::screenSizes(); }
 
     void teachers()
     {
