@@ -1,5 +1,7 @@
 #include "store/PgSession.h"
 
+#include "store/StoreChoice.h"
+
 #include <QList>
 
 #include <libpq-fe.h>
@@ -52,7 +54,8 @@ bool PgSession::connect(const QString& connectionInfo, const QString& schema)
     PQclear(r);
     if (!ok)
         close();
-    m_lost = false;
+    else
+        setLost(false);
     m_inTransaction = m_transactionLost = false;
     return ok;
 }
@@ -64,6 +67,14 @@ void PgSession::close()
     m_conn = nullptr;
 }
 
+void PgSession::setLost(bool lost)
+{
+    if (lost == m_lost)
+        return;
+    m_lost = lost;
+    StoreChoice::reportServer(lost);
+}
+
 void PgSession::clear(pg_result* result)
 {
     PQclear(result);
@@ -73,7 +84,7 @@ bool PgSession::reconnectIfLost()
 {
     if (PQstatus(m_conn) == CONNECTION_OK)
         return true;
-    m_lost = true;
+    setLost(true);
     // A lost connection took its transaction with it: nothing of it was kept on the server.
     PQreset(m_conn);
     if (PQstatus(m_conn) != CONNECTION_OK)
@@ -82,7 +93,7 @@ bool PgSession::reconnectIfLost()
     PGresult* r = PQexec(m_conn, setup.constData());
     const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
     PQclear(r);
-    m_lost = !ok;
+    setLost(!ok);
     return ok;
 }
 
@@ -128,7 +139,7 @@ pg_result* PgSession::run(const QByteArray& sql, const QVariantList& parameters)
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
         m_lastError = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
         if (PQstatus(m_conn) != CONNECTION_OK) {
-            m_lost = true;
+            setLost(true);
             m_transactionLost = m_inTransaction;
             m_lastError = u"server connection lost: "_s + m_lastError;
         }

@@ -209,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        d.db.openSchool(DatabaseKind::Student, main.studentDb().path());
         for (const QString& c : {u"2年级1班"_s, u"2年级2班"_s})
             QVERIFY(d.addClass(c, u"周老师"_s));
         main.setSession({u"教务"_s, RightsString(u"0111"_s)});

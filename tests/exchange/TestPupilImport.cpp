@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!import.add(preview, Class1));
         QVERIFY(!import.lastError().isEmpty());
         if (closed)
-            f.db.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
+            f.db.openSchool(DatabaseKind::Student, f.dir.databasePath(DatabaseKind::Student));
         QCOMPARE(f.count(u"学籍表"_s), 0);
         QCOMPARE(f.counter(), 10);
     }

@@ -214,7 +214,7 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        d.db.openSchool(DatabaseKind::Student, main.studentDb().path());
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         main.setSession({u"校长"_s, RightsString::super()});
         QVERIFY(main.runCommand(u"期中成绩录入"));

@@ -276,7 +276,7 @@ private Q_SLOTS:
         QVERIFY(startup.start());
         MainWindow& main = *startup.mainWindow();
         StudentsFixture d;
-        d.db.open(main.studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+        d.db.openSchool(DatabaseKind::Student, main.studentDb().path());
         QVERIFY(d.addClass(Class1, u"周老师"_s));
         QVERIFY(d.addPupil(StudentsFixture::pupil(1, u"张三"_s, Class1)));
         QVERIFY(d.addPupil(StudentsFixture::pupil(2, u"李四"_s, Class1)));

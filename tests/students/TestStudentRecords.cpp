@@ -4,6 +4,7 @@
 #include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentRecords.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "text/LineBreaks.h"
 
@@ -141,7 +142,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, sabotage);
         StudentsFixture f;
-        QVERIFY2(f.db.execute(sabotage), qPrintable(f.db.lastError()));
+        QVERIFY2(RefusingTrigger::execute(f.db, sabotage), qPrintable(f.db.lastError()));
         StudentRecords records(f.db);
         QVERIFY(!records.insert(f.pupil(5, u"张三"_s, u"1年级1班"_s)));
         QVERIFY(!records.lastError().isEmpty());
@@ -200,6 +201,7 @@ private Q_SLOTS:
 
     void aStepErrorPartWayIsAFailedLoad()
     {
+        SKIP_ON_SERVER("a failure in the middle of SQLite stepping through rows; the server sends results whole");
         StudentsFixture f;
         QVERIFY(f.addClass(u"1年级1班"_s, u"周老师"_s));
         for (int n = 1; n <= 5; ++n)

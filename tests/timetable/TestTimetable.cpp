@@ -34,8 +34,7 @@ private Q_SLOTS:
     {
         m_dir = std::make_unique<TempProgramDir>();
         m_db = std::make_unique<DbConnection>();
-        QVERIFY(m_db->open(
-            m_dir->databasePath(DatabaseKind::Student), QString(), DatabaseKinds::password(DatabaseKind::Student)));
+        QVERIFY(m_db->openSchool(DatabaseKind::Student, m_dir->databasePath(DatabaseKind::Student)));
         QCOMPARE(ClassBook(*m_db).add(u"一年级1班"_s, u"李老师"_s, u"通用"_s), ClassBook::AddResult::Added);
     }
 
