@@ -167,7 +167,8 @@ void WriteMark(benchmark::State& state, bool server)
         state.SkipWithError(qPrintable(sheet.lastError()));
     int i = 0;
     for (auto _ : state) {
-        const auto written = sheet.writeMark(i % 50, ScoreSheetRules::FirstMarkColumn, QString::number(60 + i % 40));
+        const auto written
+            = sheet.writeMark(1 + i % 50, ScoreSheetRules::FirstMarkColumn, QString::number(60 + i % 40));
         if (written.outcome != ScoreSheetRules::MarkWrite::Outcome::Stored)
             state.SkipWithError(qPrintable(written.error));
         ++i;

@@ -6,6 +6,7 @@
 #include "students/StudentRecords.h"
 #include "students/StudentsFixture.h"
 #include "support/FailingFileOps.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageTable.h"
 
@@ -147,8 +148,9 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         StudentsFixture f;
         prepare(f);
-        QVERIFY(f.db.execute(u"create trigger refuse before insert on 学籍表 when new.姓名='李三' "_s
-                             u"begin select raise(abort, 'refused'); end"_s));
+        QVERIFY(RefusingTrigger::execute(f.db,
+            u"create trigger refuse before insert on 学籍表 when new.姓名='李三' "_s
+            u"begin select raise(abort, 'refused'); end"_s));
         PupilImport import(f.db);
         const auto preview = import.check(csv(u"姓名\n李一\n李二\n李三\n李四"_s));
         QCOMPARE(preview.goodRows(), 4);
