@@ -135,7 +135,22 @@ pg_result* PgSession::run(const QByteArray& sql, const QVariantList& parameters)
     }
     PGresult* r = PQexecParams(
         m_conn, sql.constData(), n, types.constData(), values.constData(), lengths.constData(), formats.constData(), 0);
-    const ExecStatusType status = PQresultStatus(r);
+    ExecStatusType status = PQresultStatus(r);
+    // A seat that sat idle while the server restarted finds out at its next statement. A read on
+    // its own changes nothing, so it is sent once more on a new connection instead of failing;
+    // a write is not, as it may have been done before the answer was lost.
+    if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && PQstatus(m_conn) != CONNECTION_OK && !m_inTransaction
+        && sql.trimmed().left(6).compare("SELECT", Qt::CaseInsensitive) == 0) {
+        PQreset(m_conn);
+        if (PQstatus(m_conn) == CONNECTION_OK) {
+            const QByteArray setup = "SET search_path TO \"" + m_schema + "\"";
+            PQclear(PQexec(m_conn, setup.constData()));
+            PQclear(r);
+            r = PQexecParams(m_conn, sql.constData(), n, types.constData(), values.constData(), lengths.constData(),
+                formats.constData(), 0);
+            status = PQresultStatus(r);
+        }
+    }
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
         m_lastError = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
         if (PQstatus(m_conn) != CONNECTION_OK) {

@@ -6,6 +6,7 @@
 #include "store/DbConnection.h"
 #include "workspace/ProgramState.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +48,16 @@ private Q_SLOTS:
         QCOMPARE(rows->number(1), 0);
         QTRY_COMPARE(state.statusHint(), ServerWatch::backText());
         QCOMPARE(prompt.boxes().size(), 1);
+
+        // After a restart an idle seat's next read goes through on a new connection, untold.
+        QVERIFY(office.execute(u"select pg_terminate_backend(pid) from pg_stat_activity where datname = ?"_s,
+            {school.settings().databaseName}));
+        rows = seats[1].query(u"select 学号 from 记号表 where ID=1"_s);
+        QVERIFY2(rows && !rows->pastLast(), qPrintable(seats[1].lastError()));
+        QVERIFY(!seats[1].lostServer());
+        QCoreApplication::processEvents();
+        QCOMPARE(prompt.boxes().size(), 1);
+        QCOMPARE(state.statusHint(), ServerWatch::backText());
     }
 };
 
