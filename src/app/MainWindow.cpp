@@ -2,6 +2,7 @@
 
 #include "app/CommandRegistry.h"
 #include "app/HomePage.h"
+#include "app/ServerWatch.h"
 #include "app/SplashWindow.h"
 #include "app/StartupRules.h"
 #include "app/WelcomeLine.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(PlatformServices& services, const AppPaths& paths, QWidge
     m_state.setStatusState(idleState);
     m_state.setStatusHint(welcomeLine());
     setPageCommandsEnabled(false);
+    new ServerWatch(services.prompt, m_state, this);
 }
 
 MainWindow::~MainWindow()

@@ -1,10 +1,14 @@
 #include "app/StoreCommand.h"
 
+#include "platform/DiskFileOps.h"
 #include "store/DbConnection.h"
+#include "store/ServerFileOps.h"
 #include "store/StoreCopy.h"
+#include "wages/WageTableFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <filesystem>
@@ -33,9 +37,46 @@ bool replaceFile(const QString& from, const QString& to, QString* error)
     return true;
 }
 
+// The sheets as the same bytes, read back and compared on the target.
+bool copySheets(const QString& from, const QString& to, const QString& dataDirectory,
+    const std::optional<ServerSettings>& server, QTextStream& out)
+{
+    DiskFileOps disk;
+    std::optional<ServerFileOps> shared;
+    if (server)
+        shared.emplace(disk, *server, StoreCommand::sharedFiles());
+    FileOps& source = from == u"server" ? static_cast<FileOps&>(*shared) : disk;
+    FileOps& target = to == u"server" ? static_cast<FileOps&>(*shared) : disk;
+    // A side on the server still names a file: the server keeps the sheets by file name.
+    const QDir sourceDir(from == u"server" ? dataDirectory : directoryOf(from, dataDirectory));
+    const QDir targetDir(to == u"server" ? dataDirectory : directoryOf(to, dataDirectory));
+    for (const QString& name : StoreCommand::sharedFiles()) {
+        const auto bytes = source.readFile(sourceDir.filePath(name));
+        if (!bytes) {
+            out << "xiaowu: " << name << ": cannot read it from " << from << Qt::endl;
+            return false;
+        }
+        const QString file = targetDir.filePath(name);
+        if (!target.writeFile(file, *bytes) || target.readFile(file) != bytes) {
+            out << "xiaowu: " << name << ": cannot write it to " << to << Qt::endl;
+            return false;
+        }
+        out << "xiaowu: copied " << name << Qt::endl;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace StoreCommand {
+
+QStringList sharedFiles()
+{
+    QStringList names;
+    for (int sheet = 1; sheet <= WageTableFile::SheetCount; ++sheet)
+        names << QFileInfo(QString(WageTableFile::relativePath(sheet)).replace(u'\\', u'/')).fileName();
+    return names;
+}
 
 int init(const std::optional<ServerSettings>& server, QTextStream& out)
 {
@@ -95,7 +136,7 @@ int copy(const QString& from, const QString& to, const QString& dataDirectory,
         }
         out << "xiaowu: copied " << DatabaseKinds::fileName(kind) << Qt::endl;
     }
-    return 0;
+    return copySheets(from, to, dataDirectory, server, out) ? 0 : 1;
 }
 
 } // namespace StoreCommand

@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/StoreCommand.h"
+#include "app/StoreStart.h"
 #include "platform/AppPaths.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DesktopScreen.h"
@@ -19,16 +20,11 @@
 #include "platform/PlatformServices.h"
 #include "platform/SdlMusicPlayer.h"
 #include "platform/SystemClock.h"
-#include "settings/AppSettings.h"
-#include "settings/StoreSection.h"
 #include "sheet/SheetFonts.h"
-#include "store/DbConnection.h"
 #include "store/ServerFileOps.h"
 #include "store/StoreChoice.h"
-#include "wages/WageTableFile.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -80,26 +76,14 @@ int checkData(int argc, char** argv)
     return 0;
 }
 
-// The store of config.ini; false (with the reason on stderr) for a section that cannot be used.
-bool readStoreSection(const AppPaths& paths, std::optional<ServerSettings>* server)
-{
-    const StoreSection::Result section = StoreSection::read(AppSettings(paths.settingsFile()));
-    if (!section.error.isEmpty()) {
-        QTextStream(stderr) << "xiaowu: " << section.error << Qt::endl;
-        return false;
-    }
-    *server = section.server;
-    return true;
-}
-
 int storeCommand(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
     std::optional<ServerSettings> server;
-    if (!readStoreSection(paths, &server))
-        return 2;
     QTextStream err(stderr);
+    if (!StoreStart::read(paths, &server, err))
+        return 2;
     const QStringList args = QCoreApplication::arguments();
     if (args.contains(u"--store-init"_s))
         return StoreCommand::init(server, err);
@@ -109,25 +93,6 @@ int storeCommand(int argc, char** argv)
         return 2;
     }
     return StoreCommand::copy(args[at + 1], args[at + 2], paths.dataDir(), server, err);
-}
-
-// The server chosen in config.ini for this run. Without a password in ~/.pgpass the user is asked
-// once; a server that cannot be reached shows as the databases' own load failure after.
-void chooseStore(const AppPaths& paths)
-{
-    std::optional<ServerSettings> server;
-    if (!readStoreSection(paths, &server) || !server)
-        return;
-    DbConnection probe;
-    if (!probe.openServer(*server, DatabaseKind::Admin, true) && probe.lastError().contains(u"password"_s)) {
-        bool ok = false;
-        const QString password = QInputDialog::getText(nullptr, u"连接数据库服务器"_s,
-            u"请输入数据库服务器 %1 上用户 %2 的密码："_s.arg(server->host, server->user), QLineEdit::Password, {},
-            &ok);
-        if (ok)
-            server->password = password;
-    }
-    StoreChoice::useServer(server);
 }
 
 } // namespace
@@ -155,7 +120,16 @@ int main(int argc, char** argv)
     setUpFonts(app);
 
     const AppPaths paths = DataHome::locate(QCoreApplication::applicationDirPath(), DataHome::fromProcess());
-    chooseStore(paths);
+    QTextStream err(stderr);
+    StoreStart::choose(
+        paths,
+        [](const QString& question) -> std::optional<QString> {
+            bool ok = false;
+            const QString password
+                = QInputDialog::getText(nullptr, u"连接数据库服务器"_s, question, QLineEdit::Password, {}, &ok);
+            return ok ? std::optional<QString>(password) : std::nullopt;
+        },
+        err);
 
     MessageBoxPrompt prompt;
     DialogFileChooser fileChooser;
@@ -167,10 +141,7 @@ int main(int argc, char** argv)
     // On a server store the wage sheets are the server's, for every seat alike.
     std::optional<ServerFileOps> shared;
     if (const ServerSettings* server = StoreChoice::server()) {
-        QStringList sheets;
-        for (int sheet = 1; sheet <= WageTableFile::SheetCount; ++sheet)
-            sheets << QFileInfo(QString(WageTableFile::relativePath(sheet)).replace(u'\\', u'/')).fileName();
-        shared.emplace(disk, *server, sheets);
+        shared.emplace(disk, *server, StoreCommand::sharedFiles());
     }
     FileOps& fileOps = shared ? static_cast<FileOps&>(*shared) : disk;
     PlatformServices services {prompt, fileChooser, clock, screen, music, launcher, fileOps};

@@ -70,8 +70,9 @@ ClassBook::AddResult ClassBook::add(const QString& name, const QString& headTeac
 
 bool ClassBook::remove(const QString& name)
 {
+    // Locked whole on a shared server, so no seat adds a pupil to the class as it goes.
     Transaction transaction(m_db);
-    if (!transaction.isActive())
+    if (!transaction.isActive() || !transaction.lockTables({u"记号表"_s, u"班级表"_s, u"学籍表"_s}))
         return false;
     if (!m_db.execute(u"delete from 班级表 where 所在班级=?"_s, {name}))
         return false;

@@ -167,6 +167,12 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
     QSet<QString> renamed;
     for (const Rename& r : renames)
         renamed.insert(r.from);
+    // The names are checked inside the run's transaction, with the tables it moves locked: on a
+    // shared server another seat's change waits until the run is over, whole.
+    Transaction transaction(m_db);
+    if (!transaction.isActive()
+        || !transaction.lockTables({u"记号表"_s, u"班级表"_s, u"学籍表"_s, u"毕业表"_s, u"毕业时间表"_s}))
+        return failed();
     QSet<QString> staying;
     for (const QString& sql : {u"select 所在班级 from 班级表"_s, u"select distinct 所在班级 from 学籍表"_s}) {
         auto rows = m_db.query(sql);
@@ -190,9 +196,6 @@ Promotion::Result Promotion::run(const QList<Graduation>& graduations, const QLi
         targets.insert(r.to);
     }
 
-    Transaction transaction(m_db);
-    if (!transaction.isActive())
-        return failed();
     for (const Graduation& graduation : graduations) {
         if (!graduate(graduation, date, &result))
             return result;

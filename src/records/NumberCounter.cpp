@@ -17,20 +17,32 @@ bool advance(DbConnection& db, const QString& column, qint64 number, QString* er
 bool insertCounted(
     DbConnection& db, const std::function<bool()>& insertRow, const QString& column, qint64 number, QString* error)
 {
+    return insertNext(
+        db, column, [number] { return std::optional<qint64>(number); }, [&](qint64) { return insertRow(); }, error)
+        .has_value();
+}
+
+std::optional<qint64> insertNext(DbConnection& db, const QString& column,
+    const std::function<std::optional<qint64>()>& offer, const std::function<bool(qint64)>& insertRow, QString* error)
+{
     Transaction t(db);
-    // On a shared server the counter row stays locked until the end, so another seat's insert
-    // waits for this one instead of moving the counter under it.
+    // The lock holds until the end, so no other seat moves the counter under this insert.
     if (!t.isActive() || !db.query(u"select "_s + column + u" from 记号表 where ID=1 for update"_s)) {
         *error = db.lastError();
-        return false;
+        return std::nullopt;
     }
-    if (!insertRow() || !advance(db, column, number, error))
-        return false;
+    const auto number = offer();
+    if (!number) {
+        *error = db.lastError();
+        return std::nullopt;
+    }
+    if (!insertRow(*number) || !advance(db, column, *number, error))
+        return std::nullopt;
     if (!t.commit()) {
         *error = db.lastError();
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return number;
 }
 
 } // namespace NumberCounter

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class DbConnection;
 
@@ -17,5 +18,11 @@ bool advance(DbConnection& db, const QString& column, qint64 number, QString* er
 // in one transaction: both or neither.
 bool insertCounted(
     DbConnection& db, const std::function<bool()>& insertRow, const QString& column, qint64 number, QString* error);
+
+// Takes the next number from `offer` with the counter row locked (on a shared server another
+// seat's insert waits for this one), runs `insertRow` under it and advances the counter, in one
+// transaction. The number taken, or nothing with the reason in *error and nothing changed.
+std::optional<qint64> insertNext(DbConnection& db, const QString& column,
+    const std::function<std::optional<qint64>()>& offer, const std::function<bool(qint64)>& insertRow, QString* error);
 
 } // namespace NumberCounter

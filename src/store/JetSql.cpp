@@ -42,6 +42,23 @@ const QSet<QString>& textColumns()
     return set;
 }
 
+bool isNumberColumn(const QString& name)
+{
+    static const QSet<QString> set = [] {
+        QSet<QString> made;
+        for (DatabaseKind kind : {DatabaseKind::Student, DatabaseKind::Teacher, DatabaseKind::Admin}) {
+            for (const Schema::Table& t : Schema::tables(kind)) {
+                for (const Schema::Column& c : t.columns) {
+                    if (c.kind != Schema::ColumnKind::Text && c.kind != Schema::ColumnKind::Bytes)
+                        made.insert(c.name);
+                }
+            }
+        }
+        return made;
+    }();
+    return set.contains(name) && !textColumns().contains(name);
+}
+
 QString sqliteTerm(const QString& term)
 {
     static const QRegularExpression nameColumn(u"^\\s*(\\w+\\.)?\\[?姓名\\]?\\s*($|\\s)"_s);
@@ -156,6 +173,12 @@ QString serverTokens(const QString& sql)
         } else if ((c == u'l' || c == u'L') && sql.mid(i, 4).compare(u"like"_s, Qt::CaseInsensitive) == 0
             && (i == 0 || !(sql[i - 1].isLetterOrNumber() || sql[i - 1] == u'_'))
             && (i + 4 >= sql.size() || !(sql[i + 4].isLetterOrNumber() || sql[i + 4] == u'_'))) {
+            // A prefix search on a number column (学号 like '10%') matches its digits, as SQLite
+            // does; the server has no LIKE for numbers.
+            static const QRegularExpression column(u"(\\w+)\\s*$"_s, QRegularExpression::UseUnicodePropertiesOption);
+            if (const auto before = column.match(out); before.hasMatch() && isNumberColumn(before.captured(1)))
+                out.replace(before.capturedStart(1), before.capturedLength(1),
+                    u"CAST("_s + before.captured(1) + u" AS TEXT)"_s);
             out += u"ILIKE"_s;
             i += 3;
         } else {

@@ -1,5 +1,7 @@
 #include "store/PgSession.h"
 
+#include "store/StoreChoice.h"
+
 #include <QList>
 
 #include <libpq-fe.h>
@@ -52,7 +54,8 @@ bool PgSession::connect(const QString& connectionInfo, const QString& schema)
     PQclear(r);
     if (!ok)
         close();
-    m_lost = false;
+    else
+        setLost(false);
     m_inTransaction = m_transactionLost = false;
     return ok;
 }
@@ -64,6 +67,14 @@ void PgSession::close()
     m_conn = nullptr;
 }
 
+void PgSession::setLost(bool lost)
+{
+    if (lost == m_lost)
+        return;
+    m_lost = lost;
+    StoreChoice::reportServer(lost);
+}
+
 void PgSession::clear(pg_result* result)
 {
     PQclear(result);
@@ -73,7 +84,7 @@ bool PgSession::reconnectIfLost()
 {
     if (PQstatus(m_conn) == CONNECTION_OK)
         return true;
-    m_lost = true;
+    setLost(true);
     // A lost connection took its transaction with it: nothing of it was kept on the server.
     PQreset(m_conn);
     if (PQstatus(m_conn) != CONNECTION_OK)
@@ -82,7 +93,7 @@ bool PgSession::reconnectIfLost()
     PGresult* r = PQexec(m_conn, setup.constData());
     const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
     PQclear(r);
-    m_lost = !ok;
+    setLost(!ok);
     return ok;
 }
 
@@ -124,11 +135,26 @@ pg_result* PgSession::run(const QByteArray& sql, const QVariantList& parameters)
     }
     PGresult* r = PQexecParams(
         m_conn, sql.constData(), n, types.constData(), values.constData(), lengths.constData(), formats.constData(), 0);
-    const ExecStatusType status = PQresultStatus(r);
+    ExecStatusType status = PQresultStatus(r);
+    // A seat that sat idle while the server restarted finds out at its next statement. A read on
+    // its own changes nothing, so it is sent once more on a new connection instead of failing;
+    // a write is not, as it may have been done before the answer was lost.
+    if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && PQstatus(m_conn) != CONNECTION_OK && !m_inTransaction
+        && sql.trimmed().left(6).compare("SELECT", Qt::CaseInsensitive) == 0) {
+        PQreset(m_conn);
+        if (PQstatus(m_conn) == CONNECTION_OK) {
+            const QByteArray setup = "SET search_path TO \"" + m_schema + "\"";
+            PQclear(PQexec(m_conn, setup.constData()));
+            PQclear(r);
+            r = PQexecParams(m_conn, sql.constData(), n, types.constData(), values.constData(), lengths.constData(),
+                formats.constData(), 0);
+            status = PQresultStatus(r);
+        }
+    }
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
         m_lastError = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
         if (PQstatus(m_conn) != CONNECTION_OK) {
-            m_lost = true;
+            setLost(true);
             m_transactionLost = m_inTransaction;
             m_lastError = u"server connection lost: "_s + m_lastError;
         }

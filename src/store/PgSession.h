@@ -44,6 +44,8 @@ public:
 
 private:
     bool reconnectIfLost();
+    // Keeps m_lost, telling the run (StoreChoice) when it changes.
+    void setLost(bool lost);
 
     pg_conn* m_conn = nullptr;
     QByteArray m_connectionInfo;

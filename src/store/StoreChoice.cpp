@@ -10,6 +10,12 @@ std::optional<ServerSettings>& chosen()
     return server;
 }
 
+std::function<void(bool)>& listener()
+{
+    static std::function<void(bool)> heard;
+    return heard;
+}
+
 } // namespace
 
 void useServer(const std::optional<ServerSettings>& server)
@@ -20,6 +26,17 @@ void useServer(const std::optional<ServerSettings>& server)
 const ServerSettings* server()
 {
     return chosen() ? &*chosen() : nullptr;
+}
+
+void setServerListener(std::function<void(bool lost)> heard)
+{
+    listener() = std::move(heard);
+}
+
+void reportServer(bool lost)
+{
+    if (listener())
+        listener()(lost);
 }
 
 } // namespace StoreChoice

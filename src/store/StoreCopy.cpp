@@ -108,6 +108,12 @@ bool copy(DbConnection& from, DbConnection& to, DatabaseKind kind, QString* erro
     Transaction transaction(to);
     if (!transaction.isActive())
         return failed(error, to.lastError());
+    // Other seats wait for the whole replacement and never see it half done.
+    QStringList tables;
+    for (const Schema::Table& table : Schema::tables(kind))
+        tables.insert(table.name == u"记号表" ? 0 : tables.size(), table.name);
+    if (!transaction.lockTables(tables))
+        return failed(error, to.lastError());
     for (const Schema::Table& table : Schema::tables(kind)) {
         if (!to.execute(u"delete from "_s + table.name))
             return failed(error, table.name + u": "_s + to.lastError());

@@ -2,6 +2,8 @@
 
 #include "store/DbConnection.h"
 
+using namespace Qt::StringLiterals;
+
 Transaction::Transaction(DbConnection& db)
     : m_db(db)
     , m_active(db.beginTransaction())
@@ -24,4 +26,11 @@ bool Transaction::commit()
     }
     m_active = false;
     return true;
+}
+
+bool Transaction::lockTables(const QStringList& tables)
+{
+    if (!m_active)
+        return false;
+    return !m_db.isServer() || m_db.execute(u"lock table "_s + tables.join(u", "_s) + u" in exclusive mode"_s);
 }

@@ -140,25 +140,21 @@ bool StudentRecords::insert(const StudentRecord& pupil)
 
 bool StudentRecords::insertNext(StudentRecord& pupil)
 {
-    Transaction t(m_db);
-    if (!t.isActive() || !m_db.query(u"select 学号 from 记号表 where ID=1 for update"_s)) {
-        m_lastError = m_db.lastError();
+    const auto number = NumberCounter::insertNext(
+        m_db, u"学号"_s,
+        [this]() -> std::optional<qint64> {
+            const auto offer = nextNumber();
+            return offer ? std::optional<qint64>(offer->number) : std::nullopt;
+        },
+        [&](qint64 taken) {
+            StudentRecord numbered = pupil;
+            numbered.学号 = taken;
+            return insertRow(numbered);
+        },
+        &m_lastError);
+    if (!number)
         return false;
-    }
-    const auto offer = nextNumber();
-    if (!offer) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    StudentRecord numbered = pupil;
-    numbered.学号 = offer->number;
-    if (!insertRow(numbered) || !advanceCounter(numbered.学号))
-        return false;
-    if (!t.commit()) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    pupil.学号 = numbered.学号;
+    pupil.学号 = *number;
     return true;
 }
 
@@ -193,30 +189,20 @@ bool StudentRecords::update(const StudentRecord& pupil)
 
 bool StudentRecords::update(const StudentRecord& pupil, const StudentRecord& loaded)
 {
-    m_conflicted = false;
-    Transaction t(m_db);
-    if (!t.isActive() || !m_db.query(u"select 学号 from 学籍表 where 学号=? for update"_s, {pupil.学号})) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    const auto stored = record(StudentViewKind::Enrolled, pupil.学号);
-    if (stored && personalValues(*stored) != personalValues(loaded)) {
-        m_conflicted = true;
-        m_lastError = conflictMessage();
-        return false;
-    }
-    if (!update(pupil))
-        return false;
-    if (!t.commit()) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    return true;
+    const auto stored = [&]() -> std::optional<QVariantList> {
+        const auto now = record(StudentViewKind::Enrolled, pupil.学号);
+        return now ? std::optional<QVariantList>(personalValues(*now)) : std::nullopt;
+    };
+    const OneRow::Guarded saved = OneRow::changeUnlessChanged(
+        m_db, u"select 学号 from 学籍表 where 学号=? for update"_s, pupil.学号, stored, personalValues(loaded),
+        [&] { return update(pupil); }, &m_lastError);
+    m_conflicted = saved == OneRow::Guarded::Changed;
+    return saved == OneRow::Guarded::Saved;
 }
 
 QString StudentRecords::conflictMessage()
 {
-    return u"该记录已被其他电脑修改，请重新载入后再保存。"_s;
+    return OneRow::changedMessage();
 }
 
 QString StudentRecords::countsLine(StudentViewKind kind, int total, int male, int female)

@@ -10,6 +10,7 @@
 #include "records/FieldControls.h"
 #include "records/FocusChain.h"
 #include "records/LongTextLimit.h"
+#include "records/OneRow.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "records/SexCount.h"
@@ -168,12 +169,14 @@ void TeacherEditorWindow::loadSelected()
     if (!teacher) {
         // The fields must never keep another teacher's record under this teacher's number.
         m_loadedNumber.reset();
+        m_loaded.reset();
         emptyFields();
         m_typed = typedState();
         m_ws.services.prompt.show(u"载入教员数据失败！"_s);
         return;
     }
     m_loadedNumber = teacher->编号;
+    m_loaded = *teacher;
     m_loadedSex = teacher->性别;
     const auto controls = fieldControls();
     for (size_t i = 0; i < controls.size(); ++i) {
@@ -345,10 +348,12 @@ bool TeacherEditorWindow::saveChanges()
     }
     TeacherRecord teacher = fromControls();
     teacher.编号 = *m_loadedNumber;
-    if (!TeacherRecords(m_ws.teacherDb).update(teacher)) {
-        prompt.show(u"保存数据失败！"_s);
+    TeacherRecords records(m_ws.teacherDb);
+    if (!(m_loaded ? records.update(teacher, *m_loaded) : records.update(teacher))) {
+        prompt.show(records.conflicted() ? OneRow::changedMessage() : u"保存数据失败！"_s);
         return false;
     }
+    m_loaded = records.record(TeacherViewKind::InService, teacher.编号);
     if (QListWidgetItem* item = 教员姓名列表框->currentItem())
         item->setText(teacher.姓名);
     if (SexCount::isMale(teacher.性别) != SexCount::isMale(m_loadedSex)) {

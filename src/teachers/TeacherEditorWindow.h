@@ -108,6 +108,8 @@ private:
     QStackedWidget* m_longTexts = nullptr;
     QLabel* m_status[4] = {};
     std::optional<qint64> m_loadedNumber;
+    // The record as loaded: a save is refused when another seat changed it since.
+    std::optional<TeacherRecord> m_loaded;
     QString m_loadedSex;
     int m_male = 0;
     int m_female = 0;

@@ -71,39 +71,29 @@ std::optional<qint64> TeacherRecords::nextNumber()
 
 bool TeacherRecords::insert(const TeacherRecord& teacher)
 {
-    QVariantList v {teacher.编号};
-    v += values(teacher);
-    const auto insertRow = [&] {
-        if (m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v))
-            return true;
-        m_lastError = m_db.lastError();
-        return false;
-    };
-    return NumberCounter::insertCounted(m_db, insertRow, u"教员编号"_s, teacher.编号, &m_lastError);
+    return NumberCounter::insertCounted(
+        m_db, [&] { return insertRow(teacher, teacher.编号); }, u"教员编号"_s, teacher.编号, &m_lastError);
 }
 
 bool TeacherRecords::insertNext(TeacherRecord& teacher)
 {
-    Transaction t(m_db);
-    if (!t.isActive() || !m_db.query(u"select 教员编号 from 记号表 where ID=1 for update"_s)) {
-        m_lastError = m_db.lastError();
+    const auto number = NumberCounter::insertNext(
+        m_db, u"教员编号"_s, [this] { return nextNumber(); }, [&](qint64 taken) { return insertRow(teacher, taken); },
+        &m_lastError);
+    if (!number)
         return false;
-    }
-    const auto number = nextNumber();
-    if (!number) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
-    QVariantList v {*number};
-    v += values(teacher);
-    if (!m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v)
-        || !m_db.execute(u"update 记号表 set 教员编号=? where ID=1"_s, {*number}) || m_db.changes() != 1
-        || !t.commit()) {
-        m_lastError = m_db.lastError();
-        return false;
-    }
     teacher.编号 = *number;
     return true;
+}
+
+bool TeacherRecords::insertRow(const TeacherRecord& teacher, qint64 number)
+{
+    QVariantList v {number};
+    v += values(teacher);
+    if (m_db.execute(u"insert into 教员表 values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,'-','-')"_s, v))
+        return true;
+    m_lastError = m_db.lastError();
+    return false;
 }
 
 bool TeacherRecords::update(const TeacherRecord& teacher)
@@ -111,6 +101,19 @@ bool TeacherRecords::update(const TeacherRecord& teacher)
     static const QString sql = u"update 教员表 set "_s + assignments() + u" where 编号=?"_s;
     return OneRow::change(
         m_db, sql, values(teacher) + QVariantList {teacher.编号}, u"no teacher with this number"_s, &m_lastError);
+}
+
+bool TeacherRecords::update(const TeacherRecord& teacher, const TeacherRecord& loaded)
+{
+    const auto stored = [&]() -> std::optional<QVariantList> {
+        const auto now = record(TeacherViewKind::InService, teacher.编号);
+        return now ? std::optional<QVariantList>(values(*now)) : std::nullopt;
+    };
+    const OneRow::Guarded saved = OneRow::changeUnlessChanged(
+        m_db, u"select 编号 from 教员表 where 编号=? for update"_s, teacher.编号, stored, values(loaded),
+        [&] { return update(teacher); }, &m_lastError);
+    m_conflicted = saved == OneRow::Guarded::Changed;
+    return saved == OneRow::Guarded::Saved;
 }
 
 TeacherRecord TeacherRecords::withDashes(TeacherRecord t)

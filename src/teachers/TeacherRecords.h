@@ -42,6 +42,11 @@ public:
     // Rewrites the texts, photo and long texts of the teacher in service with this number; the
     // leaving columns stay. False when no such teacher is there.
     bool update(const TeacherRecord& teacher);
+    // The same, refused when the stored row no longer holds what loaded held: another seat saved
+    // the teacher since it was loaded. The other's edit stays stored, this one on screen
+    // (conflicted() is true).
+    bool update(const TeacherRecord& teacher, const TeacherRecord& loaded);
+    bool conflicted() const { return m_conflicted; }
     QString lastError() const { return m_lastError; }
 
     // Empty optional texts are stored as "-".
@@ -50,6 +55,9 @@ public:
     static QString countsLine(const QString& prefix, int total, int male, int female);
 
 private:
+    bool insertRow(const TeacherRecord& teacher, qint64 number);
+
     DbConnection& m_db;
     QString m_lastError;
+    bool m_conflicted = false;
 };

@@ -117,7 +117,7 @@ private Q_SLOTS:
     {
         TempProgramDir dir;
         DbConnection db;
-        QVERIFY(db.open(dir.databasePath(DatabaseKind::Admin), {}, DatabaseKinds::password(DatabaseKind::Admin)));
+        QVERIFY(db.openSchool(DatabaseKind::Admin, dir.databasePath(DatabaseKind::Admin)));
         AdminAccounts accounts(db);
         QCOMPARE(accounts.load()->size(), 0);
 

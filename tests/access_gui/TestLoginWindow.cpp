@@ -27,7 +27,7 @@ const QString wrongLogin = u"用户名或密码错误，请重新登录！  "_s;
 void seed(FakeAccessHost& host, const QList<AdminAccount>& accounts)
 {
     DbConnection db;
-    QVERIFY(db.open(host.dir.databasePath(DatabaseKind::Admin), {}, DatabaseKinds::password(DatabaseKind::Admin)));
+    QVERIFY(db.openSchool(DatabaseKind::Admin, host.dir.databasePath(DatabaseKind::Admin)));
     for (const AdminAccount& account : accounts)
         QVERIFY(AdminAccounts(db).add(account));
 }
@@ -35,7 +35,7 @@ void seed(FakeAccessHost& host, const QList<AdminAccount>& accounts)
 QList<AdminAccount> stored(FakeAccessHost& host)
 {
     DbConnection db;
-    if (!db.open(host.dir.databasePath(DatabaseKind::Admin), {}, DatabaseKinds::password(DatabaseKind::Admin)))
+    if (!db.openSchool(DatabaseKind::Admin, host.dir.databasePath(DatabaseKind::Admin)))
         return {};
     return AdminAccounts(db).load().value_or(QList<AdminAccount>());
 }

@@ -138,7 +138,7 @@ private Q_SLOTS:
         const QString file = f.dir.databasePath(DatabaseKind::Student);
         {
             DbConnection db;
-            QVERIFY(db.open(file, {}, DatabaseKinds::password(DatabaseKind::Student)));
+            QVERIFY(db.openSchool(DatabaseKind::Student, file));
             QVERIFY(StudentsFixture::damageTable(db, u"学籍表"_s));
         }
         Startup startup(f.services, f.paths);

@@ -6,6 +6,7 @@
 #include "classes/SchoolSettingsWindow.h"
 #include "classes/SubjectsWindow.h"
 #include "support/DataRows.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 
 #include <QApplication>
@@ -284,8 +285,8 @@ private Q_SLOTS:
     {
         addClasses({u"1年级1班"_s});
         QVERIFY(m_host->db.execute(u"insert into 学籍表 (学号,姓名,所在班级) values (1,'甲','1年级1班')"_s));
-        QVERIFY(m_host->db.execute(
-            u"create trigger keep before delete on 学籍表 begin select raise(abort,'locked'); end"_s));
+        QVERIFY(RefusingTrigger::execute(
+            m_host->db, u"create trigger keep before delete on 学籍表 begin select raise(abort,'locked'); end"_s));
         openWindow();
         click(u"删除班级按钮"_s);
         QCOMPARE(m_host->prompt.lastText(), u"删除班级数据失败！"_s);
@@ -335,8 +336,8 @@ private Q_SLOTS:
         QVERIFY(!m_window->changeFlag());
 
         // A failed update keeps the dialog; cancelling changes nothing.
-        QVERIFY(m_host->db.execute(
-            u"create trigger keep before update on 班级表 begin select raise(abort,'locked'); end"_s));
+        QVERIFY(RefusingTrigger::execute(
+            m_host->db, u"create trigger keep before update on 班级表 begin select raise(abort,'locked'); end"_s));
         whenModal([&](QWidget* dialog) {
             auto* edit = dialog->findChild<QLineEdit*>(u"编辑框1"_s);
             edit->setText(u"李"_s);

@@ -4,6 +4,7 @@
 #include "classes/ClassBook.h"
 #include "classes/ClassSelector.h"
 #include "classes/SubjectsWindow.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 
 #include <QCheckBox>
@@ -144,8 +145,8 @@ private Q_SLOTS:
         QCOMPARE(*classes.subjects(u"1年级1班"_s), expected);
         QVERIFY(m_window->isVisible());
 
-        QVERIFY(m_host->db.execute(
-            u"create trigger keep before update on 班级表 begin select raise(abort,'locked'); end"_s));
+        QVERIFY(RefusingTrigger::execute(
+            m_host->db, u"create trigger keep before update on 班级表 begin select raise(abort,'locked'); end"_s));
         box(10)->setText(u"历史"_s);
         QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(m_host->prompt.lastText(), u"设置修改科目失败！"_s);

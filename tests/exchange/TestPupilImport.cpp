@@ -7,6 +7,7 @@
 #include "students/StudentsFixture.h"
 #include "support/DataRows.h"
 #include "support/FailingFileOps.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "workspace/PageTable.h"
 
@@ -142,8 +143,9 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         StudentsFixture f;
         prepare(f);
-        QVERIFY(f.db.execute(u"create trigger refuse before insert on 学籍表 when new.姓名='李三' "_s
-                             u"begin select raise(abort, 'refused'); end"_s));
+        QVERIFY(RefusingTrigger::execute(f.db,
+            u"create trigger refuse before insert on 学籍表 when new.姓名='李三' "_s
+            u"begin select raise(abort, 'refused'); end"_s));
         PupilImport import(f.db);
         const auto preview = import.check(csv(u"姓名\n李一\n李二\n李三\n李四"_s));
         QCOMPARE(preview.goodRows(), 4);
@@ -152,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(!import.add(preview, Class1));
         QVERIFY(!import.lastError().isEmpty());
         if (closed)
-            f.db.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
+            f.db.openSchool(DatabaseKind::Student, f.dir.databasePath(DatabaseKind::Student));
         QCOMPARE(f.count(u"学籍表"_s), 0);
         QCOMPARE(f.counter(), 10);
     }

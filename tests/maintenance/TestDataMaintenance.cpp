@@ -73,8 +73,8 @@ struct School
 {
     School()
     {
-        studentDb.open(desk.paths.database(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
-        teacherDb.open(desk.paths.database(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher));
+        studentDb.openSchool(DatabaseKind::Student, desk.paths.database(DatabaseKind::Student));
+        teacherDb.openSchool(DatabaseKind::Teacher, desk.paths.database(DatabaseKind::Teacher));
     }
     QString data(int part) const { return desk.paths.path(DataMaintenance::dataRelativePath(part)); }
     QString backup(int part) const { return desk.paths.path(DataMaintenance::backupRelativePath(part)); }
@@ -144,6 +144,7 @@ private Q_SLOTS:
 
     void backupOfOpenDatabaseIsWholeAndChecked()
     {
+        SKIP_ON_SERVER("compares the backup with the data file itself");
         School school;
         QDir(school.desk.paths.backupDir()).removeRecursively();
         school.changeData();
@@ -234,6 +235,7 @@ private Q_SLOTS:
 
     void restoreBringsBackTheBackup()
     {
+        SKIP_ON_SERVER("the data file and its hot journal");
         School school;
         school.maintenance().backup(allParts);
         const auto saved = rowCounts(school.backup(0));

@@ -89,14 +89,12 @@ private Q_SLOTS:
         {
             // The fixtures write into the program's own files.
             StudentsFixture pupils;
-            pupils.db.open(
-                f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
+            pupils.db.openSchool(DatabaseKind::Student, f.dir.databasePath(DatabaseKind::Student));
             QVERIFY(pupils.addClass(Class, u"王老师"_s));
             QVERIFY(pupils.addPupil(StudentsFixture::pupil(101, u"张三"_s, Class)));
             QVERIFY(pupils.addPupil(StudentsFixture::pupil(102, u"李四"_s, Class, u"女"_s)));
             TeachersFixture staff;
-            staff.db.open(
-                f.dir.databasePath(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher));
+            staff.db.openSchool(DatabaseKind::Teacher, f.dir.databasePath(DatabaseKind::Teacher));
             QVERIFY(staff.add(TeachersFixture::teacher(7, u"周老师"_s)));
         }
         Startup startup(f.services, f.paths);

@@ -15,7 +15,7 @@ const QString MidTerm = u"select 学号,姓名,期中1,期中2,期中3,期中4,�
 
 bool openStudents(DbConnection& db, const TempProgramDir& dir)
 {
-    return db.open(dir.databasePath(DatabaseKind::Student), QString(), DatabaseKinds::password(DatabaseKind::Student));
+    return db.openSchool(DatabaseKind::Student, dir.databasePath(DatabaseKind::Student));
 }
 
 bool addPupil(DbConnection& db, int number, const QString& name, const QString& className, const QVariant& mark)

@@ -1,5 +1,7 @@
 #include "ServerFixture.h"
 
+#include "support/ServerSchool.h"
+
 #include "store/StoreCopy.h"
 
 #include <QCoreApplication>
@@ -7,23 +9,9 @@
 
 using namespace Qt::StringLiterals;
 
-std::optional<ServerSettings> ServerFixture::fromEnvironment()
-{
-    const QString host = qEnvironmentVariable("XIAOWU_PG_HOST");
-    if (host.isEmpty())
-        return std::nullopt;
-    ServerSettings s;
-    s.host = host;
-    s.port = qEnvironmentVariableIntValue("XIAOWU_PG_PORT");
-    s.user = qEnvironmentVariable("XIAOWU_PG_USER");
-    s.sslMode = u"disable"_s;
-    s.databaseName = u"postgres"_s;
-    return s;
-}
-
 ServerFixture::ServerFixture()
 {
-    const auto server = fromEnvironment();
+    const auto server = ServerSchool::administration();
     if (!server) {
         m_missing = u"no test server (run through scripts/with-postgres)"_s;
         return;

@@ -28,7 +28,6 @@ public:
     bool dropOtherConnections() const;
 
 private:
-    static std::optional<ServerSettings> fromEnvironment();
     ServerSettings m_settings;
     ServerSettings m_admin;
     QString m_missing;

@@ -60,6 +60,9 @@ private Q_SLOTS:
             << u"select * from 学籍表 order by 所在班级 COLLATE pinyin NULLS FIRST,期中3 desc NULLS LAST"_s;
         QTest::newRow("quoted texts untouched") << u"select * from t where a='?[x] like' and b like ? escape '\\'"_s
                                                 << u"select * from t where a='?[x] like' and b ILIKE $1  escape '\\'"_s;
+        QTest::newRow("number column searched by its digits")
+            << u"select * from 学籍表 where [学号] like ? escape '\\'"_s
+            << u"select * from 学籍表 where CAST(学号 AS TEXT) ILIKE $1  escape '\\'"_s;
         QTest::newRow("subquery named")
             << u"select max(n) as m from (select 学号 as n from 学籍表 union all select 学号 from 毕业表)"_s
             << u"select max(n) as m from (select 学号 as n from 学籍表 union all select 学号 from 毕业表) AS 子查询1"_s;

@@ -1,12 +1,15 @@
 #include "ServerFixture.h"
 #include "StoreFixture.h"
 
+#include "classes/ClassBook.h"
 #include "platform/DiskFileOps.h"
+#include "promotion/Promotion.h"
 #include "store/ServerFileOps.h"
 #include "store/StoreCopy.h"
 #include "store/Transaction.h"
 #include "students/StudentRecords.h"
 #include "support/TestRegistry.h"
+#include "teachers/TeacherRecords.h"
 
 #include <QSet>
 #include <QTest>
@@ -27,12 +30,11 @@ class TestSeveralSeats : public QObject
 
     bool onServer() const { return QString::fromLatin1(QTest::currentDataTag()) == u"server"; }
 
-    bool openSeat(DbConnection& db)
+    bool openSeat(DbConnection& db, DatabaseKind kind = DatabaseKind::Student)
     {
         if (onServer())
-            return m_server->open(db, DatabaseKind::Student);
-        return db.open(
-            m_files->dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
+            return m_server->open(db, kind);
+        return db.open(m_files->dir.databasePath(kind), {}, DatabaseKinds::password(kind));
     }
 
     static qint64 single(DbConnection& db, const QString& sql)
@@ -141,6 +143,76 @@ private Q_SLOTS:
         QVERIFY(seatA.update(editA, stored));
         QVERIFY(!seatA.conflicted());
         QCOMPARE(seatB.record(StudentViewKind::Enrolled, added.学号)->联系电话, u"13900000000"_s);
+    }
+
+    void aTeachersEditOverAnotherSeatsIsRefused_data() { anEditOverAnotherSeatsIsRefused_data(); }
+    void aTeachersEditOverAnotherSeatsIsRefused()
+    {
+        DbConnection a;
+        DbConnection b;
+        QVERIFY(openSeat(a, DatabaseKind::Teacher) && openSeat(b, DatabaseKind::Teacher));
+        TeacherRecords seatA(a);
+        TeacherRecords seatB(b);
+        TeacherRecord added;
+        added.姓名 = u"李老师"_s;
+        added.性别 = u"女"_s;
+        added = TeacherRecords::withDashes(added);
+        QVERIFY2(seatA.insertNext(added), qPrintable(seatA.lastError()));
+        const TeacherRecord loadedA = *seatA.record(TeacherViewKind::InService, added.编号);
+        const TeacherRecord loadedB = *seatB.record(TeacherViewKind::InService, added.编号);
+        TeacherRecord editB = loadedB;
+        editB.家庭住址 = u"幸福路1号"_s;
+        QVERIFY(seatB.update(editB, loadedB));
+        TeacherRecord editA = loadedA;
+        editA.手机号码 = u"13900000000"_s;
+        QVERIFY(!seatA.update(editA, loadedA));
+        QVERIFY(seatA.conflicted());
+        QVERIFY(!a.inTransaction());
+        const TeacherRecord stored = *seatA.record(TeacherViewKind::InService, added.编号);
+        QCOMPARE(stored.家庭住址, u"幸福路1号"_s);
+        QCOMPARE(stored.手机号码, loadedA.手机号码);
+        QVERIFY(seatA.update(editA, *seatA.record(TeacherViewKind::InService, added.编号)));
+        QVERIFY(!seatA.conflicted());
+    }
+
+    // A change of whole tables waits for another seat's open insert instead of running past it
+    // (which would leave that pupil in a class deleted, graduated or restored away).
+    void wholeTableChangesWaitForOtherSeats_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("class deletion") << u"delete"_s;
+        QTest::newRow("promotion") << u"promote"_s;
+        QTest::newRow("restore") << u"restore"_s;
+    }
+    void wholeTableChangesWaitForOtherSeats()
+    {
+        REQUIRE_SERVER(*m_server);
+        QFETCH(QString, change);
+        DbConnection other;
+        DbConnection seat;
+        DbConnection backup;
+        QVERIFY(m_server->open(other, DatabaseKind::Student) && m_server->open(seat, DatabaseKind::Student));
+        QVERIFY(backup.open(
+            m_files->dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QVERIFY(seat.execute(u"insert into 班级表 (所在班级) values ('6年级1班')"_s));
+        QVERIFY(seat.execute(u"set lock_timeout = 300"_s));
+        const auto run = [&] {
+            if (change == u"delete")
+                return ClassBook(seat).remove(u"6年级1班"_s);
+            if (change == u"promote")
+                return Promotion(seat).runCustom({u"6年级1班"_s}, {}, u"2026年7月1日"_s).ok();
+            return StoreCopy::copy(backup, seat, DatabaseKind::Student);
+        };
+        {
+            Transaction adding(other);
+            QVERIFY(other.execute(u"insert into 学籍表 (学号,姓名,所在班级) values (7,'张三','6年级1班')"_s));
+            QVERIFY(!run());
+            QVERIFY(!seat.inTransaction());
+            QVERIFY(adding.commit());
+        }
+        QVERIFY(run());
+        QCOMPARE(single(seat, u"select count(*) from 学籍表"_s), 0);
+        QCOMPARE(single(seat, u"select count(*) from 毕业表"_s), change == u"promote" ? 1 : 0);
     }
 
     void theServerGoingAwayTakesTheWholeTransaction()

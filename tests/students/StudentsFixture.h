@@ -18,10 +18,7 @@ struct StudentsFixture
     TempProgramDir dir;
     DbConnection db;
 
-    StudentsFixture()
-    {
-        db.open(dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student));
-    }
+    StudentsFixture() { db.openSchool(DatabaseKind::Student, dir.databasePath(DatabaseKind::Student)); }
 
     bool addClass(const QString& name, const QString& headTeacher, const QStringList& subjects = {})
     {

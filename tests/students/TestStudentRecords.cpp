@@ -5,6 +5,7 @@
 #include "students/StudentCardTexts.h"
 #include "students/StudentRecords.h"
 #include "support/DataRows.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "text/LineBreaks.h"
 
@@ -142,7 +143,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, sabotage);
         StudentsFixture f;
-        QVERIFY2(f.db.execute(sabotage), qPrintable(f.db.lastError()));
+        QVERIFY2(RefusingTrigger::execute(f.db, sabotage), qPrintable(f.db.lastError()));
         StudentRecords records(f.db);
         QVERIFY(!records.insert(f.pupil(5, u"张三"_s, u"1年级1班"_s)));
         QVERIFY(!records.lastError().isEmpty());
@@ -197,6 +198,7 @@ private Q_SLOTS:
 
     void aStepErrorPartWayIsAFailedLoad()
     {
+        SKIP_ON_SERVER("a failure in the middle of SQLite stepping through rows; the server sends results whole");
         StudentsFixture f;
         QVERIFY(f.addClass(u"1年级1班"_s, u"周老师"_s));
         for (int n = 1; n <= 5; ++n)

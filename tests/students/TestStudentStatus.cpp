@@ -3,6 +3,7 @@
 #include "records/RowMove.h"
 #include "students/StudentRecords.h"
 #include "students/StudentStatus.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
@@ -56,7 +57,7 @@ private Q_SLOTS:
         StudentsFixture f;
         QVERIFY(f.addPupil(f.pupil(7, u"林小雨"_s, u"1年级1班"_s)));
         if (!setup.isEmpty())
-            QVERIFY(f.db.execute(setup));
+            QVERIFY(RefusingTrigger::execute(f.db, setup));
         const int enrolled = f.count(u"学籍表"_s);
         const int leavers = f.count(u"转退表"_s);
         const QString reason = setup.isEmpty() ? QString(201, u'x') : u"转学"_s;

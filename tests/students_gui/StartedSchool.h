@@ -14,6 +14,6 @@ struct StartedSchool : StartedProgram
     bool start()
     {
         return startup.start()
-            && data.db.open(main().studentDb().path(), {}, DatabaseKinds::password(DatabaseKind::Student));
+            && data.db.openSchool(DatabaseKind::Student, main().studentDb().path());
     }
 };

@@ -5,6 +5,7 @@
 #include "students/StudentEditorWindow.h"
 #include "students/StudentRecords.h"
 #include "support/DataRows.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "support/TypeAsUser.h"
 
@@ -139,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(e->学号编辑框->text(), u"6"_s);
         QVERIFY(host.data.addPupil(host.data.pupil(6, u"抢先"_s, Class1))); // and 6 while the editor was open
         if (storeRefuses)
-            QVERIFY(host.data.db.execute(
+            QVERIFY(RefusingTrigger::execute(host.data.db,
                 u"create trigger 拒绝 before insert on 学籍表 begin select raise(abort, 'disk is full'); end"_s));
         e->姓名编辑框->setText(u"后到"_s);
         e->住址编辑框->setText(u"新华路"_s);

@@ -1,3 +1,4 @@
+#include "ServerSchool.h"
 #include "TestRegistry.h"
 
 #include <QCoreApplication>
@@ -5,5 +6,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (const auto code = ServerSchool::cannotRun())
+        return *code;
     return TestRegistry::runAll(argc, argv) == 0 ? 0 : 1;
 }

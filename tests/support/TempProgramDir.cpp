@@ -21,6 +21,14 @@ TempProgramDir::TempProgramDir()
         if (file.open(QIODevice::WriteOnly))
             file.write(wages);
     }
+    if (ServerSchool::wanted()) {
+        static std::weak_ptr<ServerSchool> living;
+        m_server = living.lock();
+        if (!m_server) {
+            m_server = std::make_shared<ServerSchool>();
+            living = m_server;
+        }
+    }
 }
 
 QString TempProgramDir::databasePath(DatabaseKind kind) const

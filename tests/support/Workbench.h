@@ -30,10 +30,7 @@ struct Workbench
     Workbench(const Workbench&) = delete;
     Workbench& operator=(const Workbench&) = delete;
 
-    void open(DbConnection& db, DatabaseKind kind)
-    {
-        db.open(desk.dir.databasePath(kind), {}, DatabaseKinds::password(kind));
-    }
+    void open(DbConnection& db, DatabaseKind kind) { db.openSchool(kind, desk.dir.databasePath(kind)); }
 
     FakeServices desk;
     DbConnection ownStudentDb;

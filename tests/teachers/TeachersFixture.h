@@ -14,10 +14,7 @@ struct TeachersFixture
     TempProgramDir dir;
     DbConnection db;
 
-    TeachersFixture()
-    {
-        db.open(dir.databasePath(DatabaseKind::Teacher), {}, DatabaseKinds::password(DatabaseKind::Teacher));
-    }
+    TeachersFixture() { db.openSchool(DatabaseKind::Teacher, dir.databasePath(DatabaseKind::Teacher)); }
 
     static TeacherRecord teacher(qint64 number, const QString& name, const QString& sex = QStringLiteral(u"男"))
     {

@@ -1,6 +1,7 @@
 #include "TeachersFixture.h"
 
 #include "support/DataRows.h"
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "teachers/TeacherCardTexts.h"
 
@@ -41,8 +42,8 @@ private Q_SLOTS:
     void aFailingCounterUpdateStoresNoTeacher()
     {
         TeachersFixture f;
-        QVERIFY(
-            f.db.execute(u"create trigger stuck before update on 记号表 begin select raise(abort, 'stuck'); end"_s));
+        QVERIFY(RefusingTrigger::execute(
+            f.db, u"create trigger stuck before update on 记号表 begin select raise(abort, 'stuck'); end"_s));
         TeacherRecords records(f.db);
         QVERIFY(!records.insert(f.teacher(1, u"张伟"_s)));
         QVERIFY(records.names(TeacherViewKind::InService)->names.isEmpty());

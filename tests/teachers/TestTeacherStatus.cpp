@@ -1,5 +1,6 @@
 #include "TeachersFixture.h"
 
+#include "support/RefusingTrigger.h"
 #include "support/TestRegistry.h"
 #include "teachers/TeacherRosters.h"
 #include "teachers/TeacherStatus.h"
@@ -63,7 +64,7 @@ private Q_SLOTS:
         QFETCH(QString, setup);
         TeachersFixture f;
         QVERIFY(f.add(f.teacher(7, u"王平"_s)));
-        QVERIFY(f.db.execute(setup));
+        QVERIFY(RefusingTrigger::execute(f.db, setup));
         const int retired = count(f.db, u"退休表"_s);
         QVERIFY(!TeacherStatus(f.db).leave(TeacherViewKind::Retired, 7, u"2024年7月1日"_s, u"内退"_s));
         QCOMPARE(count(f.db, u"教员表"_s), 1);

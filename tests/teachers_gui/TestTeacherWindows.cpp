@@ -154,6 +154,24 @@ private Q_SLOTS:
         QCOMPARE(b.bench.shell.homePageCalls, 1); // page 5 no longer shows the database
     }
 
+    // Another seat saved the teacher after this editor loaded it: neither edit is lost.
+    void aSaveOverAnotherSeatsEditIsRefused()
+    {
+        TeacherBench b;
+        QVERIFY(b.add(TeachersFixture::teacher(1, u"张伟"_s)));
+        b.bench.shell.page = Page::TeacherView;
+        TeacherEditorWindow e(b.bench.ws, TeacherEditorWindow::Mode::Modify, [] { return std::optional<qint64>(1); });
+        QVERIFY(e.start());
+        QVERIFY(b.db().execute(u"update 教员表 set 家庭住址=? where 编号=1"_s, {u"幸福路1号"_s}));
+        e.教员姓名编辑框->setText(u"张伟国"_s);
+        QTest::mouseClick(e.保存数据钮, Qt::LeftButton);
+        QCOMPARE(b.bench.desk.prompt.lastText(), u"该记录已被其他电脑修改，请重新载入后再保存。"_s);
+        QCOMPARE(e.教员姓名编辑框->text(), u"张伟国"_s);
+        const auto stored = TeacherRecords(b.db()).record(TeacherViewKind::InService, 1);
+        QCOMPARE(stored->姓名, u"张伟"_s);
+        QCOMPARE(stored->家庭住址, u"幸福路1号"_s);
+    }
+
     void resumeStopsAtNineteenLines()
     {
         TeacherBench b;
