@@ -14,9 +14,14 @@ QString QueryTable::display(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
         return {};
-    if (value.metaType().id() == QMetaType::Double)
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 15);
-    return value.toString();
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong()); // marks and numbers, without a conversion lookup
+    default:
+        return value.toString();
+    }
 }
 
 void QueryTable::showIn(SheetTable& sheet, int firstRow, const QList<SheetCell>& cells)
