@@ -182,8 +182,8 @@ void DataMaintenanceWindow::backup()
     DataMaintenance maintenance(m_ws.paths, m_ws.services.fileOps, m_ws.studentDb, m_ws.teacherDb, m_ws.adminDb);
     maintenance.onLog = [this](const QString& text) { appendLog(text); };
     maintenance.onProgress = [this](int percent) { showProgress(percent); };
-    备份进度条->setValue(0);
     备份进度条->show();
+    备份进度条->setValue(0);
     const DataMaintenance::Result result = maintenance.backup(tickedParts());
     备份进度条->setValue(100);
     m_ws.services.prompt.show(result.message, result.title, result.icon);
