@@ -20,7 +20,14 @@ TextWidths& TextWidths::shared()
 
 TextWidths::Font& TextWidths::fontOf(const SheetCell& cell)
 {
-    const FontKey key {cell.fontName, cell.fontHeight, cell.attributes & StyleBits};
+    const quint32 style = cell.attributes & StyleBits;
+    // Neighbouring cells nearly always share their font.
+    if (!m_fonts.isEmpty()) {
+        const FontKey& last = m_fonts.first()->key;
+        if (last.height == cell.fontHeight && last.style == style && last.name == cell.fontName)
+            return *m_fonts.first();
+    }
+    const FontKey key {cell.fontName, cell.fontHeight, style};
     for (qsizetype i = 0; i < m_fonts.size(); ++i) {
         if (m_fonts[i]->key == key) {
             if (i > 0)
