@@ -111,7 +111,7 @@ bool checkCopy(const QString& path, std::int32_t expectedVersion, QString* error
 // The source file copied whole into path (created, fsynced) while a read transaction of a second
 // connection holds its shared lock: no writer can change it meanwhile, and a hot journal has been
 // rolled back before. False without an error text when the file is not in a rollback-journal
-// mode and must go through the backup API instead.
+// mode, or the kernel cannot copy it, and it must go through the backup API instead.
 bool copyFileLocked(const QString& source, const QString& path, const Progress& progress, QString* error)
 {
     sqlite3* reader = nullptr;
@@ -160,6 +160,9 @@ bool copyFileLocked(const QString& source, const QString& path, const Progress& 
     while (copied < size) {
         const ssize_t n
             = ::copy_file_range(in, nullptr, out, nullptr, std::min<size_t>(Step, size_t(size - copied)), 0);
+        // A kernel or file system that cannot copy between these files: the backup API can.
+        if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL))
+            return false;
         if (n <= 0) {
             setError(error, path + u": "_s + (n < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : u"short copy"_s));
             return false;
