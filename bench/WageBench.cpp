@@ -1,12 +1,22 @@
 // Wage sheets: one cell edit on a 300-row sheet as the page does it (recalculate, serialise,
 // encipher, atomic write) against the raw chain underneath (copy the bytes, nettle DES, write,
-// fdatasync, rename), and the work before the write on its own.
+// fdatasync, rename), and the work before the write on its own. Opening a 300-row sheet on page 7,
+// from the command to the first painted frame, against reading and deciphering its file plus a bare
+// view of the same texts.
 #include "platform/DiskFileOps.h"
+#include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
+#include "support/BareView.h"
 #include "support/RatioReporter.h"
+#include "support/Workbench.h"
+#include "wages/WagePage.h"
 #include "wages/WageSheet.h"
 #include "wages/WageTableFile.h"
+#include "workspace/PageFrame.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -103,9 +113,104 @@ void BM_WorkBeforeWrite(benchmark::State& state)
 }
 BENCHMARK(BM_WorkBeforeWrite)->Name("CellEdit300 work before the write")->Unit(benchmark::kMillisecond);
 
+// Page 7 with two 300-row sheets in files 1 and 2, which the benches open in turn.
+struct WageDesk
+{
+    WageDesk()
+    {
+        wb.state.setSession({u"会计"_s, RightsString(u"0010"_s)});
+        SheetTable t;
+        fill(t);
+        for (int sheet = 1; sheet <= 2; ++sheet) {
+            QFile file(path(sheet));
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(WageTableFile::write(t)) < 0)
+                qFatal("cannot write wage file %d", sheet);
+        }
+        page = new WagePage(wb.ws, frame);
+        frame.setView(page);
+        frame.resize(1024, 700);
+        frame.show();
+        page->openSheet(2);
+    }
+    QString path(int sheet) const { return wb.desk.paths.path(WageTableFile::relativePath(sheet)); }
+
+    Workbench wb;
+    PageFrame frame {Page::WageSheet, {u"工资表外形框1"_s, u"工资表标题标签"_s, u"工资表外形框2"_s, u"工资表底座"_s},
+        u"教员工资表"_s};
+    WagePage* page;
+};
+
+WageDesk& desk()
+{
+    static WageDesk* d = new WageDesk;
+    return *d;
+}
+
+void BM_OpenSheet_ours(benchmark::State& state)
+{
+    WageDesk& d = desk();
+    int i = 0;
+    for (auto _ : state) {
+        d.page->工资表组合框->setCurrentIndex(++i % 2);
+        d.frame.repaint();
+    }
+}
+BENCHMARK(BM_OpenSheet_ours)->Name("OpenWageSheet/ours")->Unit(benchmark::kMillisecond);
+
+// The file read and deciphered, what the sheet is made from.
+QByteArray readRaw(const QString& path, des_ctx& ctx)
+{
+    QFile file(path);
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    bytes.truncate(bytes.size() / 8 * 8);
+    des_decrypt(&ctx, size_t(bytes.size()), reinterpret_cast<uint8_t*>(bytes.data()),
+        reinterpret_cast<const uint8_t*>(bytes.constData()));
+    return bytes;
+}
+
+void BM_OpenSheet_raw(benchmark::State& state)
+{
+    WageDesk& d = desk();
+    const DesCipher::Key key = WageTableFile::key();
+    des_ctx ctx;
+    des_set_key(&ctx, key.data());
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readRaw(d.path(1 + ++i % 2), ctx).size());
+}
+BENCHMARK(BM_OpenSheet_raw)->Name("OpenWageSheet/raw")->Unit(benchmark::kMillisecond);
+
+// The same file and the sheet's texts in a bare view of the same size.
+void BM_OpenSheetView_raw(benchmark::State& state)
+{
+    WageDesk& d = desk();
+    static BareView* bare = new BareView;
+    const SheetTable& shown = *d.page->table();
+    QList<QStringList> texts;
+    for (int r = 1; r <= shown.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 1; c <= shown.columnCount(); ++c)
+            row.append(shown.text(r, c));
+        texts.append(row);
+    }
+    const DesCipher::Key key = WageTableFile::key();
+    des_ctx ctx;
+    des_set_key(&ctx, key.data());
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readRaw(d.path(1 + ++i % 2), ctx).size());
+        bare->show(texts);
+    }
+}
+BENCHMARK(BM_OpenSheet_ours)->Name("OpenWageSheetFrame/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSheetView_raw)->Name("OpenWageSheetFrame/raw")->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     return runWithRatios(argc, argv);
 }

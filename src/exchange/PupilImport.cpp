@@ -102,8 +102,16 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         return preview;
     }
 
-    // Column → caption, for the recognised ones.
-    QList<std::pair<qsizetype, QString>> columns;
+    // Column → caption, for the recognised ones, with what every row's check needs of it found once.
+    struct Column
+    {
+        qsizetype column;
+        QString caption;
+        const StudentField* field; // null for 学号
+        int width;
+        bool isDate;
+    };
+    QList<Column> columns;
     for (qsizetype c = 0; c < sheet.rows[header].cells.size(); ++c) {
         const QString written = GbText::trimBlanks(sheet.rows[header].cells[c]);
         const QString caption = GbText::removeBlanks(written);
@@ -112,7 +120,8 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         const bool known = caption == NumberCaption || fieldOf(caption);
         if (known && !preview.fields.contains(caption)) {
             preview.fields << caption;
-            columns.append({c, caption});
+            const StudentField* field = fieldOf(caption);
+            columns.append({c, caption, field, field ? columnWidth(caption) : 0, isDateField(caption)});
         } else {
             preview.ignored << (known ? written + u"（重复）"_s : written);
         }
@@ -134,7 +143,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         row.number = line.number;
         bool anything = false;
         bool named = false;
-        for (const auto& [column, caption] : std::as_const(columns)) {
+        for (const auto& [column, caption, field, width, isDate] : std::as_const(columns)) {
             const QString value = GbText::trimBlanks(line.cells.value(column));
             anything = anything || !value.isEmpty();
             named = named || (caption == NameCaption && !value.isEmpty());
@@ -156,7 +165,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 continue;
             }
             QString stored = value;
-            if (isDateField(caption) && !value.isEmpty()) {
+            if (isDate && !value.isEmpty()) {
                 const auto date = DateText::readTyped(value);
                 if (!date) {
                     row.errors << caption + quoted(value) + u"不是日期"_s;
@@ -171,14 +180,13 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 continue;
             }
             const qsizetype bytes = GbText::byteLength(stored);
-            const int width = columnWidth(caption);
             if (bytes > width) {
                 row.errors << caption + u"超过"_s + QString::number(width) + u"字节（有"_s + QString::number(bytes)
                         + u"字节）"_s;
                 row.refused.insert(caption, value);
                 continue;
             }
-            row.pupil.*fieldOf(caption)->member = stored;
+            row.pupil.*field->member = stored;
         }
         if (!anything)
             continue;

@@ -67,6 +67,16 @@ ScoreSheetPage::ScoreSheetPage(Workspace& ws, PageFrame& frame)
 {
     setObjectName(u"成绩表页"_s);
     buildControls(frame);
+    // The rows are read straight into the sheet below its header, formatted as they come.
+    SheetCell fixed;
+    fixed.setAlignment(SheetAlignment::Centre);
+    fixed.setFlag(SheetCell::ReadOnlyBit, true);
+    SheetCell mark;
+    mark.setAlignment(SheetAlignment::Centre);
+    mark.setDataType(SheetDataType::Double);
+    QList<SheetCell> cells(FirstMark - 1, fixed);
+    cells.insert(cells.size(), Columns - FirstMark + 1, mark);
+    m_rules.showIn(成绩源, 2, cells);
 }
 
 ScoreSheetPage::~ScoreSheetPage() = default;
@@ -239,11 +249,8 @@ void ScoreSheetPage::load()
     const QString className = 成绩表班级组合框->currentText();
     const bool loaded
         = m_rules.load(className, exam(), 成绩表排序组合框->currentIndex(), 排序方向组合框->currentIndex() == 1);
-    成绩源.appendTable(m_rules.rows().sheet());
-    const int rows = 成绩源.rowCount();
-    成绩源.setAlignment({1, 1, rows, Columns}, SheetAlignment::Centre);
-    成绩源.setReadOnly({1, 1, rows, 2}, true);
-    成绩源.setDataType({2, FirstMark, rows - 1, Columns - FirstMark + 1}, SheetDataType::Double);
+    成绩源.setAlignment({1, 1, 1, Columns}, SheetAlignment::Centre);
+    成绩源.setReadOnly({1, 1, 1, 2}, true);
     applyColumnLayout();
 
     m_highlightedRow = 0;

@@ -81,9 +81,19 @@ bool ScoreSheetRules::load(const QString& className, Exam exam, int sortIndex, b
     return false;
 }
 
+void ScoreSheetRules::showIn(SheetTable& sheet, int firstRow, const QList<SheetCell>& cells)
+{
+    m_sheet = &sheet;
+    m_firstRow = firstRow;
+    m_cells = cells;
+    m_rows->showIn(sheet, firstRow, cells);
+}
+
 void ScoreSheetRules::release()
 {
     m_rows = std::make_unique<QueryTable>(m_db);
+    if (m_sheet)
+        m_rows->showIn(*m_sheet, m_firstRow, m_cells);
 }
 
 int ScoreSheetRules::rowCount() const
@@ -108,7 +118,7 @@ ScoreSheetRules::MarkWrite ScoreSheetRules::writeMark(int row, int column, const
     const MarkText::Reading reading = MarkText::read(typed);
     if (!reading.accepted) {
         result.outcome = MarkWrite::Outcome::Refused;
-        result.shown = m_rows->text(row, column);
+        result.shown = m_rows->valueText(row, column);
         return result;
     }
     m_rows->setValue(row, column, MarkText::toStored(reading.mark));

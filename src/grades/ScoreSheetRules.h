@@ -1,5 +1,8 @@
 #pragma once
 
+#include "sheet/SheetCell.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +11,7 @@
 
 class DbConnection;
 class QueryTable;
+class SheetTable;
 
 // The score sheet's SQL and rules: which statement loads a class for an exam in which order, what
 // the header, title and selector lists read, how a typed mark is stored and how a subject is
@@ -61,6 +65,9 @@ public:
     // 科目1 .. 科目10 of the class; ten empty texts when the class is not there or cannot be read.
     QStringList subjects(const QString& className) const;
 
+    // Loads the rows straight into `sheet` from row `firstRow` on, each cell with the attributes of
+    // its column's entry of `cells` (see QueryTable::showIn); also after release().
+    void showIn(SheetTable& sheet, int firstRow, const QList<SheetCell>& cells);
     // Runs the loading statement; false (rows empty) when the database refuses it.
     bool load(const QString& className, Exam exam, int sortIndex, bool reverse);
     // Forgets the loaded rows, as on the way back to the home page.
@@ -82,5 +89,8 @@ private:
 
     DbConnection& m_db;
     std::unique_ptr<QueryTable> m_rows;
+    SheetTable* m_sheet = nullptr;
+    int m_firstRow = 1;
+    QList<SheetCell> m_cells;
     QString m_lastError;
 };

@@ -12,7 +12,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -143,12 +146,32 @@ DataMaintenance::Result DataMaintenance::backup(const QList<int>& parts)
     Result result;
     append(result, u"正在准备备份系统数据...\r\n备份系统数据可能需要几分钟的时间，请稍侯...    \r\n\r\n"_s);
     m_files.makeDirectory(m_paths.backupDir());
+    // The bar moves by bytes: the students' file is most of the work.
+    QList<qint64> sizes(PartCount, 0);
+    qint64 total = 0;
+    for (int part : parts) {
+        if (part >= 0 && part < PartCount)
+            total += sizes[part] = std::max<qint64>(1, QFileInfo(m_paths.path(dataRelativePath(part))).size());
+    }
+    qint64 before = 0;
+    int shown = 0;
     for (int part = 0; part < PartCount; ++part) {
         if (!parts.contains(part))
             continue;
         append(result, startText(part, backupVerb));
+        const auto progress = [&, part](double done) {
+            if (!onProgress || total <= 0)
+                return;
+            const int percent = int((double(before) + done * double(sizes[part])) * 100.0 / double(total));
+            // Every call, not only a changed value: the window paints while the bar stands still.
+            shown = std::clamp(percent, shown, 100);
+            onProgress(shown);
+        };
         QString error;
-        if (backupPart(part, &error)) {
+        const bool done = backupPart(part, &error, progress);
+        before += sizes[part];
+        progress(0.0);
+        if (done) {
             append(result, doneText(part, backupVerb));
         } else {
             qWarning("backup of part %d failed: %s", part, qPrintable(error));
@@ -160,7 +183,7 @@ DataMaintenance::Result DataMaintenance::backup(const QList<int>& parts)
     return result;
 }
 
-bool DataMaintenance::backupPart(int part, QString* error)
+bool DataMaintenance::backupPart(int part, QString* error, const std::function<void(double)>& progress)
 {
     const QString source = m_paths.path(dataRelativePath(part));
     const QString target = m_paths.path(backupRelativePath(part));
@@ -177,14 +200,14 @@ bool DataMaintenance::backupPart(int part, QString* error)
     }
     DbConnection& live = connection(*kind);
     if (live.isOpen())
-        return DatabaseBackup::copyVerified(live, target, error);
+        return DatabaseBackup::copyVerified(live, target, error, progress);
     // The administrators' file is open only while the login window is.
     DbConnection closed;
     if (!closed.openSchool(*kind, source)) {
         *error = closed.lastError();
         return false;
     }
-    return DatabaseBackup::copyVerified(closed, target, error);
+    return DatabaseBackup::copyVerified(closed, target, error, progress);
 }
 
 bool DataMaintenance::checkBackup(int part, QString* error) const

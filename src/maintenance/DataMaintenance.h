@@ -39,6 +39,9 @@ public:
 
     // Receives each piece of the log as it is appended.
     std::function<void(const QString&)> onLog;
+    // How far a backup has come, 0 .. 100 by the bytes of the listed files; called often during a
+    // large copy, so a window can keep itself painted.
+    std::function<void(int percent)> onProgress;
 
     // "\data\006.xsk" .. "\data\005.xsk" and their "\backup" twins, by part.
     static QString dataRelativePath(int part);
@@ -61,7 +64,7 @@ public:
 private:
     static std::optional<DatabaseKind> kindOf(int part);
     DbConnection& connection(DatabaseKind kind);
-    bool backupPart(int part, QString* error);
+    bool backupPart(int part, QString* error, const std::function<void(double)>& progress);
     bool checkBackup(int part, QString* error) const;
     bool restorePart(int part, QString* error);
     void append(Result& result, const QString& text);

@@ -8,10 +8,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -90,8 +92,12 @@ DataMaintenanceWindow::DataMaintenanceWindow(Workspace& ws, std::function<void()
     显示编辑框 = named(new QPlainTextEdit, u"显示编辑框"_s);
     显示编辑框->setReadOnly(true);
     返回按钮 = named(new QPushButton(u"返  回"_s), u"返回按钮"_s);
+    备份进度条 = named(new QProgressBar, u"备份进度条"_s);
+    备份进度条->setRange(0, 100);
+    备份进度条->hide();
     auto* progressLayout = new QVBoxLayout(progress);
     progressLayout->addWidget(显示编辑框);
+    progressLayout->addWidget(备份进度条);
     progressLayout->addWidget(返回按钮, 0, Qt::AlignRight);
 
     选择夹1->addTab(options, {});
@@ -151,6 +157,14 @@ void DataMaintenanceWindow::appendLog(const QString& text)
     显示编辑框->viewport()->repaint();
 }
 
+void DataMaintenanceWindow::showProgress(int percent)
+{
+    if (备份进度条->value() != percent)
+        备份进度条->setValue(percent);
+    // The copy runs on this thread: let the window paint (and nothing else happen) meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void DataMaintenanceWindow::setButtonsEnabled(bool enabled)
 {
     返回按钮->setEnabled(enabled);
@@ -167,8 +181,13 @@ void DataMaintenanceWindow::backup()
     startRun();
     DataMaintenance maintenance(m_ws.paths, m_ws.services.fileOps, m_ws.studentDb, m_ws.teacherDb, m_ws.adminDb);
     maintenance.onLog = [this](const QString& text) { appendLog(text); };
+    maintenance.onProgress = [this](int percent) { showProgress(percent); };
+    备份进度条->show();
+    备份进度条->setValue(0);
     const DataMaintenance::Result result = maintenance.backup(tickedParts());
+    备份进度条->setValue(100);
     m_ws.services.prompt.show(result.message, result.title, result.icon);
+    备份进度条->hide();
     setButtonsEnabled(true);
 }
 

@@ -9,6 +9,7 @@ struct Workspace;
 class QCheckBox;
 class QGroupBox;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
@@ -43,6 +44,8 @@ public:
     QPushButton* 备份系统数据按钮;
     QPushButton* 还原系统数据按钮;
     QPlainTextEdit* 显示编辑框;
+    // How far a backup has come; shown while one runs.
+    QProgressBar* 备份进度条;
     QPushButton* 返回按钮;
     QPushButton* 退出数据维护按钮;
 
@@ -54,6 +57,7 @@ private:
     void followAllWages(bool all);
     void startRun();
     void appendLog(const QString& text);
+    void showProgress(int percent);
     void setButtonsEnabled(bool enabled);
     bool busy() const;
 

@@ -6,14 +6,23 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+using DatabaseBackup::Progress;
 
 void setError(QString* error, const QString& text)
 {
@@ -70,11 +79,22 @@ sqlite3* openReadOnly(const QString& path, QString* error)
 }
 
 // The copy is ours, carries the same password check as the live file and is whole.
-bool checkCopy(const QString& path, std::int32_t expectedVersion, QString* error)
+bool checkCopy(const QString& path, std::int32_t expectedVersion, QString* error, const Progress& progress)
 {
     sqlite3* db = openReadOnly(path, error);
     if (!db)
         return false;
+    // The check has no known end: it keeps the caller's window alive without moving its bar.
+    if (progress) {
+        sqlite3_progress_handler(
+            db, 100000,
+            [](void* report) {
+                const Progress& p = *static_cast<const Progress*>(report);
+                p(0.7);
+                return 0;
+            },
+            const_cast<Progress*>(&progress));
+    }
     bool ok = false;
     if (!DatabaseStamp::isOurs(db) || userVersion(db) != expectedVersion)
         setError(error, path + u" is not a copy of the school database"_s);
@@ -82,8 +102,90 @@ bool checkCopy(const QString& path, std::int32_t expectedVersion, QString* error
         setError(error, path + u": "_s + check);
     else
         ok = true;
+    if (progress)
+        progress(1.0);
     sqlite3_close_v2(db);
     return ok;
+}
+
+// The source file copied whole into path (created, fsynced) while a read transaction of a second
+// connection holds its shared lock: no writer can change it meanwhile, and a hot journal has been
+// rolled back before. False without an error text when the file is not in a rollback-journal
+// mode, or the kernel cannot copy it, and it must go through the backup API instead.
+bool copyFileLocked(const QString& source, const QString& path, const Progress& progress, QString* error)
+{
+    sqlite3* reader = nullptr;
+    const QByteArray from = QFile::encodeName(source);
+    if (sqlite3_open_v2(from.constData(), &reader, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        setError(error, source + u": "_s + sqliteError(reader));
+        sqlite3_close_v2(reader);
+        return false;
+    }
+    const auto closeReader = qScopeGuard([reader] {
+        sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(reader);
+    });
+    sqlite3_stmt* mode = nullptr;
+    QByteArray journal;
+    if (sqlite3_prepare_v2(reader, "PRAGMA journal_mode", -1, &mode, nullptr) == SQLITE_OK
+        && sqlite3_step(mode) == SQLITE_ROW)
+        journal = QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(mode, 0))).toLower();
+    sqlite3_finalize(mode);
+    if (journal != "delete" && journal != "truncate" && journal != "persist")
+        return false;
+    if (sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        setError(error, source + u": "_s + sqliteError(reader));
+        return false;
+    }
+
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    const QByteArray to = QFile::encodeName(path);
+    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const auto closeFiles = qScopeGuard([in, out] {
+        if (in >= 0)
+            ::close(in);
+        if (out >= 0)
+            ::close(out);
+    });
+    struct stat info
+    { };
+    if (in < 0 || out < 0 || ::fstat(in, &info) != 0) {
+        setError(error, path + u": "_s + QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    // In steps, so the caller can keep its window painted.
+    constexpr size_t Step = 16 * 1024 * 1024;
+    const qint64 size = info.st_size;
+    qint64 copied = 0;
+    while (copied < size) {
+        const ssize_t n
+            = ::copy_file_range(in, nullptr, out, nullptr, std::min<size_t>(Step, size_t(size - copied)), 0);
+        // A kernel or file system that cannot copy between these files: the backup API can.
+        if (n < 0 && copied == 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL))
+            return false;
+        if (n <= 0) {
+            setError(error, path + u": "_s + (n < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : u"short copy"_s));
+            return false;
+        }
+        copied += n;
+        if (progress)
+            progress(double(copied) / double(size));
+    }
+    if (::fdatasync(out) != 0) {
+        setError(error, path + u": "_s + QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    return true;
+}
+
+// Makes the rename of a file in `directory` durable.
+void syncDirectory(const QString& directory)
+{
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 void removeJournals(const QString& path)
@@ -96,7 +198,7 @@ void removeJournals(const QString& path)
 
 namespace DatabaseBackup {
 
-bool copyVerified(DbConnection& live, const QString& target, QString* error)
+bool copyVerified(DbConnection& live, const QString& target, QString* error, const Progress& progress)
 {
     if (!live.isOpen()) {
         setError(error, u"database is not open"_s);
@@ -109,9 +211,24 @@ bool copyVerified(DbConnection& live, const QString& target, QString* error)
     const QString temporary = target + u".part"_s;
     QFile::remove(temporary);
     removeJournals(temporary);
-    const bool ok = StoreCopy::snapshot(live, temporary, error)
-        && checkCopy(temporary, DatabaseStamp::passwordCheck(live.password()), error)
+    // The copy is the larger part of the time, the check of it the rest.
+    constexpr double CopyShare = 0.7;
+    const Progress copying = [&progress](double done) {
+        if (progress)
+            progress(done * CopyShare);
+    };
+    QString copyError;
+    bool copied = !live.isServer() && copyFileLocked(live.path(), temporary, copying, &copyError);
+    if (!copied && copyError.isEmpty()) {
+        QFile::remove(temporary);
+        copied = StoreCopy::snapshot(live, temporary, &copyError);
+    }
+    if (!copied)
+        setError(error, copyError);
+    const bool ok = copied && checkCopy(temporary, DatabaseStamp::passwordCheck(live.password()), error, progress)
         && replace(temporary, target, error);
+    if (ok)
+        syncDirectory(QFileInfo(target).absolutePath());
     if (!ok) {
         QFile::remove(temporary);
         removeJournals(temporary);

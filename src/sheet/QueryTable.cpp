@@ -14,51 +14,75 @@ QString QueryTable::display(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
         return {};
-    if (value.metaType().id() == QMetaType::Double)
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 15);
-    return value.toString();
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong()); // marks and numbers, without a conversion lookup
+    default:
+        return value.toString();
+    }
 }
 
-bool QueryTable::setQuery(const QString& sql, const QVariantList& parameters)
+void QueryTable::showIn(SheetTable& sheet, int firstRow, const QList<SheetCell>& cells)
+{
+    m_sheet = &sheet;
+    m_firstRow = std::max(1, firstRow);
+    m_cells = cells;
+}
+
+void QueryTable::clearRows()
 {
     m_columns.clear();
     m_values.clear();
     m_keys.clear();
+    m_rows = 0;
+    if (m_sheet == &m_own)
+        m_own.reset(0, 0);
+    else
+        m_sheet->deleteRows(m_firstRow, m_sheet->rowCount() - m_firstRow + 1);
+}
+
+bool QueryTable::setQuery(const QString& sql, const QVariantList& parameters)
+{
     m_pending.clear();
     m_commitError = {};
-    m_sheet.reset(0, 0);
+    clearRows();
 
     auto rows = m_db.query(sql, parameters);
     if (!rows) {
         m_commitError.message = m_db.lastError();
         return false;
     }
-    for (int c = 1; c <= rows->columnCount(); ++c)
+    const int columns = rows->columnCount();
+    for (int c = 1; c <= columns; ++c)
         m_columns.append(rows->columnName(c));
+    if (m_sheet == &m_own)
+        m_own.reset(0, columns);
+    // Rows missing above the first one (a header not yet made) are made empty, so the rows land
+    // where the caller expects them.
+    if (m_sheet->rowCount() < m_firstRow - 1)
+        m_sheet->appendRows(m_firstRow - 1 - m_sheet->rowCount());
+    // One pass: each row goes from the statement into the sheet and the stored values at once.
     for (rows->first(); !rows->pastLast(); rows->next()) {
-        QVariantList values;
-        values.reserve(m_columns.size());
-        for (int c = 1; c <= m_columns.size(); ++c) {
+        const int row = m_sheet->rowCount() + 1;
+        m_sheet->appendRows(1, m_cells);
+        for (int c = 1; c <= columns; ++c) {
             // Long texts are stored as bytes; the sheet shows them as text.
             QVariant v = rows->value(c);
             if (v.metaType().id() == QMetaType::QByteArray)
                 v = rows->text(c);
-            values.append(v);
+            m_sheet->setText(row, c, display(v));
+            if (c == 1)
+                m_keys.append(v);
+            m_values.append(std::move(v));
         }
-        m_keys.append(values.value(0));
-        m_values.append(std::move(values));
+        ++m_rows;
     }
     if (rows->failed()) {
         m_commitError.message = m_db.lastError();
-        m_columns.clear();
-        m_values.clear();
-        m_keys.clear();
+        clearRows();
         return false;
-    }
-    m_sheet.reset(int(m_values.size()), int(m_columns.size()));
-    for (int r = 0; r < m_values.size(); ++r) {
-        for (int c = 0; c < m_columns.size(); ++c)
-            m_sheet.setText(r + 1, c + 1, display(m_values[r][c]));
     }
     return true;
 }
@@ -70,7 +94,9 @@ QString QueryTable::columnName(int column) const
 
 QString QueryTable::text(int row, int column) const
 {
-    return m_sheet.text(row, column);
+    if (row < 1 || row > m_rows)
+        return {};
+    return m_sheet->text(row + m_firstRow - 1, column);
 }
 
 QVariant QueryTable::value(int row, int column) const
@@ -79,17 +105,17 @@ QVariant QueryTable::value(int row, int column) const
         if (m_pending[i].row == row && m_pending[i].column == column)
             return m_pending[i].value;
     }
-    if (row < 1 || row > m_values.size() || column < 1 || column > m_columns.size())
+    if (row < 1 || row > m_rows || column < 1 || column > m_columns.size())
         return {};
-    return m_values[row - 1][column - 1];
+    return stored(row, column);
 }
 
 void QueryTable::setValue(int row, int column, const QVariant& value)
 {
-    if (row < 1 || row > m_values.size() || column < 1 || column > m_columns.size())
+    if (row < 1 || row > m_rows || column < 1 || column > m_columns.size())
         return;
     m_pending.append({row, column, value});
-    m_sheet.setText(row, column, display(value));
+    m_sheet->setText(row + m_firstRow - 1, column, display(value));
 }
 
 bool QueryTable::write(const Pending& change, QString& error)
@@ -149,7 +175,7 @@ bool QueryTable::commit()
         return false;
     }
     for (const Pending& change : std::as_const(m_pending))
-        m_values[change.row - 1][change.column - 1] = change.value;
+        m_values[qsizetype(change.row - 1) * m_columns.size() + (change.column - 1)] = change.value;
     m_pending.clear();
     return true;
 }
@@ -157,6 +183,6 @@ bool QueryTable::commit()
 void QueryTable::revert()
 {
     for (const Pending& change : std::as_const(m_pending))
-        m_sheet.setText(change.row, change.column, display(m_values[change.row - 1][change.column - 1]));
+        m_sheet->setText(change.row + m_firstRow - 1, change.column, display(stored(change.row, change.column)));
     m_pending.clear();
 }

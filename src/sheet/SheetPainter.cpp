@@ -2,6 +2,7 @@
 
 #include "sheet/BorderLines.h"
 #include "sheet/SheetTable.h"
+#include "sheet/TextWidths.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -195,9 +196,13 @@ int SheetPainter::columnTextWidth(const SheetTable& table, int column)
             continue;
         // Measured at one pixel per tenth of a millimetre; screen sizes round their font up by
         // a few per cent.
-        const QFontMetricsF metrics(textFont(cell, 1.0));
+        TextWidths& widths = TextWidths::shared();
+        if (!cell.text.contains(u'\n')) {
+            widest = std::max(widest, widths.width(cell, cell.text.trimmed()) * 1.04);
+            continue;
+        }
         for (const QString& line : cell.text.split(u'\n'))
-            widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()) * 1.04);
+            widest = std::max(widest, widths.width(cell, line.trimmed()) * 1.04);
     }
     return widest > 0 ? int(std::ceil(widest + 2 * TextPadding)) + 2 : 0;
 }

@@ -53,6 +53,18 @@ void SheetTable::appendRows(int count)
     insertRows(m_data.rows + 1, count);
 }
 
+void SheetTable::appendRows(int count, const QList<SheetCell>& cells)
+{
+    if (count <= 0)
+        return;
+    m_data.rowHeights.insert(m_data.rowHeights.size(), count, DefaultRowHeight);
+    for (int r = 0; r < count; ++r) {
+        for (int c = 0; c < m_data.columns; ++c)
+            m_data.cells.append(c < cells.size() ? cells[c] : SheetCell());
+    }
+    m_data.rows += count;
+}
+
 void SheetTable::insertRows(int before, int count)
 {
     if (count <= 0 || before < 1 || before > m_data.rows + 1)

@@ -34,6 +34,9 @@ public:
     // page setup are kept.
     void reset(int rows, int columns);
     void appendRows(int count);
+    // Appends `count` rows whose cells are copies of `cells`, one per column (a column without one
+    // gets a default cell).
+    void appendRows(int count, const QList<SheetCell>& cells);
     // Inserts before row `before` (rowCount() + 1 appends). Inserted rows have default cells.
     void insertRows(int before, int count);
     void deleteRows(int first, int count);

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -142,14 +144,28 @@ private Q_SLOTS:
         }
     }
 
+    void backupOfOpenDatabaseIsWholeAndChecked_data()
+    {
+        QTest::addColumn<QString>("journal");
+        QTest::newRow("rollback journal, copied whole") << u"delete"_s;
+        QTest::newRow("write-ahead log, page by page") << u"wal"_s;
+    }
     void backupOfOpenDatabaseIsWholeAndChecked()
     {
         SKIP_ON_SERVER("compares the backup with the data file itself");
+        QFETCH(QString, journal);
         School school;
         QDir(school.desk.paths.backupDir()).removeRecursively();
+        QVERIFY(school.studentDb.execute(u"PRAGMA journal_mode="_s + journal));
         school.changeData();
-        const auto result = school.maintenance().backup(allParts);
+        DataMaintenance maintenance = school.maintenance();
+        QList<int> percents;
+        maintenance.onProgress = [&percents](int percent) { percents << percent; };
+        const auto result = maintenance.backup(allParts);
         QCOMPARE(result.errors, QString());
+        QVERIFY(!percents.isEmpty());
+        QVERIFY(std::is_sorted(percents.cbegin(), percents.cend()));
+        QCOMPARE(percents.last(), 100);
         QString error;
         QVERIFY2(DatabaseBackup::verify(school.backup(0), DatabaseKinds::password(DatabaseKind::Student), &error),
             qPrintable(error));

@@ -18,9 +18,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -71,7 +74,15 @@ private Q_SLOTS:
         Workbench bench;
         DataMaintenanceWindow window(bench.ws, {});
         window.show();
+        // The bar is on show and moves while the copies run, and is gone when they are done.
+        QList<int> shownValues;
+        connect(window.备份进度条, &QProgressBar::valueChanged, &window,
+            [&](int value) { shownValues << (window.备份进度条->isVisible() ? value : -1); });
         window.备份系统数据按钮->click();
+        QVERIFY(shownValues.size() > 1);
+        QVERIFY(std::is_sorted(shownValues.cbegin(), shownValues.cend()) && shownValues.first() >= 0);
+        QCOMPARE(shownValues.last(), 100);
+        QVERIFY(!window.备份进度条->isVisible());
         QCOMPARE(window.选择夹1->currentIndex(), 1);
         QVERIFY(window.显示编辑框->toPlainText().startsWith(u"正在准备备份系统数据...\n"_s));
         QVERIFY(window.显示编辑框->toPlainText().endsWith(u"√完成教员工资表5数据的备份\n备份系统数据完成！"_s));

@@ -72,6 +72,33 @@ private Q_SLOTS:
         QVERIFY(!q.lastError().isEmpty());
     }
 
+    void rowsLandInTheCallersSheetBelowItsHeader()
+    {
+        SheetTable shown;
+        shown.reset(1, 12);
+        shown.setText(1, 2, u"姓名"_s);
+        SheetCell fixed;
+        fixed.setFlag(SheetCell::ReadOnlyBit, true);
+        QueryTable q(m_db);
+        q.showIn(shown, 2, {fixed, fixed});
+        for (int round = 0; round < 2; ++round) { // a reload replaces the rows, not the header
+            QVERIFY(q.setQuery(MidTerm));
+            QCOMPARE(shown.rowCount(), 3);
+            QCOMPARE(shown.text(1, 2), u"姓名"_s);
+            QCOMPARE(shown.text(3, 2), u"张三"_s);
+            QVERIFY(shown.cell(3, 2).isReadOnly() && !shown.cell(3, 3).isReadOnly());
+            QCOMPARE(&q.sheet(), &shown);
+        }
+        // What the user typed is in the sheet before the table is told; a refusal puts it back.
+        shown.setText(3, 3, u"abc"_s);
+        QCOMPARE(q.valueText(2, 3), u"88"_s);
+        q.setValue(2, 3, u"优秀"_s);
+        QVERIFY(!q.commit());
+        QCOMPARE(shown.text(3, 3), u"88"_s);
+        QVERIFY(!q.setQuery(u"select nothing from 没有的表"_s));
+        QCOMPARE(shown.rowCount(), 1);
+    }
+
     void committedEditIsStoredAtOnceAndSurvivesReopening()
     {
         QueryTable q(m_db);
