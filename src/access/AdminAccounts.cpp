@@ -6,7 +6,7 @@ using namespace Qt::StringLiterals;
 
 std::optional<QList<AdminAccount>> AdminAccounts::load() const
 {
-    auto rows = m_db.query(u"select * from 用户表 "_s);
+    auto rows = m_db.query(u"select * from 用户表 order by rowid"_s);
     if (!rows)
         return std::nullopt;
     QList<AdminAccount> accounts;

@@ -51,7 +51,7 @@ std::optional<QList<ExamAnalysis::ClassInfo>> ExamAnalysis::readClasses()
     QString sql = u"select 所在班级"_s;
     for (int slot = 1; slot <= SubjectCount; ++slot)
         sql += u",科目"_s + QString::number(slot);
-    auto set = m_db.query(sql + u" from 班级表"_s);
+    auto set = m_db.query(sql + u" from 班级表 order by rowid"_s);
     if (!set) {
         m_lastError = m_db.lastError();
         return std::nullopt;

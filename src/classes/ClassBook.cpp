@@ -33,7 +33,7 @@ ClassBook::ClassBook(DbConnection& db)
 
 std::optional<QList<ClassEntry>> ClassBook::list() const
 {
-    auto rows = m_db.query(u"select 所在班级,班主任 from 班级表"_s);
+    auto rows = m_db.query(u"select 所在班级,班主任 from 班级表 order by rowid"_s);
     if (!rows)
         return std::nullopt;
     QList<ClassEntry> classes;

@@ -24,7 +24,7 @@ std::optional<QList<CommentLibrary::Item>> CommentLibrary::models(const QString&
 std::optional<QList<CommentLibrary::Item>> CommentLibrary::rows(
     const QString& library, const QString& category, bool models)
 {
-    auto rs = m_db.query(u"select * from 评语表 where 库别=? and 类别=?"_s, {library, category});
+    auto rs = m_db.query(u"select * from 评语表 where 库别=? and 类别=? order by 编号"_s, {library, category});
     if (!rs) {
         m_lastError = m_db.lastError();
         return std::nullopt;

@@ -61,6 +61,8 @@ bool isNumberColumn(const QString& name)
 
 QString sqliteTerm(const QString& term)
 {
+    if (term.trimmed().compare(u"rowid"_s, Qt::CaseInsensitive) == 0)
+        return term.trimmed();
     static const QRegularExpression nameColumn(u"^\\s*(\\w+\\.)?\\[?姓名\\]?\\s*($|\\s)"_s);
     // Names sort by their surname reading; every other text by plain pinyin.
     const QString collate = u" COLLATE "_s
@@ -87,6 +89,8 @@ QString serverTerm(const QString& term)
     const auto m = column.match(expression);
     if (!m.hasMatch())
         return expression + tail;
+    if (m.captured(2).compare(u"rowid"_s, Qt::CaseInsensitive) == 0)
+        return m.captured(1) + QString::fromUtf16(Schema::rowOrderColumn) + tail;
     const QString name = m.captured(1) + m.captured(2);
     const QString collate = u" COLLATE "_s + QLatin1StringView(PinyinCollation::name).toString().toLower();
     if (m.captured(2) == u"姓名")

@@ -1,5 +1,6 @@
 #include "store/RecordSet.h"
 
+#include "store/Schema.h"
 #include "text/GbText.h"
 
 #include <QHashFunctions>
@@ -23,7 +24,10 @@ RecordSet::RecordSet(pg_result* result)
     : m_result(result)
     , m_rows(PQntuples(result))
 {
-    const int count = PQnfields(result);
+    int count = PQnfields(result);
+    // The server's own row order column ends a table's "select *"; no reader sees it, as on the files.
+    if (count > 0 && QLatin1StringView(PQfname(result, count - 1)) == QStringView(Schema::rowOrderColumn))
+        --count;
     m_names.reserve(count);
     m_hashes.reserve(count);
     for (int i = 0; i < count; ++i) {

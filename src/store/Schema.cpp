@@ -226,6 +226,12 @@ int Table::columnIndex(QStringView column) const
     return -1;
 }
 
+bool Table::ordersByRowid() const
+{
+    const int key = columnIndex(primaryKey);
+    return key < 0 || columns[key].kind == ColumnKind::Text;
+}
+
 QList<Table> tables(DatabaseKind kind)
 {
     switch (kind) {
@@ -311,6 +317,9 @@ QStringList serverStatements(DatabaseKind kind)
         QStringList defs;
         for (const Column& c : t.columns)
             defs.append(serverColumn(c, c.name == t.primaryKey));
+        // Last, so that inserts of every column by position leave it to the server.
+        if (t.ordersByRowid())
+            defs.append(QString::fromUtf16(rowOrderColumn) + u" BIGINT GENERATED ALWAYS AS IDENTITY"_s);
         statements.append(u"CREATE TABLE "_s + t.name + u" (\n    "_s + defs.join(u",\n    "_s) + u"\n)"_s);
         for (const Index& i : t.indexes)
             statements.append(

@@ -39,7 +39,13 @@ struct Table
     QList<Index> indexes;
 
     int columnIndex(QStringView column) const; // 0-based, -1 when absent
+    // Whether the table's rows have no integer key to keep their order by. The file store keeps them
+    // in the order they were added (rowid); the server moves an updated row to the end, so there
+    // such a table gets rowOrderColumn, which statements reach as "order by rowid".
+    bool ordersByRowid() const;
 };
+
+inline constexpr char16_t rowOrderColumn[] = u"xiaowu_seq";
 
 QList<Table> tables(DatabaseKind kind);
 const Table* table(DatabaseKind kind, QStringView name);

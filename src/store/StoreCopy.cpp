@@ -58,7 +58,9 @@ QString selectAll(const Schema::Table& table)
     QStringList names;
     for (const Schema::Column& c : table.columns)
         names.append(c.name);
-    return u"select "_s + names.join(u',') + u" from "_s + table.name;
+    // In the order they were added, so a copy lists classes and accounts as the original does.
+    return u"select "_s + names.join(u',') + u" from "_s + table.name
+        + (table.ordersByRowid() ? u" order by rowid"_s : QString());
 }
 
 struct Digest

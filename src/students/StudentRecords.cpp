@@ -55,7 +55,7 @@ QString personalAssignments()
 QStringList StudentRecords::graduationDates()
 {
     QStringList out;
-    auto rows = m_db.query(u"select * from 毕业时间表 "_s);
+    auto rows = m_db.query(u"select * from 毕业时间表 order by rowid"_s);
     if (!rows)
         return out;
     for (; !rows->pastLast(); rows->next())

@@ -58,6 +58,8 @@ private Q_SLOTS:
     {
         Workbench bench;
         DataMaintenanceWindow window(bench.ws, {});
+        // The window is modal and stays up while its runs paint their progress.
+        ModalGuard::answering(&window);
         QCOMPARE(window.tickedParts(), (QList<int> {0, 1, 2, 3, 4, 5, 6, 7}));
         QVERIFY(!window.分组框1->isEnabled() && !window.工资表2->isEnabled());
         window.备份或还原全部工资表->setChecked(false);
@@ -73,6 +75,8 @@ private Q_SLOTS:
     {
         Workbench bench;
         DataMaintenanceWindow window(bench.ws, {});
+        // The window is modal and stays up while its runs paint their progress.
+        ModalGuard::answering(&window);
         window.show();
         // The bar is on show and moves while the copies run, and is gone when they are done.
         QList<int> shownValues;
@@ -119,6 +123,8 @@ private Q_SLOTS:
         QFETCH(bool, agree);
         Workbench bench;
         DataMaintenanceWindow window(bench.ws, {});
+        // The window is modal and stays up while its runs paint their progress.
+        ModalGuard::answering(&window);
         window.show();
         QDir(bench.desk.paths.backupDir()).removeRecursively();
         QVERIFY(QDir().mkpath(bench.desk.paths.backupDir()));

@@ -144,6 +144,13 @@ private Q_SLOTS:
                      u"select max(学号) as 最大 from (select 学号 from 学籍表 union all select 学号 from 毕业表 "_s
                      u"union all select 学号 from 转退表)"_s),
             QStringList {QString::number(names.size())});
+        // Classes keep the order they were added in, even after a change (the server moves a changed
+        // row to the end of its table).
+        for (const QString& c : {u"2班"_s, u"1班"_s, u"3班"_s})
+            QVERIFY(s.execute(u"insert into 班级表 (所在班级,班主任) values (?,?)"_s, {c, u"甲"_s}));
+        QVERIFY(s.execute(u"update 班级表 set 班主任='乙' where 所在班级='2班'"_s));
+        QCOMPARE(
+            column(s, u"select 所在班级 from 班级表 order by rowid"_s), (QStringList {u"2班"_s, u"1班"_s, u"3班"_s}));
     }
 
     void prefixSearch_data() { addStores(); }

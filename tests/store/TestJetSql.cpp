@@ -36,6 +36,8 @@ private Q_SLOTS:
             << u"select * from t order by a collate binary"_s << u"select * from t order by a collate binary"_s;
         QTest::newRow("row lock dropped")
             << u"select 学号 from 记号表 where ID=1 for update"_s << u"select 学号 from 记号表 where ID=1"_s;
+        QTest::newRow("order added, no collation")
+            << u"select * from 班级表 order by rowid"_s << u"select * from 班级表 order by rowid"_s;
         QTest::newRow("a name ending in desc")
             << u"select * from t order by 描述desc"_s << u"select * from t order by 描述desc COLLATE PINYIN"_s;
     }
@@ -72,6 +74,8 @@ private Q_SLOTS:
         QTest::newRow("numbered key returned")
             << u"insert into 评语表  (库别,类别,内容,范例) values (?,?,?,?);"_s
             << u"insert into 评语表  (库别,类别,内容,范例) values ($1 ,$2 ,$3 ,$4 ) RETURNING 编号"_s;
+        QTest::newRow("order added is the server's row order column")
+            << u"select * from 班级表 order by rowid"_s << u"select * from 班级表 order by xiaowu_seq NULLS FIRST"_s;
         QTest::newRow("row lock kept") << u"select 学号 from 记号表 where ID=1 for update"_s
                                        << u"select 学号 from 记号表 where ID=1 FOR UPDATE"_s;
     }
