@@ -81,6 +81,29 @@ bool DbConnection::openSchool(DatabaseKind kind, const QString& path)
     return true;
 }
 
+namespace {
+
+// A school made on the server before its tables kept their row order gets the column once; the
+// rows it holds are numbered in the order the server has them.
+bool addRowOrder(PgSession& session, DatabaseKind kind)
+{
+    const QString column = QString::fromUtf16(Schema::rowOrderColumn);
+    for (const Schema::Table& t : Schema::tables(kind)) {
+        if (!t.ordersByRowid())
+            continue;
+        if (session.execute((u"SELECT "_s + column + u" FROM "_s + t.name + u" WHERE false"_s).toUtf8(), {}))
+            continue;
+        if (!session.execute((u"ALTER TABLE "_s + t.name + u" ADD COLUMN IF NOT EXISTS "_s + column
+                                 + u" BIGINT GENERATED ALWAYS AS IDENTITY"_s)
+                                 .toUtf8(),
+                {}))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool DbConnection::openServer(const ServerSettings& server, DatabaseKind kind, bool emptyAllowed)
 {
     close();
@@ -97,6 +120,11 @@ bool DbConnection::openServer(const ServerSettings& server, DatabaseKind kind, b
     if (!emptyAllowed && !session->execute(probe.toUtf8(), {})) {
         m_openFailure = OpenFailure::Unreadable;
         m_lastError = u"no school database on the server: "_s + session->lastError();
+        return false;
+    }
+    if (!emptyAllowed && !addRowOrder(*session, kind)) {
+        m_openFailure = OpenFailure::Unreadable;
+        m_lastError = u"cannot add the row order column: "_s + session->lastError();
         return false;
     }
     m_server = std::move(session);
