@@ -117,7 +117,9 @@ void CommentEntryWindow::buildControls()
     // One line of fixed height whose width the layout gives: a new pupil's name in it does not lay
     // the whole window out again.
     标签2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    标签2->setFixedHeight(标签2->sizeHint().height());
+    标签2->setText(u"您正在录入同学的评语"_s);
+    标签2->setFixedHeight(标签2->sizeHint().height() + 2);
+    标签2->clear();
 
     评语班级名组合框 = named(new QComboBox, u"评语班级名组合框"_s);
     评语姓名列表框 = new NameListView(u"评语姓名列表框"_s, {u"学号"_s, u"姓名"_s});

@@ -23,6 +23,14 @@ NameListView::NameListView(const QString& objectName, const QStringList& titles,
         [this](const QModelIndex& current) { Q_EMIT currentRowChanged(current.isValid() ? current.row() : -1); });
 }
 
+void NameListView::showNamesOnly(const QIcon& icon)
+{
+    m_model->setIcon(icon);
+    setHeaderHidden(true);
+    setColumnHidden(0, true);
+    setAlternatingRowColors(false);
+}
+
 void NameListView::setRows(const QList<QStringList>& rows)
 {
     const QSignalBlocker quiet(selectionModel());
@@ -63,4 +71,14 @@ void NameListView::setCurrentRow(int row)
 QString NameListView::currentText(int column) const
 {
     return m_model->text(currentRow(), column);
+}
+
+int NameListView::rowOfNumber(qint64 number) const
+{
+    return m_model->rowOf(0, QString::number(number));
+}
+
+void NameListView::removeRow(int row)
+{
+    m_model->removeShownRow(row);
 }

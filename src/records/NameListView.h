@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QStringList>
 #include <QTreeView>
@@ -15,6 +16,10 @@ class NameListView : public QTreeView
 public:
     NameListView(const QString& objectName, const QStringList& titles, QWidget* parent = nullptr);
 
+    // A names list as the record pages show it: the file icon and the name, the number (column 0)
+    // kept out of sight, no header.
+    void showNamesOnly(const QIcon& icon);
+
     // Replaces the rows; the current row is none until one is chosen, without a signal.
     void setRows(const QList<QStringList>& rows);
     int rowCount() const;
@@ -26,6 +31,9 @@ public:
     bool isCurrentSelected() const;
     void setCurrentRow(int row);
     QString currentText(int column) const;
+    // The row whose column 0 holds the number, -1 when none does.
+    int rowOfNumber(qint64 number) const;
+    void removeRow(int row);
 
 Q_SIGNALS:
     void currentRowChanged(int row);

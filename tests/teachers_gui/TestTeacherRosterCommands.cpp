@@ -1,3 +1,4 @@
+#include "records/NameListView.h"
 #include "teachers/TeachersFixture.h"
 
 #include "support/TestRegistry.h"
@@ -120,7 +121,7 @@ private Q_SLOTS:
         QCOMPARE(b.view->教员姓名->text(), u"王平"_s);
         b.commands.deleteRecord();
         QCOMPARE(b.bench.desk.prompt.lastText(), u"  您确认要删除当前教员王平的资料吗？  "_s);
-        QCOMPARE(b.view->查看教员列表框->count(), 0);
+        QCOMPARE(b.view->查看教员列表框->rowCount(), 0);
         QVERIFY(b.view->教员姓名->text().isEmpty());
         QCOMPARE(b.viewFrame.titleLabel()->text(), u"育才小学目前没有在职教员的资料"_s);
 
