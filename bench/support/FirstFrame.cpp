@@ -43,6 +43,17 @@ bool waitForRowsPainted(QAbstractItemView* view, int timeoutMs)
     return watch.painted;
 }
 
+bool commandPainted(QAbstractItemView* view, const std::function<void()>& command, int timeoutMs)
+{
+    PaintWatch watch(view);
+    command();
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!watch.painted && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+    return watch.painted;
+}
+
 qint64 residentBytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));

@@ -4,11 +4,17 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class QAbstractItemView;
 
 // Runs the event loop until `view` has painted a frame with rows in it: the moment the clerk sees
 // the list. False when none came within the timeout.
 bool waitForRowsPainted(QAbstractItemView* view, int timeoutMs = 30000);
+
+// Runs `command` and then the event loop until `view` has painted rows, counting a frame the
+// command painted itself (a progress bar's repaint flushes the whole window).
+bool commandPainted(QAbstractItemView* view, const std::function<void()>& command, int timeoutMs = 30000);
 
 // The resident set of this process in bytes, from /proc/self/status.
 qint64 residentBytes();
