@@ -9,6 +9,7 @@
 
 #include "comments/CommentEntryWindow.h"
 #include "comments/CommentStore.h"
+#include "records/NameListView.h"
 #include "store/DatabaseKind.h"
 #include "store/PinyinCollation.h"
 #include "text/GbText.h"
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include <sqlite3.h>
 
@@ -85,7 +85,7 @@ void ClassLoad_ours(benchmark::State& state)
     int i = 0;
     for (auto _ : state)
         classes->setCurrentIndex(++i % 2); // every run loads another class
-    state.counters["pupils"] = window().评语姓名列表框->topLevelItemCount();
+    state.counters["pupils"] = window().评语姓名列表框->rowCount();
 }
 
 qint64 rawStep(sqlite3_stmt* s)
@@ -123,9 +123,9 @@ void Save50_ours(benchmark::State& state)
 {
     CommentEntryWindow& w = window();
     w.评语班级名组合框->setCurrentIndex(0);
-    QTreeWidget* pupils = w.评语姓名列表框;
+    NameListView* pupils = w.评语姓名列表框;
     for (auto _ : state) {
-        pupils->setCurrentItem(pupils->topLevelItem(0));
+        pupils->setCurrentRow(0);
         for (int i = 0; i < 50; ++i) {
             w.本学期评语编辑框->setPlainText(u"    你是一个懂事的孩子，小小年纪知道怎样管理好自己。第%1次。"_s.arg(i));
             w.保存评语按钮->click();

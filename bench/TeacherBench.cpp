@@ -5,6 +5,7 @@
 #include "support/RawRow.h"
 #include "support/Workbench.h"
 
+#include "records/NameListView.h"
 #include "records/RecordPhoto.h"
 #include "records/ReportList.h"
 #include "store/DatabaseKind.h"
@@ -93,7 +94,7 @@ void OpenPage_ours(benchmark::State& state)
         bench().view->show(TeacherViewKind::InService);
         bench().view->repaint();
     }
-    state.counters["teachers"] = bench().view->查看教员列表框->count();
+    state.counters["teachers"] = bench().view->查看教员列表框->rowCount();
 }
 
 void OpenPage_raw(benchmark::State& state)
@@ -109,7 +110,7 @@ void WalkAll_ours(benchmark::State& state)
     TeacherViewPage* view = bench().view;
     view->show(TeacherViewKind::InService);
     for (auto _ : state) {
-        for (int i = 0; i < view->查看教员列表框->count(); ++i)
+        for (int i = 0; i < view->查看教员列表框->rowCount(); ++i)
             view->查看教员列表框->setCurrentRow(i);
     }
 }
@@ -178,7 +179,7 @@ void RosterFill_ours(benchmark::State& state)
         const auto rows = TeacherRosters(bench().work.teacherDb).roster(TeacherViewKind::InService);
         roster().fill(rows.value_or(TeacherRosters::Rows {}), TeacherRosters::SexColumn, nullptr, 1);
     }
-    state.counters["rows"] = roster().topLevelItemCount();
+    state.counters["rows"] = roster().rowCount();
 }
 
 void RosterFill_raw(benchmark::State& state)

@@ -11,6 +11,7 @@
 #include "platform/Prompt.h"
 #include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
+#include "records/NameListView.h"
 #include "records/UnsavedInput.h"
 #include "workspace/HeadTeacherList.h"
 #include "workspace/ProgramState.h"
@@ -122,8 +123,8 @@ bool CommentEntryWindow::start()
         return false;
     }
     loadPupils();
-    if (评语姓名列表框->topLevelItemCount() > 0)
-        评语姓名列表框->setCurrentItem(评语姓名列表框->topLevelItem(0));
+    if (评语姓名列表框->rowCount() > 0)
+        评语姓名列表框->setCurrentRow(0);
     else
         loadSelectedPupil();
     {
@@ -162,16 +163,12 @@ QString CommentEntryWindow::currentModelKind() const
 void CommentEntryWindow::loadPupils()
 {
     BusyCursor busy;
-    const QSignalBlocker quiet(评语姓名列表框);
-    评语姓名列表框->clear();
     const auto pupils = m_store.pupils(评语班级名组合框->currentText());
-    if (!pupils)
-        return;
-    QList<QTreeWidgetItem*> items;
-    items.reserve(pupils->size());
-    for (const CommentStore::Pupil& p : *pupils)
-        items.append(new QTreeWidgetItem({QString::number(p.学号), p.姓名}));
-    评语姓名列表框->addTopLevelItems(items);
+    QList<QStringList> rows;
+    rows.reserve(pupils ? pupils->size() : 0);
+    for (const CommentStore::Pupil& p : pupils.value_or(QList<CommentStore::Pupil> {}))
+        rows.append({QString::number(p.学号), p.姓名});
+    评语姓名列表框->setRows(rows);
 }
 
 void CommentEntryWindow::classChanged()
@@ -179,8 +176,8 @@ void CommentEntryWindow::classChanged()
     m_ws.state.headTeachers().setCurrentIndex(评语班级名组合框->currentIndex());
     评语姓名列表框->setFocus();
     loadPupils();
-    if (评语姓名列表框->topLevelItemCount() > 0) {
-        评语姓名列表框->setCurrentItem(评语姓名列表框->topLevelItem(0));
+    if (评语姓名列表框->rowCount() > 0) {
+        评语姓名列表框->setCurrentRow(0);
         return;
     }
     loadSelectedPupil();
@@ -191,7 +188,7 @@ void CommentEntryWindow::classChanged()
 void CommentEntryWindow::pupilChanged()
 {
     loadSelectedPupil();
-    if (评语姓名列表框->currentItem()) {
+    if (评语姓名列表框->currentRow() >= 0) {
         本学期评语编辑框->setFocus();
         本学期评语编辑框->moveCursor(QTextCursor::End);
     }
@@ -199,20 +196,18 @@ void CommentEntryWindow::pupilChanged()
 
 qint64 CommentEntryWindow::selectedNumber() const
 {
-    const QTreeWidgetItem* item = 评语姓名列表框->currentItem();
-    return item && item->isSelected() ? item->text(0).toLongLong() : 0;
+    return 评语姓名列表框->isCurrentSelected() ? 评语姓名列表框->currentText(0).toLongLong() : 0;
 }
 
 void CommentEntryWindow::loadSelectedPupil()
 {
     const QString className = 评语班级名组合框->currentText();
-    const QTreeWidgetItem* item = 评语姓名列表框->currentItem();
     std::optional<CommentStore::Comments> comments;
-    if (!item) {
+    if (评语姓名列表框->currentRow() < 0) {
         标签2->setText(u"目前"_s + className + u"没有学生数据，请选择其它班级！"_s);
     } else {
-        标签2->setText(u"您正在录入"_s + className + item->text(1) + u"同学的评语"_s);
-        comments = m_store.comments(item->text(0).toLongLong());
+        标签2->setText(u"您正在录入"_s + className + 评语姓名列表框->currentText(1) + u"同学的评语"_s);
+        comments = m_store.comments(评语姓名列表框->currentText(0).toLongLong());
     }
     // Shown as stored, however long: cutting here would lose the rest at the next save.
     m_termLimit->load(comments ? comments->term : QString());
@@ -380,22 +375,21 @@ bool CommentEntryWindow::save()
         m_ws.services.prompt.show(u"请选择要录入评语的学生姓名！"_s, u"提示"_s);
         return false;
     }
-    QTreeWidgetItem* item = 评语姓名列表框->currentItem();
-    const QString name = item->text(1);
+    const QString name = 评语姓名列表框->currentText(1);
     if (!m_store.save(number, {本学期评语编辑框->toPlainText(), 综合评语编辑框->toPlainText()})) {
         // The teacher's text stays in the boxes and the pupil stays selected, to try again.
         m_ws.services.prompt.show(name + u"同学的评语保存失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return false;
     }
     m_typed = typedState();
-    const int index = 评语姓名列表框->indexOfTopLevelItem(item);
-    QTreeWidgetItem* next = 评语姓名列表框->topLevelItem(index + 1);
-    if (!next) {
+    const int next = 评语姓名列表框->currentRow() + 1;
+    if (next >= 评语姓名列表框->rowCount()) {
         m_ws.services.prompt.show(name + u"同学的评语已保存！"_s);
         return true;
     }
-    m_ws.services.prompt.show(name + u"同学的评语已保存！即将录入的是"_s + next->text(1) + u"同学的评语。"_s);
-    评语姓名列表框->setCurrentItem(next);
+    m_ws.services.prompt.show(
+        name + u"同学的评语已保存！即将录入的是"_s + 评语姓名列表框->text(next, 1) + u"同学的评语。"_s);
+    评语姓名列表框->setCurrentRow(next);
     return true;
 }
 

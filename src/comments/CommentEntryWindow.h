@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
+class NameListView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -60,7 +61,7 @@ public:
 
     QLabel* 标签2;
     QComboBox* 评语班级名组合框;
-    QTreeWidget* 评语姓名列表框;
+    NameListView* 评语姓名列表框;
     QTabWidget* 选择夹1;
     QComboBox* 选择词条库组合框;
     QPushButton* 分类操作转换钮;

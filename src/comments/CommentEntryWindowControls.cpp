@@ -13,6 +13,7 @@
 #include "platform/Prompt.h"
 #include "records/GrowthLineLimit.h"
 #include "records/LongTextLimit.h"
+#include "records/NameListView.h"
 #include "workspace/HeadTeacherList.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
@@ -113,9 +114,15 @@ void CommentEntryWindow::buildControls()
     titleFont.setPointSize(titleFont.pointSize() + 4);
     titleFont.setBold(true);
     标签2->setFont(titleFont);
+    // One line of fixed height whose width the layout gives: a new pupil's name in it does not lay
+    // the whole window out again.
+    标签2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    标签2->setText(u"您正在录入同学的评语"_s);
+    标签2->setFixedHeight(标签2->sizeHint().height() + 2);
+    标签2->clear();
 
     评语班级名组合框 = named(new QComboBox, u"评语班级名组合框"_s);
-    评语姓名列表框 = list(u"评语姓名列表框"_s, {u"学号"_s, u"姓名"_s});
+    评语姓名列表框 = new NameListView(u"评语姓名列表框"_s, {u"学号"_s, u"姓名"_s});
     评语姓名列表框->setColumnWidth(0, 70);
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
@@ -274,7 +281,7 @@ void CommentEntryWindow::connectControls()
     for (QLabel* l : modelLinks())
         l->installEventFilter(this);
     connect(评语班级名组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::classChanged);
-    connect(评语姓名列表框, &QTreeWidget::currentItemChanged, this, &CommentEntryWindow::pupilChanged);
+    connect(评语姓名列表框, &NameListView::currentRowChanged, this, &CommentEntryWindow::pupilChanged);
     connect(选择词条库组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::entryLibraryChanged);
     connect(选择范例库组合框, &QComboBox::currentIndexChanged, this, &CommentEntryWindow::modelLibraryChanged);
     connect(评语词条列表框, &QTreeWidget::itemDoubleClicked, this, &CommentEntryWindow::insertEntry);

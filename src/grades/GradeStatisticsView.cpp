@@ -62,8 +62,9 @@ GradeStatisticsView::GradeStatisticsView(Workspace& ws, PageFrame& frame, ScoreS
 
     平均成绩统计列表框 = new ReportList(u"平均成绩统计列表框"_s, this);
     平均成绩统计列表框->setColumns(columns());
+    // Centred in the header and in every cell.
     for (int c = FirstCentred; c <= LastColumn; ++c)
-        平均成绩统计列表框->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+        平均成绩统计列表框->setColumnAlignment(c, Qt::AlignCenter);
     m_navigation = ItemViewNavigation(平均成绩统计列表框);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -92,11 +93,6 @@ void GradeStatisticsView::build()
         rows.append(row.texts());
     // Loaded in selector order, taken as sorted by class name: a first click there reverses it.
     平均成绩统计列表框->fill(rows, -1, m_ws.shell.progressBar(), ClassColumn);
-    for (int i = 0; i < 平均成绩统计列表框->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = 平均成绩统计列表框->topLevelItem(i);
-        for (int c = FirstCentred; c <= LastColumn; ++c)
-            item->setTextAlignment(c, Qt::AlignCenter);
-    }
 
     m_ws.state.setStatusHint(u"  提示：用鼠标双击选择项可查看该班级的详细成绩情况。"_s);
     QApplication::restoreOverrideCursor();
@@ -118,11 +114,9 @@ void GradeStatisticsView::applyLayout(int windowWidth, int)
         平均成绩统计列表框->setColumnWidth(i + 1, widths[i]);
 }
 
-void GradeStatisticsView::openClass(QTreeWidgetItem* item)
+void GradeStatisticsView::openClass(int row)
 {
-    // A class deleted since the table was built has no sheet to open.
-    if (item)
-        m_sheet.showClass(item->text(ClassColumn));
+    m_sheet.showClass(平均成绩统计列表框->text(row, ClassColumn));
 }
 
 void GradeStatisticsView::goBack()

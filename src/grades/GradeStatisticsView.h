@@ -8,7 +8,6 @@
 class PageFrame;
 class QLabel;
 class QPushButton;
-class QTreeWidgetItem;
 class ReportList;
 class ScoreSheetPage;
 struct Workspace;
@@ -39,7 +38,7 @@ public:
     ReportList* 平均成绩统计列表框;
 
 private:
-    void openClass(QTreeWidgetItem* item);
+    void openClass(int row);
     void goBack();
 
     Workspace& m_ws;

@@ -1,6 +1,6 @@
 #include "records/ReportList.h"
 
-#include "records/ReportSort.h"
+#include "records/TextRowsModel.h"
 #include "workspace/ListProgress.h"
 
 #include <QApplication>
@@ -10,16 +10,28 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A bar step per this many rows: it shows that a long fill moves, at no cost per row.
+constexpr int RowsPerStep = 2000;
+
+} // namespace
+
 ReportList::ReportList(const QString& objectName, QWidget* parent)
-    : QTreeWidget(parent)
+    : QTreeView(parent)
+    , m_model(new TextRowsModel(this))
 {
     setObjectName(objectName);
+    m_model->setBlankKeyColumn(true);
+    setModel(m_model);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setAlternatingRowColors(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The list sorts itself on a header click; Qt's own sorting would compare every column as text.
     setSortingEnabled(false);
     header()->setSectionsClickable(true);
@@ -29,7 +41,15 @@ ReportList::ReportList(const QString& objectName, QWidget* parent)
         if (column > 0)
             sortByColumn(column);
     });
-    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { Q_EMIT rowOpened(item); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            Q_EMIT rowOpened(index.row());
+    });
+}
+
+void ReportList::setKeyInColumnZero(bool on)
+{
+    m_model->setBlankKeyColumn(!on);
 }
 
 void ReportList::setColumns(const QList<ReportColumn>& columns)
@@ -38,8 +58,7 @@ void ReportList::setColumns(const QList<ReportColumn>& columns)
     QStringList titles {QString()};
     for (const ReportColumn& c : columns)
         titles << c.title;
-    setColumnCount(static_cast<int>(titles.size()));
-    setHeaderLabels(titles);
+    m_model->setTitles(titles);
     setColumnWidth(0, 0);
     setColumnHidden(0, true);
     for (int i = 0; i < columns.size(); ++i)
@@ -51,8 +70,18 @@ void ReportList::setColumnTitle(int column, const QString& title)
 {
     if (column >= 1 && column <= m_columns.size()) {
         m_columns[column - 1].title = title;
-        headerItem()->setText(column, title);
+        m_model->setTitle(column, title);
     }
+}
+
+QString ReportList::columnTitle(int column) const
+{
+    return m_model->title(column);
+}
+
+void ReportList::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    m_model->setAlignment(column, alignment);
 }
 
 void ReportList::fill(const QList<QStringList>& rows, int sexColumn, QProgressBar* progressBar, int sortColumn)
@@ -60,29 +89,18 @@ void ReportList::fill(const QList<QStringList>& rows, int sexColumn, QProgressBa
     m_sortColumn = sortColumn;
     m_direction = Qt::AscendingOrder;
     showSortIndicator();
-    m_counts = {};
-    clear();
     ListProgress progress(progressBar);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(rows.size());
-    for (int i = 0; i < rows.size(); ++i) {
-        QStringList texts;
-        if (!m_keyInColumnZero)
-            texts << u"0"_s;
-        texts += rows[i];
-        auto* item = new QTreeWidgetItem(texts);
-        item->setData(0, LoadPositionRole, i);
-        items.append(item);
-        if (sexColumn >= 0 && sexColumn < rows[i].size())
-            m_counts.add(rows[i][sexColumn]);
-        progress.step();
-        // Let the bar paint now and then, but keep the user's clicks out of a half-filled list.
-        if (i % 500 == 499)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_counts = {};
+    if (sexColumn >= 0) {
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (sexColumn < rows[i].size())
+                m_counts.add(rows[i][sexColumn]);
+            if (i % RowsPerStep == RowsPerStep - 1)
+                progress.step();
+        }
     }
-    addTopLevelItems(items);
-    if (!items.isEmpty())
-        setCurrentItem(items.first());
+    m_model->setRows(rows);
+    setCurrentRow(0);
 }
 
 void ReportList::sortByColumn(int column)
@@ -96,48 +114,60 @@ void ReportList::sortByColumn(int column)
         m_sortColumn = column;
         m_direction = Qt::AscendingOrder;
     }
-    QStringList texts;
-    texts.reserve(topLevelItemCount());
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        texts << topLevelItem(i)->text(column);
-    const QList<int> order = ReportSort::order(texts, m_columns[column - 1].sortAs, m_direction);
-
-    const QList<QTreeWidgetItem*> items = invisibleRootItem()->takeChildren();
-    QList<QTreeWidgetItem*> sorted;
-    sorted.reserve(items.size());
-    for (int i : order)
-        sorted.append(items[i]);
-    addTopLevelItems(sorted);
+    m_model->sort(column, m_columns[column - 1].sortAs, m_direction);
     // A sorted list is read from its top: the selection goes there too, so the row the commands act
     // on is the one in sight, not one somewhere out of view.
-    if (QTreeWidgetItem* top = topLevelItem(0)) {
-        setCurrentItem(top);
+    if (rowCount() > 0) {
+        setCurrentRow(0);
         scrollToTop();
     }
     showSortIndicator();
     QApplication::restoreOverrideCursor();
 }
 
+int ReportList::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+QString ReportList::text(int row, int column) const
+{
+    return m_model->text(row, column);
+}
+
+int ReportList::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ReportList::setCurrentRow(int row)
+{
+    if (row >= 0 && row < rowCount())
+        setCurrentIndex(m_model->index(row, 1));
+    else
+        setCurrentIndex({});
+}
+
 void ReportList::removeCurrentRow()
 {
-    delete currentItem();
-    if (topLevelItemCount() > 0)
-        setCurrentItem(topLevelItem(0));
+    m_model->removeShownRow(currentRow());
+    setCurrentRow(0);
 }
 
 QString ReportList::currentText(int column) const
 {
-    const QTreeWidgetItem* item = currentItem();
-    return item ? item->text(column) : QString();
+    const int row = currentRow();
+    return row >= 0 ? m_model->text(row, column) : QString();
 }
 
 void ReportList::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
-        Q_EMIT rowOpened(currentItem());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        Q_EMIT rowOpened(currentRow());
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
 void ReportList::showSortIndicator()
@@ -148,18 +178,18 @@ void ReportList::showSortIndicator()
 PageTable ReportList::pageTable() const
 {
     PageTable table;
-    const int columns = columnCount();
+    const int columns = m_model->columnCount();
     for (int c = 1; c < columns; ++c) {
-        table.captions << headerItem()->text(c);
+        table.captions << m_model->title(c);
         table.kinds << PageTable::Kind::Text;
     }
-    table.rows.reserve(topLevelItemCount());
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = topLevelItem(i);
+    const int rows = rowCount();
+    table.rows.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
         QStringList row;
         row.reserve(columns - 1);
         for (int c = 1; c < columns; ++c)
-            row << item->text(c);
+            row << m_model->text(i, c);
         table.rows << row;
     }
     return table;

@@ -42,7 +42,7 @@ void RosterPage::popUpMenu(std::function<QString()> menuName)
 {
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, [this, menuName](const QPoint& at) {
-        if (!m_list->itemAt(at))
+        if (!m_list->indexAt(at).isValid())
             return;
         if (QMenu* menu = m_ws.shell.menu(menuName()))
             menu->popup(m_list->viewport()->mapToGlobal(at));

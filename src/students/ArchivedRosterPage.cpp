@@ -57,9 +57,10 @@ ArchivedRosterPage::ArchivedRosterPage(Workspace& ws, PageFrame& frame, QWidget*
     });
     connect(搜索离校, &QPushButton::clicked, this, &ArchivedRosterPage::searchShown);
     connect(历届搜索, &QPushButton::clicked, this, &ArchivedRosterPage::searchAllGraduates);
-    connect(毕业离校列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
+    connect(毕业离校列表框, &ReportList::rowOpened, this, [this](int row) {
         if (openPupil)
-            openPupil(m_kind, item->text(RosterColumns::Number).toLongLong(), item->text(RosterColumns::LeaveDate));
+            openPupil(m_kind, 毕业离校列表框->text(row, RosterColumns::Number).toLongLong(),
+                毕业离校列表框->text(row, RosterColumns::LeaveDate));
     });
     popUpMenu([] { return u"学离"_s; });
 }

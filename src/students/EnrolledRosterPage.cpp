@@ -51,9 +51,10 @@ EnrolledRosterPage::EnrolledRosterPage(Workspace& ws, PageFrame& frame, QWidget*
     });
     connect(班内搜索, &QPushButton::clicked, this, &EnrolledRosterPage::searchInClass);
     connect(全校搜索, &QPushButton::clicked, this, &EnrolledRosterPage::searchSchool);
-    connect(在校生列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
+    connect(在校生列表框, &ReportList::rowOpened, this, [this](int row) {
         if (openPupil)
-            openPupil(item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong());
+            openPupil(在校生列表框->text(row, RosterColumns::Class),
+                在校生列表框->text(row, RosterColumns::Number).toLongLong());
     });
     popUpMenu([] { return u"班务管理"_s; });
 }
@@ -126,11 +127,11 @@ QString EnrolledRosterPage::rosterClass() const
 
 std::optional<StudentPick> EnrolledRosterPage::currentPick() const
 {
-    const QTreeWidgetItem* item = 在校生列表框->currentItem();
-    if (!item)
+    const ReportList* list = 在校生列表框;
+    if (list->currentRow() < 0)
         return std::nullopt;
-    return StudentPick {item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong(),
-        item->text(RosterColumns::Name)};
+    return StudentPick {list->currentText(RosterColumns::Class), list->currentText(RosterColumns::Number).toLongLong(),
+        list->currentText(RosterColumns::Name)};
 }
 
 QString EnrolledRosterPage::statistics() const

@@ -30,11 +30,10 @@ const QString NumberWarning = u"  删除资料后其学号也将会作废且不�
 
 std::optional<StudentPick> rosterPick(const ReportList* list)
 {
-    const QTreeWidgetItem* item = list->currentItem();
-    if (!item)
+    if (list->currentRow() < 0)
         return std::nullopt;
-    return StudentPick {item->text(RosterColumns::Class), item->text(RosterColumns::Number).toLongLong(),
-        item->text(RosterColumns::Name)};
+    return StudentPick {list->currentText(RosterColumns::Class), list->currentText(RosterColumns::Number).toLongLong(),
+        list->currentText(RosterColumns::Name)};
 }
 
 } // namespace

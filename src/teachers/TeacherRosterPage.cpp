@@ -50,9 +50,9 @@ TeacherRosterPage::TeacherRosterPage(Workspace& ws, PageFrame& frame, QWidget* p
     教员列表框 = addList(u"教员列表框"_s, columns(), true);
 
     connect(搜索教员钮, &QPushButton::clicked, this, &TeacherRosterPage::search);
-    connect(教员列表框, &ReportList::rowOpened, this, [this](QTreeWidgetItem* item) {
+    connect(教员列表框, &ReportList::rowOpened, this, [this](int row) {
         if (openTeacher)
-            openTeacher(m_kind, item->text(0).toLongLong());
+            openTeacher(m_kind, 教员列表框->text(row, 0).toLongLong());
     });
     popUpMenu([this] { return m_kind == TeacherViewKind::InService ? u"教员管理"_s : u"教离"_s; });
 }
@@ -101,10 +101,9 @@ void TeacherRosterPage::search()
 
 std::optional<std::pair<qint64, QString>> TeacherRosterPage::selectedTeacher() const
 {
-    const QTreeWidgetItem* item = 教员列表框->currentItem();
-    if (!item)
+    if (教员列表框->currentRow() < 0)
         return std::nullopt;
-    return std::pair {item->text(0).toLongLong(), item->text(1)};
+    return std::pair {教员列表框->currentText(0).toLongLong(), 教员列表框->currentText(1)};
 }
 
 void TeacherRosterPage::removeSelectedRow()

@@ -5,7 +5,7 @@
 #include "printing/TeacherCard.h"
 #include "printing/TeacherCardReport.h"
 #include "records/ElidedLabel.h"
-#include "records/NameListBox.h"
+#include "records/NameListView.h"
 #include "records/PhotoBox.h"
 #include "teachers/TeacherCardTexts.h"
 #include "teachers/TeacherFields.h"
@@ -31,8 +31,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int TeacherNumberRole = Qt::UserRole;
 
 const char* PageStyle = R"(
 QLabel[role="caption"] { color: #2e4057; padding-right: 4px; }
@@ -127,8 +125,8 @@ TeacherViewPage::TeacherViewPage(Workspace& ws, PageFrame& frame, QWidget* paren
     查看教员统计标签 = new QLabel(u"  请选择要查看的教员姓名"_s);
     查看教员统计标签->setObjectName(u"查看教员统计标签"_s);
     查看教员统计标签->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    查看教员列表框 = new QListWidget;
-    查看教员列表框->setObjectName(u"查看教员列表框"_s);
+    查看教员列表框 = new NameListView(u"查看教员列表框"_s, {u"编号"_s, u"姓名"_s});
+    查看教员列表框->showNamesOnly(style()->standardIcon(QStyle::SP_FileIcon));
     查看教员列表框->setContextMenuPolicy(Qt::CustomContextMenu);
     m_navigation = ItemViewNavigation(查看教员列表框);
 
@@ -144,7 +142,7 @@ TeacherViewPage::TeacherViewPage(Workspace& ws, PageFrame& frame, QWidget* paren
     layout->addWidget(card);
     layout->addLayout(lower, 1);
 
-    connect(查看教员列表框, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(查看教员列表框, &NameListView::currentRowChanged, this, [this] { showSelected(); });
     connect(查看教员列表框, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu* menu = m_ws.shell.menu(m_listedKind == TeacherViewKind::InService ? u"教员管理" : u"教离");
         if (menu)
@@ -170,7 +168,7 @@ void TeacherViewPage::openOnTeacher(TeacherViewKind kind, qint64 number)
 {
     m_ws.state.setCurrentViewKind(TeacherViewKinds::text(kind));
     loadNames();
-    selectRow(NameListBox::rowOf(*查看教员列表框, TeacherNumberRole, number));
+    selectRow(std::max(0, 查看教员列表框->rowOfNumber(number)));
     enter(kind);
 }
 
@@ -187,23 +185,22 @@ void TeacherViewPage::loadNames()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto list = TeacherRecords(m_ws.teacherDb).names(kind);
     if (list) {
-        ListProgress progress(m_ws.shell.progressBar());
-        const QSignalBlocker blocker(查看教员列表框);
-        查看教员列表框->clear();
-        NameListBox::append(
-            *查看教员列表框, list->names, TeacherNumberRole, style()->standardIcon(QStyle::SP_FileIcon), progress);
+        QList<QStringList> rows;
+        rows.reserve(list->names.size());
+        for (const auto& [number, name, sex] : list->names)
+            rows.append({QString::number(number), name});
+        查看教员列表框->setRows(rows);
         m_male = list->male;
         m_female = list->female;
     } else {
         // The old names belong to another file: they must not stay on show under this title.
-        const QSignalBlocker blocker(查看教员列表框);
-        查看教员列表框->clear();
+        查看教员列表框->setRows({});
         m_male = m_female = 0;
     }
     m_listedKind = kind;
     QApplication::restoreOverrideCursor();
     查看教员统计标签->setText(
-        TeacherRecords::countsLine(TeacherCardTexts::countsPrefix(kind), 查看教员列表框->count(), m_male, m_female));
+        TeacherRecords::countsLine(TeacherCardTexts::countsPrefix(kind), 查看教员列表框->rowCount(), m_male, m_female));
     if (!list)
         m_ws.services.prompt.show(u"载入教员姓名数据失败！"_s);
 }
@@ -212,24 +209,23 @@ void TeacherViewPage::selectRow(int row)
 {
     {
         const QSignalBlocker blocker(查看教员列表框);
-        查看教员列表框->setCurrentRow(row >= 0 && row < 查看教员列表框->count() ? row : -1);
+        查看教员列表框->setCurrentRow(row >= 0 && row < 查看教员列表框->rowCount() ? row : -1);
     }
-    if (auto* item = 查看教员列表框->currentItem())
-        查看教员列表框->scrollToItem(item);
+    if (查看教员列表框->currentRow() >= 0)
+        查看教员列表框->scrollTo(查看教员列表框->currentIndex());
     showSelected();
 }
 
 void TeacherViewPage::showSelected()
 {
     const QString school = m_ws.state.schoolName();
-    const QListWidgetItem* item = 查看教员列表框->currentItem();
-    if (查看教员列表框->count() == 0 || !item) {
+    if (查看教员列表框->currentRow() < 0) {
         clearRecord();
         m_frame.setTitle(TeacherCardTexts::emptyTitle(m_listedKind, school));
         return;
     }
     const auto teacher
-        = TeacherRecords(m_ws.teacherDb).record(m_listedKind, item->data(TeacherNumberRole).toLongLong());
+        = TeacherRecords(m_ws.teacherDb).record(m_listedKind, 查看教员列表框->currentText(0).toLongLong());
     if (!teacher) {
         // Gone since the list was loaded: an empty card, never the previous teacher's.
         clearRecord();
@@ -246,7 +242,7 @@ void TeacherViewPage::showSelected()
     m_resume = teacher->个人简历;
     教员简历与资料编辑框->setPlainText(
         LineBreaks::forDisplay(TeacherCardTexts::combinedText(teacher->个人简历, teacher->其他资料)));
-    const QString name = item->text();
+    const QString name = 查看教员列表框->currentText(1);
     m_frame.setTitle(TeacherCardTexts::title(m_listedKind, school, name));
     const QString link = TeacherCardTexts::leaveLink(m_listedKind, teacher->姓名);
     教员当前去向->setText(link);
@@ -271,15 +267,14 @@ void TeacherViewPage::clearRecord()
 
 std::optional<std::pair<qint64, QString>> TeacherViewPage::selectedTeacher() const
 {
-    const QListWidgetItem* item = 查看教员列表框->currentItem();
-    if (!item)
+    if (查看教员列表框->currentRow() < 0)
         return std::nullopt;
-    return std::pair {item->data(TeacherNumberRole).toLongLong(), item->text()};
+    return std::pair {查看教员列表框->currentText(0).toLongLong(), 查看教员列表框->currentText(1)};
 }
 
 void TeacherViewPage::removeSelectedTeacher()
 {
-    delete 查看教员列表框->currentItem();
+    查看教员列表框->removeRow(查看教员列表框->currentRow());
     selectRow(0);
 }
 
@@ -288,7 +283,7 @@ ReportBuild TeacherViewPage::buildReport(SheetTable& sheet, const QDate& today)
     TeacherCard card;
     card.schoolName = m_ws.state.schoolName();
     card.title = m_frame.titleLabel()->text();
-    card.listEmpty = 查看教员列表框->count() == 0;
+    card.listEmpty = 查看教员列表框->rowCount() == 0;
     const auto labels = valueLabels();
     for (size_t i = 0; i < labels.size(); ++i)
         card.values.insert(QString::fromUtf16(TeacherFields[i].column), labels[i]->text());

@@ -13,6 +13,7 @@
 class PageFrame;
 class PhotoBox;
 class QLabel;
+class NameListView;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -51,7 +52,7 @@ public:
     std::function<void(const QByteArray& photo)> zoomPhoto;
     std::function<void(const QString& note)> showLeaveNote;
 
-    QListWidget* 查看教员列表框;
+    NameListView* 查看教员列表框;
     QLabel* 查看教员统计标签;
     QLabel* 教员姓名;
     QLabel* 教员性别;

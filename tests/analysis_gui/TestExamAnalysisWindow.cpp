@@ -65,10 +65,10 @@ struct Grade
 QList<QStringList> rowsOf(const ReportList* list)
 {
     QList<QStringList> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    for (int i = 0; i < list->rowCount(); ++i) {
         QStringList row;
-        for (int c = 1; c < list->columnCount(); ++c)
-            row << list->topLevelItem(i)->text(c);
+        for (int c = 1; c < list->model()->columnCount(); ++c)
+            row << list->text(i, c);
         rows << row;
     }
     return rows;
@@ -101,7 +101,7 @@ private Q_SLOTS:
                 {u"2"_s, u"学生2"_s, u"初中1年级1班"_s, u"80"_s, u"2"_s, u"2"_s, u"+1"_s},
                 {u"3"_s, u"学生3"_s, u"初中1年级1班"_s, u"80"_s, u"2"_s, u"2"_s, u"+1"_s},
                 {u"4"_s, u"学生4"_s, u"初中1年级2班"_s, u"59"_s, u"1"_s, u"4"_s, u"0"_s}}));
-        QCOMPARE(w.学生名次列表框->topLevelItemCount(), 6);
+        QCOMPARE(w.学生名次列表框->rowCount(), 6);
         QCOMPARE(
             rowsOf(w.分数段列表框).last(), (QStringList {u"全年级"_s, u"1"_s, u"0"_s, u"0"_s, u"2"_s, u"1"_s, u"4"_s}));
         auto* bars = qobject_cast<QBarSeries*>(w.平均分图表->chart()->series().value(0));
@@ -117,15 +117,15 @@ private Q_SLOTS:
         QCOMPARE(w.分析标题标签->text(), u"实验小学初中1年级1班期中考试数学成绩分析表"_s);
         QCOMPARE(rowsOf(w.分析统计列表框).value(1),
             (QStringList {u"数学"_s, u"2"_s, u"100"_s, u"140"_s, u"60"_s, u"1"_s, u"50.0%"_s, u"1"_s, u"50.0%"_s}));
-        QCOMPARE(w.分数段列表框->headerItem()->text(2), u"90分以下"_s);
+        QCOMPARE(w.分数段列表框->columnTitle(2), u"90分以下"_s);
         QCOMPARE(rowsOf(w.分数段列表框).first(),
             (QStringList {u"初中1年级1班"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s, u"2"_s}));
-        QCOMPARE(w.学生名次列表框->topLevelItemCount(), 3);
+        QCOMPARE(w.学生名次列表框->rowCount(), 3);
 
         // 总分 of the final exam.
         w.分析科目组合框->setCurrentIndex(w.分析科目组合框->count() - 1);
         w.分析考试组合框->setCurrentIndex(1);
-        QCOMPARE(w.学生名次列表框->headerItem()->text(4), u"总分"_s);
+        QCOMPARE(w.学生名次列表框->columnTitle(4), u"总分"_s);
         QCOMPARE(rowsOf(w.学生名次列表框).first().mid(3), (QStringList {u"85"_s, u"1"_s, u"2"_s, u"+1"_s}));
     }
 

@@ -1,5 +1,6 @@
 // The features as the running program holds them: commands reach the windows of their folders.
 #include "AppFixture.h"
+#include "records/ReportList.h"
 
 #include "app/CommandRegistry.h"
 #include "app/Features.h"
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -107,13 +107,13 @@ private Q_SLOTS:
         MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"在校学生列表"));
         QCOMPARE(main.currentPage(), Page::EnrolledRoster);
-        auto* roster = main.findChild<QTreeWidget*>(u"在校生列表框"_s);
-        QCOMPARE(roster->topLevelItemCount(), 2);
+        auto* roster = main.findChild<ReportList*>(u"在校生列表框"_s);
+        QCOMPARE(roster->rowCount(), 2);
         main.navigate(RecordNavigation::Move::Last); // the toolbar moves along the roster too
-        QCOMPARE(roster->currentItem()->text(2), u"张三"_s);
+        QCOMPARE(roster->currentText(2), u"张三"_s);
         QTest::keyClick(roster, Qt::Key_Return);
         QCOMPARE(main.currentPage(), Page::StudentView);
-        QCOMPARE(main.findChild<QLabel*>(u"学生学号"_s)->text(), roster->currentItem()->text(1));
+        QCOMPARE(main.findChild<QLabel*>(u"学生学号"_s)->text(), roster->currentText(1));
     }
 
     void storedStyleIsAppliedAtStart()

@@ -1,4 +1,5 @@
 #include "comments/ScriptedRandom.h"
+#include "records/NameListView.h"
 
 #include "comments/CommentEntryWindow.h"
 #include "comments/CommentKinds.h"
@@ -66,10 +67,10 @@ struct CommentDesk
 
     void selectPupil(qint64 number)
     {
-        QTreeWidget* list = window->评语姓名列表框;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (list->topLevelItem(i)->text(0) == QString::number(number))
-                list->setCurrentItem(list->topLevelItem(i));
+        NameListView* list = window->评语姓名列表框;
+        for (int i = 0; i < list->rowCount(); ++i) {
+            if (list->text(i, 0) == QString::number(number))
+                list->setCurrentRow(i);
         }
     }
 
@@ -165,7 +166,7 @@ private Q_SLOTS:
         CommentEntryWindow* w = d.window.get();
         QCOMPARE(w->windowTitle(), u"评语录入"_s);
         // By pinyin: 李四 before the two 张伟.
-        QCOMPARE(w->评语姓名列表框->currentItem()->text(0), u"3"_s);
+        QCOMPARE(w->评语姓名列表框->currentText(0), u"3"_s);
         QCOMPARE(w->标签2->text(), u"您正在录入1年级1班李四同学的评语"_s);
         QCOMPARE(w->本学期评语编辑框->toPlainText(), u"你是一个懂事的孩子。\n继续努力！"_s);
         QCOMPARE(w->currentCategory(), 1);
@@ -298,7 +299,7 @@ private Q_SLOTS:
         QCOMPARE(d.stored(u"本学期评语"_s, 1), GbText::toBytes(u"    他说'好'。\r\n第二行"_s));
         QCOMPARE(d.stored(u"综合评语"_s, 1),
             GbText::toBytes(u"品学兼优。\r\n\r\n2026年9月1日录入的评语：\r\n\r\n    他说'好'。\r\n第二行"_s));
-        QCOMPARE(w->评语姓名列表框->currentItem()->text(0), u"2"_s);
+        QCOMPARE(w->评语姓名列表框->currentText(0), u"2"_s);
         QCOMPARE(d.stored(u"本学期评语"_s, 2), first); // the other 张伟 is untouched
 
         // The last pupil: the short message, and the pupil stays.
@@ -306,7 +307,7 @@ private Q_SLOTS:
         w->保存评语按钮->click();
         QCOMPARE(d.prompt.lastText(), u"张伟同学的评语已保存！"_s);
         QCOMPARE(d.stored(u"本学期评语"_s, 2), QByteArray(""));
-        QCOMPARE(w->评语姓名列表框->currentItem()->text(0), u"2"_s);
+        QCOMPARE(w->评语姓名列表框->currentText(0), u"2"_s);
 
         // Gone meanwhile: the failure is told, the text and the pupil stay.
         QVERIFY(d.data.db.execute(u"delete from 学籍表 where 学号=2"_s));
@@ -315,7 +316,7 @@ private Q_SLOTS:
         QCOMPARE(d.prompt.lastText(), u"张伟同学的评语保存失败！"_s);
         QCOMPARE(d.prompt.boxes().last().icon, Prompt::Icon::Error);
         QCOMPARE(w->本学期评语编辑框->toPlainText(), u"新的评语"_s);
-        QCOMPARE(w->评语姓名列表框->currentItem()->text(0), u"2"_s);
+        QCOMPARE(w->评语姓名列表框->currentText(0), u"2"_s);
     }
 
     void entriesAreEditedInPlace()

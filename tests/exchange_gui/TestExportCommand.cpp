@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "classes/ClassBook.h"
+#include "records/ReportList.h"
 #include "students/StudentRecords.h"
 #include "students/StudentsFixture.h"
 #include "support/DataRows.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -75,8 +75,8 @@ private Q_SLOTS:
         FakeServices& f = app.f;
         QVERIFY(app.addClass());
         QVERIFY(main.runCommand(u"在校学生列表"));
-        const auto* list = main.findChild<QTreeWidget*>(u"在校生列表框"_s);
-        QCOMPARE(list->topLevelItemCount(), 3);
+        const auto* list = main.findChild<ReportList*>(u"在校生列表框"_s);
+        QCOMPARE(list->rowCount(), 3);
 
         f.fileChooser.next = f.dir.filePath(u"名单.xlsx"_s);
         QVERIFY(main.runCommand(u"导出"));
@@ -87,14 +87,14 @@ private Q_SLOTS:
         QCOMPARE(read.texts(0), QStringList {main.page(Page::EnrolledRoster)->titleLabel()->text()});
         QCOMPARE(read.texts(1), QStringList {main.findChild<QLabel*>(u"在校生统计标签"_s)->text()});
         QStringList captions;
-        for (int c = 1; c < list->columnCount(); ++c)
-            captions << list->headerItem()->text(c);
+        for (int c = 1; c < list->model()->columnCount(); ++c)
+            captions << list->columnTitle(c);
         QCOMPARE(read.texts(2), captions);
-        QCOMPARE(read.rows.size(), 3 + list->topLevelItemCount());
-        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QCOMPARE(read.rows.size(), 3 + list->rowCount());
+        for (int r = 0; r < list->rowCount(); ++r) {
             const QList<XlsxCells::Cell>& cells = read.rows[3 + r];
-            for (int c = 1; c < list->columnCount(); ++c)
-                QCOMPARE(cells.value(c - 1).text, list->topLevelItem(r)->text(c));
+            for (int c = 1; c < list->model()->columnCount(); ++c)
+                QCOMPARE(cells.value(c - 1).text, list->text(r, c));
             QVERIFY(cells.value(0).number); // 学号
             QVERIFY(!cells.value(1).number);
         }

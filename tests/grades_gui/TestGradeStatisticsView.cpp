@@ -70,14 +70,14 @@ struct StatisticsPages
     {
         QStringList texts;
         for (int c = 1; c <= 12; ++c)
-            texts << list()->topLevelItem(i)->text(c);
+            texts << list()->text(i, c);
         return texts;
     }
     QStringList column(int c) const
     {
         QStringList texts;
-        for (int i = 0; i < list()->topLevelItemCount(); ++i)
-            texts << list()->topLevelItem(i)->text(c);
+        for (int i = 0; i < list()->rowCount(); ++i)
+            texts << list()->text(i, c);
         return texts;
     }
     void clickHeader(int c) { Q_EMIT list()->header()->sectionClicked(c); }
@@ -109,27 +109,28 @@ private Q_SLOTS:
         QCOMPARE(p.host.shell.page, Page::AverageScores);
         QCOMPARE(p.view->成绩统计表标题标签->text(), u"实验小学期中考试各班级各科平均成绩表"_s);
         QCOMPARE(p.host.state.statusHint(), u"  提示：用鼠标双击选择项可查看该班级的详细成绩情况。"_s);
-        QTreeWidgetItem* header = p.list()->headerItem();
-        QCOMPARE(header->text(1), u"所在班级"_s);
-        QCOMPARE(header->text(2), u"总分"_s);
+        QCOMPARE(p.list()->columnTitle(1), u"所在班级"_s);
+        QCOMPARE(p.list()->columnTitle(2), u"总分"_s);
         // The captions are the subjects of the class on the sheet.
-        QCOMPARE(header->text(3), u"语文"_s);
-        QCOMPARE(header->text(5), u"英语"_s);
+        QCOMPARE(p.list()->columnTitle(3), u"语文"_s);
+        QCOMPARE(p.list()->columnTitle(5), u"英语"_s);
         QVERIFY(p.list()->isColumnHidden(0));
-        QCOMPARE(p.list()->topLevelItemCount(), 3);
+        QCOMPARE(p.list()->rowCount(), 3);
         QCOMPARE(p.row(0), (QStringList {Class1, u"86"_s, QString(), u"86"_s} + QStringList(8)));
         QCOMPARE(p.row(1), (QStringList {Class2, u"99"_s, u"99"_s} + QStringList(9)));
         QCOMPARE(p.row(2), (QStringList {Class3, u"0"_s} + QStringList(10)));
-        QCOMPARE(p.list()->topLevelItem(0)->textAlignment(1) & Qt::AlignHCenter, 0);
+        const auto alignment
+            = [&p](int c) { return p.list()->model()->index(0, c).data(Qt::TextAlignmentRole).toInt(); };
+        QCOMPARE(alignment(1) & Qt::AlignHCenter, 0);
         for (int c = 2; c <= 12; ++c)
-            QCOMPARE(p.list()->topLevelItem(0)->textAlignment(c), int(Qt::AlignCenter));
+            QCOMPARE(alignment(c), int(Qt::AlignCenter));
 
         // The final exam, from the second class's sheet: its captions, the 期末 columns.
         p.sheet->成绩表班级组合框->setCurrentIndex(1);
         p.sheet->考试时间组合框->setCurrentIndex(1);
         QTest::mouseClick(p.sheet->平均成绩统计钮, Qt::LeftButton);
         QCOMPARE(p.view->成绩统计表标题标签->text(), u"实验小学期末考试各班级各科平均成绩表"_s);
-        QCOMPARE(p.list()->headerItem()->text(3), u"思品"_s);
+        QCOMPARE(p.list()->columnTitle(3), u"思品"_s);
         QCOMPARE(p.column(3), (QStringList {u"100"_s, u"99"_s, QString()}));
         QCOMPARE(p.column(4), (QStringList {QString(), QString(), QString()}));
     }
@@ -216,7 +217,7 @@ private Q_SLOTS:
         QCOMPARE(main.currentPage(), Page::AverageScores);
         auto* list = main.findChild<ReportList*>(u"平均成绩统计列表框"_s);
         QVERIFY(list);
-        QCOMPARE(list->topLevelItem(0)->text(1), Class1);
+        QCOMPARE(list->text(0, 1), Class1);
         QVERIFY(main.findChild<QLabel*>(u"成绩统计表标题标签"_s)->text().endsWith(u"期中考试各班级各科平均成绩表"_s));
     }
 };

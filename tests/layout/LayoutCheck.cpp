@@ -21,6 +21,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -252,6 +253,32 @@ void checkList(const QListWidget* list, QStringList& out)
     }
 }
 
+// The same for a names list over a model: the names of the column on show.
+void checkNames(const QTreeView* list, QStringList& out)
+{
+    if (!list->isHeaderHidden())
+        return;
+    const QAbstractItemModel* model = list->model();
+    const QRect view = list->viewport()->rect();
+    const int icon
+        = list->iconSize().isValid() ? list->iconSize().width() : list->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            if (list->isColumnHidden(column))
+                continue;
+            const QModelIndex index = model->index(row, column);
+            const QRect shown = list->visualRect(index);
+            const QString text = index.data().toString();
+            if (!view.contains(shown) || text.isEmpty())
+                continue;
+            const bool hasIcon = !index.data(Qt::DecorationRole).isNull();
+            const int needed = list->fontMetrics().horizontalAdvance(text) + (hasIcon ? icon + 8 : 0) + 8;
+            if (needed > shown.width())
+                out << u"%1: \"%2\" needs %3 px, has %4"_s.arg(nameOf(list), text).arg(needed).arg(shown.width());
+        }
+    }
+}
+
 void checkPlacement(QWidget* w, QStringList& out)
 {
     QWidget* parent = w->parentWidget();
@@ -318,6 +345,8 @@ QStringList faults(QWidget* window, QSize screen)
             checkGrid(grid, out);
         else if (auto* list = qobject_cast<QListWidget*>(w))
             checkList(list, out);
+        else if (auto* names = qobject_cast<QTreeView*>(w))
+            checkNames(names, out);
     }
     return out;
 }

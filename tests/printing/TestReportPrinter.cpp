@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -66,11 +65,11 @@ QStringList rowTexts(const SheetTable& sheet, int row)
     return texts;
 }
 
-QStringList itemTexts(const QTreeWidget* list, int index, int first)
+QStringList itemTexts(const ReportList* list, int index, int first)
 {
     QStringList texts;
-    for (int c = first; c < list->columnCount(); ++c)
-        texts << list->topLevelItem(index)->text(c);
+    for (int c = first; c < list->model()->columnCount(); ++c)
+        texts << list->text(index, c);
     return texts;
 }
 
@@ -148,7 +147,7 @@ private Q_SLOTS:
 
         QVERIFY(main.runCommand(u"在职教员列表"));
         QVERIFY(main.runCommand(u"打印预览"));
-        auto* staffList = main.findChild<QTreeWidget*>(u"教员列表框"_s);
+        auto* staffList = main.findChild<ReportList*>(u"教员列表框"_s);
         QCOMPARE(rowTexts(report, 4), itemTexts(staffList, 0, 1));
         QVERIFY(!rowTexts(report, 4).contains(u"7"_s)); // the number in column 0
         QCOMPARE(report.text(2, 1), QString());

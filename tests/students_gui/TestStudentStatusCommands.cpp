@@ -59,9 +59,9 @@ struct StatusBench
     {
         enrolled->showRoster();
         ReportList* list = enrolled->在校生列表框;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            if (list->topLevelItem(i)->text(1) == QString::number(number))
-                list->setCurrentItem(list->topLevelItem(i));
+        for (int i = 0; i < list->rowCount(); ++i) {
+            if (list->text(i, 1) == QString::number(number))
+                list->setCurrentRow(i);
         }
     }
 };
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(left->离校原因, u"转学'外省"_s);
         QCOMPARE(left->离校时间, u"2009年7月3日"_s);
         QVERIFY(StudentRecords(b.host.data.db).record(StudentViewKind::Enrolled, 1)); // the other 张伟 stays
-        QCOMPARE(b.enrolled->在校生列表框->topLevelItemCount(), 2);
+        QCOMPARE(b.enrolled->在校生列表框->rowCount(), 2);
     }
 
     void aPupilGoneSinceTheListLoadedIsAFailure()
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(back);
         QCOMPARE(back->所在班级, u"1年级2班"_s);
         QCOMPARE(back->离校时间, u"-"_s);
-        QCOMPARE(b.archived->毕业离校列表框->topLevelItemCount(), 0);
+        QCOMPARE(b.archived->毕业离校列表框->rowCount(), 0);
     }
 
     void everyModeOpensOnItsOwnPage_data()

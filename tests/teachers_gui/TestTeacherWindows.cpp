@@ -1,3 +1,4 @@
+#include "records/NameListView.h"
 #include "teachers/TeachersFixture.h"
 
 #include "support/TestRegistry.h"
@@ -92,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(b.db().execute(u"drop table 调离表"_s));
         b.view->show(TeacherViewKind::MovedAway);
         QCOMPARE(b.bench.desk.prompt.lastText(), u"载入教员姓名数据失败！"_s);
-        QCOMPARE(b.view->查看教员列表框->count(), 0); // never the previous file's names
+        QCOMPARE(b.view->查看教员列表框->rowCount(), 0); // never the previous file's names
     }
 
     void editorAddsWithNumbersThatNeverRepeat()
