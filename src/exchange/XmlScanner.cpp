@@ -1,0 +1,536 @@
+#include "exchange/XmlScanner.h"
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isNameStart(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+bool isNameChar(char c)
+{
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+}
+
+bool isContinuation(uchar c)
+{
+    return (c & 0xC0) == 0x80;
+}
+
+// Well-formed UTF-8 of characters XML allows, without carriage returns (whose line-end rules
+// are left to QXmlStreamReader).
+bool plainUtf8(QByteArrayView xml)
+{
+    const auto* p = reinterpret_cast<const uchar*>(xml.data());
+    const auto* end = p + xml.size();
+    while (p < end) {
+        const uchar c = *p;
+        if (c < 0x80) {
+            if (c < 0x20 && c != '\t' && c != '\n')
+                return false;
+            ++p;
+            continue;
+        }
+        qsizetype n = 0;
+        uchar low = 0x80;
+        uchar high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 2;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 3;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p <= n || p[1] < low || p[1] > high)
+            return false;
+        for (qsizetype i = 2; i <= n; ++i) {
+            if (!isContinuation(p[i]))
+                return false;
+        }
+        // U+FFFE and U+FFFF are no characters.
+        if (c == 0xEF && p[1] == 0xBF && p[2] >= 0xBE)
+            return false;
+        p += n + 1;
+    }
+    return true;
+}
+
+bool validChar(uint code)
+{
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
+        || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+QByteArrayView between(const char* from, const char* to)
+{
+    return QByteArrayView(from, to - from);
+}
+
+} // namespace
+
+XmlScanner::XmlScanner(QByteArrayView xml)
+    : m_p(xml.data())
+    , m_end(xml.data() + xml.size())
+{
+    if (!plainUtf8(xml) || !prolog())
+        fail();
+}
+
+XmlScanner::Token XmlScanner::fail()
+{
+    m_error = true;
+    m_atEnd = true;
+    return Other;
+}
+
+void XmlScanner::skipSpace()
+{
+    while (m_p < m_end && isSpace(*m_p))
+        ++m_p;
+}
+
+// An optional byte-order mark and declaration, which may only say version 1.0 and UTF-8.
+bool XmlScanner::prolog()
+{
+    if (m_end - m_p >= 3 && std::memcmp(m_p, "\xEF\xBB\xBF", 3) == 0)
+        m_p += 3;
+    if (m_end - m_p < 6 || std::memcmp(m_p, "<?xml", 5) != 0 || !isSpace(m_p[5]))
+        return true;
+    m_p += 5;
+    static const char* const names[] = {"version", "encoding", "standalone"};
+    int next = 0;
+    bool versioned = false;
+    for (;;) {
+        const char* before = m_p;
+        skipSpace();
+        if (m_end - m_p >= 2 && m_p[0] == '?' && m_p[1] == '>') {
+            m_p += 2;
+            return versioned;
+        }
+        if (m_p == before)
+            return false;
+        QByteArrayView name;
+        if (!qualifiedName(name))
+            return false;
+        while (next < 3 && name != names[next])
+            ++next;
+        if (next == 3)
+            return false;
+        skipSpace();
+        if (m_p == m_end || *m_p != '=')
+            return false;
+        ++m_p;
+        skipSpace();
+        if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+            return false;
+        const char quote = *m_p++;
+        const char* start = m_p;
+        while (m_p < m_end && *m_p != quote)
+            ++m_p;
+        if (m_p == m_end)
+            return false;
+        const QByteArrayView value = between(start, m_p++);
+        if (next == 0 && value != "1.0")
+            return false;
+        if (next == 1 && value.compare("UTF-8", Qt::CaseInsensitive) != 0)
+            return false;
+        if (next == 2 && value != "yes" && value != "no")
+            return false;
+        versioned = versioned || next == 0;
+        ++next;
+    }
+}
+
+bool XmlScanner::qualifiedName(QByteArrayView& name)
+{
+    const char* start = m_p;
+    if (m_p == m_end || !isNameStart(*m_p))
+        return false;
+    int colons = 0;
+    while (m_p < m_end && isNameChar(*m_p)) {
+        if (*m_p == ':') {
+            // One colon, with a name on each side.
+            if (++colons > 1 || m_p + 1 == m_end || !isNameStart(m_p[1]))
+                return false;
+        }
+        ++m_p;
+    }
+    // A name running into a byte outside ASCII is left to QXmlStreamReader.
+    if (m_p < m_end && uchar(*m_p) >= 0x80)
+        return false;
+    name = between(start, m_p);
+    return true;
+}
+
+bool XmlScanner::declared(QByteArrayView prefix) const
+{
+    for (const Prefix& p : m_prefixes) {
+        if (p.name == prefix)
+            return true;
+    }
+    return false;
+}
+
+void XmlScanner::setName(QByteArrayView qualified)
+{
+    const qsizetype colon = qualified.indexOf(':');
+    const QByteArrayView local = colon < 0 ? qualified : qualified.sliced(colon + 1);
+    m_name.resize(local.size());
+    QChar* out = m_name.data();
+    for (qsizetype i = 0; i < local.size(); ++i)
+        out[i] = QLatin1Char(local[i]);
+}
+
+// An entity or character reference at m_p ('&'), appended to out when there is one.
+bool XmlScanner::reference(QString* out)
+{
+    const char* start = ++m_p;
+    while (m_p < m_end && *m_p != ';' && m_p - start < 12)
+        ++m_p;
+    if (m_p == m_end || *m_p != ';')
+        return false;
+    const QByteArrayView ref = between(start, m_p++);
+    char16_t named = 0;
+    if (ref == "lt")
+        named = u'<';
+    else if (ref == "gt")
+        named = u'>';
+    else if (ref == "amp")
+        named = u'&';
+    else if (ref == "quot")
+        named = u'"';
+    else if (ref == "apos")
+        named = u'\'';
+    if (named) {
+        if (out)
+            out->append(QChar(named));
+        return true;
+    }
+    if (ref.size() < 2 || ref[0] != '#')
+        return false;
+    const bool hex = ref[1] == 'x';
+    const QByteArrayView digits = ref.sliced(hex ? 2 : 1);
+    uint code = 0;
+    if (digits.isEmpty())
+        return false;
+    for (const char c : digits) {
+        uint digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = uint(c - '0');
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = uint(c - 'a' + 10);
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = uint(c - 'A' + 10);
+        else
+            return false;
+        code = code * (hex ? 16 : 10) + digit;
+        if (code > 0x10FFFF)
+            return false;
+    }
+    if (!validChar(code))
+        return false;
+    if (out) {
+        const char32_t c32 = code;
+        out->append(QString::fromUcs4(&c32, 1));
+    }
+    return true;
+}
+
+bool XmlScanner::text(QString* out)
+{
+    const char* run = m_p;
+    const auto flush = [&] {
+        if (out && m_p > run)
+            out->append(QString::fromUtf8(between(run, m_p)));
+    };
+    while (m_p < m_end && *m_p != '<') {
+        if (*m_p == '&') {
+            if (m_open.isEmpty())
+                return false;
+            flush();
+            if (!reference(out))
+                return false;
+            run = m_p;
+        } else if (*m_p == ']' && m_end - m_p >= 3 && m_p[1] == ']' && m_p[2] == '>') {
+            return false;
+        } else {
+            if (m_open.isEmpty() && !isSpace(*m_p))
+                return false;
+            ++m_p;
+        }
+    }
+    flush();
+    return true;
+}
+
+bool XmlScanner::misc()
+{
+    if (m_end - m_p >= 4 && std::memcmp(m_p, "<!--", 4) == 0) {
+        const QByteArrayView rest = between(m_p + 4, m_end);
+        const qsizetype dashes = rest.indexOf("--");
+        if (dashes < 0 || dashes + 2 >= rest.size() || rest[dashes + 2] != '>')
+            return false;
+        m_p += 4 + dashes + 3;
+        return true;
+    }
+    if (m_end - m_p >= 2 && m_p[1] == '?') {
+        m_p += 2;
+        QByteArrayView target;
+        if (!qualifiedName(target) || target.compare("xml", Qt::CaseInsensitive) == 0 || target.contains(':'))
+            return false;
+        const qsizetype close = between(m_p, m_end).indexOf("?>");
+        if (close < 0 || (close > 0 && !isSpace(*m_p)))
+            return false;
+        m_p += close + 2;
+        return true;
+    }
+    return false;
+}
+
+bool XmlScanner::startTag()
+{
+    ++m_p;
+    QByteArrayView qname;
+    if (!qualifiedName(qname) || (m_open.isEmpty() && m_rootSeen))
+        return false;
+    m_attributes.clear();
+    for (;;) {
+        const char* before = m_p;
+        skipSpace();
+        if (m_p == m_end)
+            return false;
+        if (*m_p == '>' || *m_p == '/')
+            break;
+        Attribute a;
+        if (m_p == before || !qualifiedName(a.name))
+            return false;
+        skipSpace();
+        if (m_p == m_end || *m_p != '=')
+            return false;
+        ++m_p;
+        skipSpace();
+        if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+            return false;
+        const char quote = *m_p++;
+        const char* start = m_p;
+        while (m_p < m_end && *m_p != quote) {
+            if (*m_p == '<')
+                return false;
+            if (*m_p == '&') {
+                if (!reference(nullptr))
+                    return false;
+            } else {
+                ++m_p;
+            }
+        }
+        if (m_p == m_end)
+            return false;
+        a.value = between(start, m_p++);
+        m_attributes.append(a);
+    }
+    const bool empty = *m_p == '/';
+    if (empty && (m_end - m_p < 2 || m_p[1] != '>'))
+        return false;
+    m_p += empty ? 2 : 1;
+
+    const qsizetype depth = m_open.size() + 1;
+    for (qsizetype i = 0; i < m_attributes.size(); ++i) {
+        const QByteArrayView name = m_attributes[i].name;
+        if (name.startsWith("xmlns:")) {
+            const QByteArrayView prefix = name.sliced(6);
+            if (m_attributes[i].value.isEmpty() || prefix == "xml" || prefix == "xmlns")
+                return false;
+            m_prefixes.append({prefix, depth});
+        }
+        // Two attributes of one local name are left to QXmlStreamReader's rules.
+        const qsizetype colon = name.indexOf(':');
+        const QByteArrayView local = colon < 0 ? name : name.sliced(colon + 1);
+        for (qsizetype j = 0; j < i; ++j) {
+            const QByteArrayView other = m_attributes[j].name;
+            if (other == name
+                || (other.endsWith(local) && other.size() > local.size()
+                    && other[other.size() - local.size() - 1] == ':'))
+                return false;
+        }
+    }
+    for (const Attribute& a : std::as_const(m_attributes)) {
+        const qsizetype colon = a.name.indexOf(':');
+        if (colon < 0)
+            continue;
+        const QByteArrayView prefix = a.name.first(colon);
+        if (prefix != "xmlns" && prefix != "xml" && !declared(prefix))
+            return false;
+    }
+    const qsizetype colon = qname.indexOf(':');
+    if (colon >= 0) {
+        const QByteArrayView prefix = qname.first(colon);
+        if (prefix == "xml" || prefix == "xmlns" || !declared(prefix))
+            return false;
+    }
+    m_open.append(qname);
+    m_rootSeen = true;
+    m_emptyPending = empty;
+    setName(qname);
+    return true;
+}
+
+bool XmlScanner::endTag()
+{
+    m_p += 2;
+    QByteArrayView qname;
+    if (!qualifiedName(qname))
+        return false;
+    skipSpace();
+    if (m_p == m_end || *m_p != '>' || m_open.isEmpty() || m_open.last() != qname)
+        return false;
+    ++m_p;
+    return true;
+}
+
+XmlScanner::Token XmlScanner::readNext()
+{
+    if (m_atEnd)
+        return Other;
+    if (m_emptyPending) {
+        m_emptyPending = false;
+        m_open.removeLast();
+        while (!m_prefixes.isEmpty() && m_prefixes.last().depth > m_open.size())
+            m_prefixes.removeLast();
+        return EndElement;
+    }
+    for (;;) {
+        if (m_p == m_end) {
+            if (!m_open.isEmpty() || !m_rootSeen)
+                return fail();
+            m_atEnd = true;
+            return Other;
+        }
+        if (*m_p != '<') {
+            if (!text(nullptr))
+                return fail();
+            continue;
+        }
+        if (m_end - m_p < 2)
+            return fail();
+        const char next = m_p[1];
+        if (next == '/') {
+            if (!endTag())
+                return fail();
+            setName(m_open.last());
+            m_open.removeLast();
+            while (!m_prefixes.isEmpty() && m_prefixes.last().depth > m_open.size())
+                m_prefixes.removeLast();
+            return EndElement;
+        }
+        if (next == '!' && m_end - m_p >= 9 && std::memcmp(m_p, "<![CDATA[", 9) == 0 && !m_open.isEmpty()) {
+            const qsizetype close = between(m_p + 9, m_end).indexOf("]]>");
+            if (close < 0)
+                return fail();
+            m_p += 9 + close + 3;
+            continue;
+        }
+        if (next == '!' || next == '?') {
+            if (!misc())
+                return fail();
+            continue;
+        }
+        if (!startTag())
+            return fail();
+        return StartElement;
+    }
+}
+
+QStringView XmlScanner::attribute(QLatin1StringView qualifiedName)
+{
+    for (const Attribute& a : std::as_const(m_attributes)) {
+        if (a.name != QByteArrayView(qualifiedName.data(), qualifiedName.size()))
+            continue;
+        // Values that XML would rewrite (references, blanks other than spaces) or that are not
+        // ASCII are QXmlStreamReader's.
+        m_value.resize(a.value.size());
+        QChar* out = m_value.data();
+        for (qsizetype i = 0; i < a.value.size(); ++i) {
+            const char c = a.value[i];
+            if (c == '&' || c == '\t' || c == '\n' || uchar(c) >= 0x80) {
+                fail();
+                return {};
+            }
+            out[i] = QLatin1Char(c);
+        }
+        return m_value;
+    }
+    return {};
+}
+
+QString XmlScanner::readElementText()
+{
+    if (m_atEnd)
+        return {};
+    if (m_emptyPending) {
+        readNext();
+        return QString();
+    }
+    QString out;
+    for (;;) {
+        if (m_p == m_end) {
+            fail();
+            return {};
+        }
+        if (*m_p != '<') {
+            if (!text(&out)) {
+                fail();
+                return {};
+            }
+            continue;
+        }
+        if (m_end - m_p >= 9 && std::memcmp(m_p, "<![CDATA[", 9) == 0) {
+            const qsizetype close = between(m_p + 9, m_end).indexOf("]]>");
+            if (close < 0) {
+                fail();
+                return {};
+            }
+            out.append(QString::fromUtf8(between(m_p + 9, m_p + 9 + close)));
+            m_p += 9 + close + 3;
+            continue;
+        }
+        if (m_end - m_p >= 2 && m_p[1] == '/') {
+            if (readNext() != EndElement)
+                return {};
+            return out;
+        }
+        if (m_end - m_p >= 2 && (m_p[1] == '!' || m_p[1] == '?')) {
+            if (!misc()) {
+                fail();
+                return {};
+            }
+            continue;
+        }
+        // A child element inside a text.
+        fail();
+        return {};
+    }
+}
+
+void XmlScanner::skipCurrentElement()
+{
+    const qsizetype depth = m_open.size();
+    while (!m_atEnd) {
+        if (readNext() == EndElement && m_open.size() < depth)
+            return;
+    }
+}
