@@ -31,8 +31,32 @@ std::optional<QDate> serialDate(double serial, bool from1904)
     return QDate(1899, 12, days < 60 ? 31 : 30).addDays(days);
 }
 
+// A whole number of up to 15 digits as written, without a sign or leading zeros: one that a
+// double holds exactly and prints as it came.
+std::optional<qint64> plainInteger(QStringView raw)
+{
+    if (raw.isEmpty() || raw.size() > 15 || (raw[0] == u'0' && raw.size() > 1))
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : raw) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+double numberOf(const QString& raw)
+{
+    if (const auto whole = plainInteger(raw))
+        return double(*whole);
+    return raw.toDouble();
+}
+
 QString numberText(const QString& raw)
 {
+    if (plainInteger(raw))
+        return raw;
     bool ok = false;
     const double value = raw.toDouble(&ok);
     return ok && std::isfinite(value) ? QString::number(value, 'g', 15) : raw;
@@ -74,6 +98,9 @@ public:
     }
 
 private:
+    // The t attribute of a cell.
+    enum class Type { Number, Shared, Text, Boolean, Error, Date };
+
     void fail(const QString& why) { m_sheet = ImportedSheet::failed(why); }
 
     void readRow(Reader& reader)
@@ -86,6 +113,7 @@ private:
             return;
         }
         ImportedSheet::Row row {m_row, {}};
+        row.cells.reserve(m_width);
         int nextColumn = 0;
         while (!reader.atEnd() && m_sheet.ok()) {
             const auto token = reader.readNext();
@@ -113,13 +141,20 @@ private:
             fail(u"表格超过%1行，无法读取。请把它分成几个文件。"_s.arg(SheetLimits::MaxRows));
             return;
         }
+        m_width = row.cells.size();
         m_sheet.rows.append(std::move(row));
     }
 
     // The shown text of a <c>; the reader is left on its end.
     QString readCell(Reader& reader)
     {
-        const QString type = reader.attribute("t"_L1).toString();
+        const QStringView typeName = reader.attribute("t"_L1);
+        const Type type = typeName == u"s"                   ? Type::Shared
+            : typeName == u"inlineStr" || typeName == u"str" ? Type::Text
+            : typeName == u"b"                               ? Type::Boolean
+            : typeName == u"e"                               ? Type::Error
+            : typeName == u"d"                               ? Type::Date
+                                                             : Type::Number;
         bool styled = false;
         const int style = reader.attribute("s"_L1).toInt(&styled);
         QString value;
@@ -139,9 +174,9 @@ private:
                 reader.skipCurrentElement();
             }
         }
-        if (inline_ || type == u"inlineStr" || type == u"str")
+        if (inline_ || type == Type::Text)
             return XlsxRichText::unescaped(value);
-        if (type == u"s") {
+        if (type == Type::Shared) {
             bool ok = false;
             const int index = value.toInt(&ok);
             if (!ok || index < 0 || index >= m_shared.size()) {
@@ -150,18 +185,18 @@ private:
             }
             return m_shared.at(index);
         }
-        if (type == u"b")
+        if (type == Type::Boolean)
             return value.isEmpty() ? value : value == u"1" ? u"TRUE"_s : u"FALSE"_s;
-        if (type == u"e")
+        if (type == Type::Error)
             return value;
-        if (type == u"d") {
+        if (type == Type::Date) {
             const QDate date = QDate::fromString(value.left(10), Qt::ISODate);
             return date.isValid() ? DateText::format(date) : value;
         }
         if (value.isEmpty())
             return value;
         if (styled && style >= 0 && style < m_dateStyles.size() && m_dateStyles.at(style)) {
-            if (const auto date = serialDate(value.toDouble(), m_from1904))
+            if (const auto date = serialDate(numberOf(value), m_from1904))
                 return DateText::format(*date);
         }
         return numberText(value);
@@ -172,6 +207,7 @@ private:
     const bool m_from1904;
     ImportedSheet m_sheet;
     int m_row = 0;
+    qsizetype m_width = 0; // of the row before, to size the next one once
 };
 
 } // namespace
