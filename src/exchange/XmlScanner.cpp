@@ -33,6 +33,17 @@ bool plainUtf8(QByteArrayView xml)
     const auto* p = reinterpret_cast<const uchar*>(xml.data());
     const auto* end = p + xml.size();
     while (p < end) {
+        // Eight bytes at a time while they are ASCII of 0x20 or more.
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            constexpr quint64 high = 0x8080808080808080ULL;
+            if (((word | (word - 0x2020202020202020ULL)) & high) != 0)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
         const uchar c = *p;
         if (c < 0x80) {
             if (c < 0x20 && c != '\t' && c != '\n')
@@ -74,6 +85,12 @@ bool validChar(uint code)
 {
     return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
         || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// Sizes first: QByteArrayView's == runs memcmp before it looks at them.
+bool same(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0;
 }
 
 QByteArrayView between(const char* from, const char* to)
@@ -156,9 +173,10 @@ bool XmlScanner::prolog()
     }
 }
 
-bool XmlScanner::qualifiedName(QByteArrayView& name)
+bool XmlScanner::qualifiedName(QByteArrayView& name, qsizetype* colon)
 {
     const char* start = m_p;
+    const char* at = nullptr;
     if (m_p == m_end || !isNameStart(*m_p))
         return false;
     int colons = 0;
@@ -167,6 +185,7 @@ bool XmlScanner::qualifiedName(QByteArrayView& name)
             // One colon, with a name on each side.
             if (++colons > 1 || m_p + 1 == m_end || !isNameStart(m_p[1]))
                 return false;
+            at = m_p;
         }
         ++m_p;
     }
@@ -174,21 +193,22 @@ bool XmlScanner::qualifiedName(QByteArrayView& name)
     if (m_p < m_end && uchar(*m_p) >= 0x80)
         return false;
     name = between(start, m_p);
+    if (colon)
+        *colon = at ? at - start : -1;
     return true;
 }
 
 bool XmlScanner::declared(QByteArrayView prefix) const
 {
     for (const Prefix& p : m_prefixes) {
-        if (p.name == prefix)
+        if (same(p.name, prefix))
             return true;
     }
     return false;
 }
 
-void XmlScanner::setName(QByteArrayView qualified)
+void XmlScanner::setName(QByteArrayView qualified, qsizetype colon)
 {
-    const qsizetype colon = qualified.indexOf(':');
     const QByteArrayView local = colon < 0 ? qualified : qualified.sliced(colon + 1);
     m_name.resize(local.size());
     QChar* out = m_name.data();
@@ -306,9 +326,10 @@ bool XmlScanner::startTag()
 {
     ++m_p;
     QByteArrayView qname;
-    if (!qualifiedName(qname) || (m_open.isEmpty() && m_rootSeen))
+    qsizetype nameColon = -1;
+    if (!qualifiedName(qname, &nameColon) || (m_open.isEmpty() && m_rootSeen))
         return false;
-    m_attributes.clear();
+    m_attributes.resize(0);
     for (;;) {
         const char* before = m_p;
         skipSpace();
@@ -317,7 +338,7 @@ bool XmlScanner::startTag()
         if (*m_p == '>' || *m_p == '/')
             break;
         Attribute a;
-        if (m_p == before || !qualifiedName(a.name))
+        if (m_p == before || !qualifiedName(a.name, &a.colon))
             return false;
         skipSpace();
         if (m_p == m_end || *m_p != '=')
@@ -348,44 +369,52 @@ bool XmlScanner::startTag()
         return false;
     m_p += empty ? 2 : 1;
 
-    const qsizetype depth = m_open.size() + 1;
+    // Two attributes of one name, or of one local name with a prefix, are left to
+    // QXmlStreamReader's rules.
+    bool prefixed = nameColon >= 0;
     for (qsizetype i = 0; i < m_attributes.size(); ++i) {
-        const QByteArrayView name = m_attributes[i].name;
-        if (name.startsWith("xmlns:")) {
-            const QByteArrayView prefix = name.sliced(6);
-            if (m_attributes[i].value.isEmpty() || prefix == "xml" || prefix == "xmlns")
+        const Attribute& a = m_attributes[i];
+        prefixed = prefixed || a.colon >= 0;
+        const QByteArrayView local = a.name.sliced(a.colon + 1);
+        for (qsizetype j = 0; j < i; ++j) {
+            const Attribute& b = m_attributes[j];
+            if (same(a.name, b.name) || same(local, b.name.sliced(b.colon + 1)))
+                return false;
+        }
+    }
+    if (prefixed && !namespaces(qname, nameColon))
+        return false;
+    m_open.append({qname, nameColon});
+    m_rootSeen = true;
+    m_emptyPending = empty;
+    setName(qname, nameColon);
+    return true;
+}
+
+// The prefixes the element declares, and those it and its attributes use declared.
+bool XmlScanner::namespaces(QByteArrayView qname, qsizetype colon)
+{
+    const qsizetype depth = m_open.size() + 1;
+    for (const Attribute& a : std::as_const(m_attributes)) {
+        if (a.colon >= 0 && same(a.name.first(a.colon), "xmlns")) {
+            const QByteArrayView prefix = a.name.sliced(a.colon + 1);
+            if (a.value.isEmpty() || same(prefix, "xml") || same(prefix, "xmlns"))
                 return false;
             m_prefixes.append({prefix, depth});
         }
-        // Two attributes of one local name are left to QXmlStreamReader's rules.
-        const qsizetype colon = name.indexOf(':');
-        const QByteArrayView local = colon < 0 ? name : name.sliced(colon + 1);
-        for (qsizetype j = 0; j < i; ++j) {
-            const QByteArrayView other = m_attributes[j].name;
-            if (other == name
-                || (other.endsWith(local) && other.size() > local.size()
-                    && other[other.size() - local.size() - 1] == ':'))
-                return false;
-        }
     }
     for (const Attribute& a : std::as_const(m_attributes)) {
-        const qsizetype colon = a.name.indexOf(':');
-        if (colon < 0)
+        if (a.colon < 0)
             continue;
-        const QByteArrayView prefix = a.name.first(colon);
-        if (prefix != "xmlns" && prefix != "xml" && !declared(prefix))
+        const QByteArrayView prefix = a.name.first(a.colon);
+        if (!same(prefix, "xmlns") && !same(prefix, "xml") && !declared(prefix))
             return false;
     }
-    const qsizetype colon = qname.indexOf(':');
     if (colon >= 0) {
         const QByteArrayView prefix = qname.first(colon);
-        if (prefix == "xml" || prefix == "xmlns" || !declared(prefix))
+        if (same(prefix, "xml") || same(prefix, "xmlns") || !declared(prefix))
             return false;
     }
-    m_open.append(qname);
-    m_rootSeen = true;
-    m_emptyPending = empty;
-    setName(qname);
     return true;
 }
 
@@ -396,7 +425,7 @@ bool XmlScanner::endTag()
     if (!qualifiedName(qname))
         return false;
     skipSpace();
-    if (m_p == m_end || *m_p != '>' || m_open.isEmpty() || m_open.last() != qname)
+    if (m_p == m_end || *m_p != '>' || m_open.isEmpty() || !same(m_open.last().name, qname))
         return false;
     ++m_p;
     return true;
@@ -431,7 +460,7 @@ XmlScanner::Token XmlScanner::readNext()
         if (next == '/') {
             if (!endTag())
                 return fail();
-            setName(m_open.last());
+            setName(m_open.last().name, m_open.last().colon);
             m_open.removeLast();
             while (!m_prefixes.isEmpty() && m_prefixes.last().depth > m_open.size())
                 m_prefixes.removeLast();
@@ -458,7 +487,7 @@ XmlScanner::Token XmlScanner::readNext()
 QStringView XmlScanner::attribute(QLatin1StringView qualifiedName)
 {
     for (const Attribute& a : std::as_const(m_attributes)) {
-        if (a.name != QByteArrayView(qualifiedName.data(), qualifiedName.size()))
+        if (!same(a.name, QByteArrayView(qualifiedName.data(), qualifiedName.size())))
             continue;
         // Values that XML would rewrite (references, blanks other than spaces) or that are not
         // ASCII are QXmlStreamReader's.

@@ -32,7 +32,13 @@ private:
     struct Attribute
     {
         QByteArrayView name;
+        qsizetype colon = -1; // of the prefix
         QByteArrayView value;
+    };
+    struct Element
+    {
+        QByteArrayView name;
+        qsizetype colon = -1;
     };
     struct Prefix
     {
@@ -47,9 +53,10 @@ private:
     bool misc(); // a comment or processing instruction at m_p
     bool text(QString* out); // characters up to the next '<', checked and, with out, decoded
     bool reference(QString* out);
-    bool qualifiedName(QByteArrayView& name);
+    bool qualifiedName(QByteArrayView& name, qsizetype* colon = nullptr);
+    bool namespaces(QByteArrayView qname, qsizetype colon);
     bool declared(QByteArrayView prefix) const;
-    void setName(QByteArrayView qualified);
+    void setName(QByteArrayView qualified, qsizetype colon);
     void skipSpace();
 
     const char* m_p;
@@ -58,7 +65,7 @@ private:
     bool m_atEnd = false;
     bool m_rootSeen = false;
     bool m_emptyPending = false; // an <x/> whose end is the next token
-    QVarLengthArray<QByteArrayView, 16> m_open;
+    QVarLengthArray<Element, 16> m_open;
     QVarLengthArray<Prefix, 16> m_prefixes;
     QVarLengthArray<Attribute, 16> m_attributes;
     QString m_name;
