@@ -87,10 +87,16 @@ bool validChar(uint code)
         || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
 }
 
-// Sizes first: QByteArrayView's == runs memcmp before it looks at them.
+// Names are a few bytes: compared in place, sizes first.
 bool same(QByteArrayView a, QByteArrayView b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
 }
 
 QByteArrayView between(const char* from, const char* to)
@@ -527,6 +533,11 @@ QString XmlScanner::readElementText()
             }
             continue;
         }
+        if (m_end - m_p >= 2 && m_p[1] == '/') {
+            if (readNext() != EndElement)
+                return {};
+            return out;
+        }
         if (m_end - m_p >= 9 && std::memcmp(m_p, "<![CDATA[", 9) == 0) {
             const qsizetype close = between(m_p + 9, m_end).indexOf("]]>");
             if (close < 0) {
@@ -536,11 +547,6 @@ QString XmlScanner::readElementText()
             out.append(QString::fromUtf8(between(m_p + 9, m_p + 9 + close)));
             m_p += 9 + close + 3;
             continue;
-        }
-        if (m_end - m_p >= 2 && m_p[1] == '/') {
-            if (readNext() != EndElement)
-                return {};
-            return out;
         }
         if (m_end - m_p >= 2 && (m_p[1] == '!' || m_p[1] == '?')) {
             if (!misc()) {
