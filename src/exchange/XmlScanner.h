@@ -52,7 +52,6 @@ private:
     bool endTag();
     bool misc(); // a comment or processing instruction at m_p
     bool text(QString* out); // characters up to the next '<', checked and, with out, decoded
-    bool reference(QString* out);
     bool qualifiedName(QByteArrayView& name, qsizetype* colon = nullptr);
     bool namespaces(QByteArrayView qname, qsizetype colon);
     bool declared(QByteArrayView prefix) const;
