@@ -11,6 +11,9 @@ using XmlCharacters::same;
 
 namespace {
 
+constexpr qsizetype MaxAttributes = 64;
+constexpr qsizetype MaxDepth = 256;
+
 QByteArrayView between(const char* from, const char* to)
 {
     return QByteArrayView(from, to - from);
@@ -225,6 +228,9 @@ bool XmlScanner::startTag()
         if (m_p == m_end)
             return false;
         a.value = between(start, m_p++);
+        // Past these the pairwise checks and the stack would be the file's to size.
+        if (m_attributes.size() >= MaxAttributes)
+            return false;
         m_attributes.append(a);
     }
     const bool empty = *m_p == '/';
@@ -246,6 +252,8 @@ bool XmlScanner::startTag()
         }
     }
     if (prefixed && !namespaces(qname, nameColon))
+        return false;
+    if (m_open.size() >= MaxDepth)
         return false;
     m_open.append({qname, nameColon});
     m_rootSeen = true;

@@ -82,6 +82,8 @@ private Q_SLOTS:
         QTest::newRow("XML 1.1") << QByteArray("<?xml version=\"1.1\"?><a/>") << false;
         QTest::newRow("declaration later") << QByteArray("<a><?xml version=\"1.0\"?></a>") << false;
         QTest::newRow("nothing") << QByteArray() << false;
+        QTest::newRow("nested past the scanner's depth")
+            << (QByteArray("<a>").repeated(300) + QByteArray("</a>").repeated(300)) << false;
     }
     void agreesWithQXmlStreamReader()
     {
