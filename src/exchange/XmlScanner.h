@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QVarLengthArray>
+
+// A strict reader of UTF-8 XML for the large parts of a workbook, many times cheaper than
+// QXmlStreamReader. It takes only what plain spreadsheet files hold; anything else (another
+// encoding, a DTD, carriage returns, a reference in an attribute that is read, a child element in
+// a text) and every flaw stop it with hasError(), and the part is then read with QXmlStreamReader,
+// so what a file gives never depends on which of the two read it.
+class XmlScanner
+{
+public:
+    enum Token { StartElement, EndElement, Other };
+
+    explicit XmlScanner(QByteArrayView xml);
+
+    Token readNext();
+    bool atEnd() const { return m_atEnd; }
+    bool hasError() const { return m_error; }
+
+    // The local name of the element just started or ended.
+    QStringView name() const { return m_name; }
+    // The attribute of the element just started by its qualified name; valid until the next call.
+    QStringView attribute(QLatin1StringView qualifiedName);
+    // The text of the element just started, which is left on its end.
+    QString readElementText();
+    void skipCurrentElement();
+
+private:
+    struct Attribute
+    {
+        QByteArrayView name;
+        qsizetype colon = -1; // of the prefix
+        QByteArrayView value;
+    };
+    struct Element
+    {
+        QByteArrayView name;
+        qsizetype colon = -1;
+    };
+    struct Prefix
+    {
+        QByteArrayView name;
+        qsizetype depth;
+    };
+
+    Token fail();
+    bool prolog();
+    bool startTag();
+    bool endTag();
+    bool misc(); // a comment or processing instruction at m_p
+    bool text(QString* out); // characters up to the next '<', checked and, with out, decoded
+    bool qualifiedName(QByteArrayView& name, qsizetype* colon = nullptr);
+    bool namespaces(QByteArrayView qname, qsizetype colon);
+    bool declared(QByteArrayView prefix) const;
+    void setName(QByteArrayView qualified, qsizetype colon);
+    void skipSpace();
+
+    const char* m_p;
+    const char* m_end;
+    bool m_error = false;
+    bool m_atEnd = false;
+    bool m_rootSeen = false;
+    bool m_emptyPending = false; // an <x/> whose end is the next token
+    QVarLengthArray<Element, 16> m_open;
+    QVarLengthArray<Prefix, 16> m_prefixes;
+    QVarLengthArray<Attribute, 16> m_attributes;
+    QString m_name;
+    QString m_value;
+};
