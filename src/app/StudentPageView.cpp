@@ -6,8 +6,8 @@
 #include "workspace/ProgramState.h"
 #include "workspace/Workspace.h"
 
+#include "records/NameFlowView.h"
 #include <QLabel>
-#include <QListWidget>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;

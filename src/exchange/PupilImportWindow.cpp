@@ -6,6 +6,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
+#include "records/TextRowsModel.h"
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
 #include "workspace/Shell.h"
@@ -18,7 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -92,6 +93,7 @@ PupilImportWindow::PupilImportWindow(
     : QDialog(parent)
     , m_ws(ws)
     , m_preview(std::move(preview))
+    , m_rows(new TextRowsModel(this))
 {
     setObjectName(u"PupilImportWindow"_s);
     setWindowTitle(u"导入学生资料"_s);
@@ -108,8 +110,9 @@ PupilImportWindow::PupilImportWindow(
     忽略列标签 = namedLabel(u"忽略列标签"_s);
     忽略列标签->setWordWrap(true);
     忽略列标签->setStyleSheet(u"QLabel { color: #a03c00; }"_s);
-    导入预览表 = new QTableWidget;
+    导入预览表 = new QTableView;
     导入预览表->setObjectName(u"导入预览表"_s);
+    导入预览表->setModel(m_rows);
     导入预览表->setEditTriggers(QAbstractItemView::NoEditTriggers);
     导入预览表->setSelectionBehavior(QAbstractItemView::SelectRows);
     导入预览表->verticalHeader()->hide();
@@ -167,29 +170,25 @@ void PupilImportWindow::fill()
     QStringList captions {u"行"_s, u"错误"_s, u"新学号"_s};
     for (const QString& field : std::as_const(m_preview.fields))
         captions << (field == u"学号" ? u"表中学号"_s : field);
-    导入预览表->setColumnCount(static_cast<int>(captions.size()));
-    导入预览表->setHorizontalHeaderLabels(captions);
-    导入预览表->setRowCount(static_cast<int>(m_preview.rows.size()));
+    m_rows->setTitles(captions);
 
     // The numbers the good rows will get, unless another window adds a pupil first.
     const auto offer = StudentRecords(m_ws.studentDb).nextNumber();
     qint64 next = offer ? offer->number : 0;
-    for (int r = 0; r < m_preview.rows.size(); ++r) {
-        const PupilImport::Row& row = m_preview.rows[r];
+    QList<QStringList> rows;
+    QList<bool> bad;
+    rows.reserve(m_preview.rows.size());
+    bad.reserve(m_preview.rows.size());
+    for (const PupilImport::Row& row : std::as_const(m_preview.rows)) {
         QStringList texts {QString::number(row.number), row.errors.join(u"；"_s),
             row.ok() && next > 0 ? QString::number(next++) : QString()};
         for (const QString& field : std::as_const(m_preview.fields))
             texts << (field == u"学号" ? row.givenNumber : row.refused.value(field, fieldText(row.pupil, field)));
-        for (int c = 0; c < texts.size(); ++c) {
-            auto* item = new QTableWidgetItem(texts[c]);
-            if (!row.ok()) {
-                item->setForeground(BadText);
-                item->setBackground(BadBackground);
-                item->setToolTip(texts[1]);
-            }
-            导入预览表->setItem(r, c, item);
-        }
+        rows.append(std::move(texts));
+        bad.append(!row.ok());
     }
+    m_rows->setRows(rows);
+    m_rows->setMarkedRows(bad, BadText, BadBackground, ErrorColumn);
     导入预览表->resizeColumnsToContents();
     导入预览表->setColumnWidth(ErrorColumn, std::min(导入预览表->columnWidth(ErrorColumn), 280));
     导入预览表->horizontalHeader()->setStretchLastSection(true);
@@ -211,8 +210,8 @@ void PupilImportWindow::showEvent(QShowEvent* event)
     const auto bad
         = std::find_if(m_preview.rows.cbegin(), m_preview.rows.cend(), [](const auto& r) { return !r.ok(); });
     if (bad != m_preview.rows.cend())
-        导入预览表->scrollToItem(
-            导入预览表->item(static_cast<int>(bad - m_preview.rows.cbegin()), 0), QAbstractItemView::PositionAtCenter);
+        导入预览表->scrollTo(
+            m_rows->index(static_cast<int>(bad - m_preview.rows.cbegin()), 0), QAbstractItemView::PositionAtCenter);
 }
 
 void PupilImportWindow::importRows()

@@ -9,7 +9,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class TextRowsModel;
 struct Workspace;
 
 // 导入学生资料: a spreadsheet of pupils chosen, every row shown with what is wrong with it, the
@@ -33,7 +34,7 @@ public:
     QLabel* 文件标签;
     QComboBox* 导入班级组合框;
     QLabel* 忽略列标签;
-    QTableWidget* 导入预览表;
+    QTableView* 导入预览表;
     QLabel* 统计标签;
     QCheckBox* 只看有误复选框;
     QPushButton* 导入按钮;
@@ -48,6 +49,7 @@ private:
 
     Workspace& m_ws;
     PupilImport::Preview m_preview;
+    TextRowsModel* m_rows;
     QStringList m_filled;
     bool m_shown = false;
 };

@@ -46,6 +46,7 @@ void TextRowsModel::setRows(const QList<QStringList>& rows)
         endRemoveRows();
     }
     m_keys.clear();
+    m_marked.clear();
     if (rows.isEmpty())
         return;
     beginInsertRows({}, 0, static_cast<int>(rows.size()) - 1);
@@ -53,6 +54,18 @@ void TextRowsModel::setRows(const QList<QStringList>& rows)
     m_shown.resize(rows.size());
     std::iota(m_shown.begin(), m_shown.end(), 0);
     endInsertRows();
+}
+
+void TextRowsModel::setMarkedRows(
+    const QList<bool>& marked, const QBrush& text, const QBrush& background, int tipColumn)
+{
+    m_marked = marked;
+    m_markText = text;
+    m_markBackground = background;
+    m_tipColumn = tipColumn;
+    if (!m_shown.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+            {Qt::ForegroundRole, Qt::BackgroundRole, Qt::ToolTipRole});
 }
 
 void TextRowsModel::sort(int column, SortAs sortAs, Qt::SortOrder order)
@@ -133,15 +146,23 @@ QVariant TextRowsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_shown.size())
         return {};
+    const int position = m_shown[index.row()];
+    const bool marked = m_marked.value(position);
     switch (role) {
     case Qt::DisplayRole:
-        return loadedText(m_shown[index.row()], index.column());
+        return loadedText(position, index.column());
+    case Qt::ForegroundRole:
+        return marked ? QVariant(m_markText) : QVariant();
+    case Qt::BackgroundRole:
+        return marked ? QVariant(m_markBackground) : QVariant();
+    case Qt::ToolTipRole:
+        return marked ? QVariant(loadedText(position, m_tipColumn)) : QVariant();
     case Qt::TextAlignmentRole:
         return index.column() < m_alignments.size() ? QVariant(m_alignments[index.column()]) : QVariant();
     case Qt::DecorationRole:
         return m_icon.isNull() ? QVariant() : QVariant(m_icon);
     case LoadPositionRole:
-        return index.column() == 0 ? QVariant(m_shown[index.row()]) : QVariant();
+        return index.column() == 0 ? QVariant(position) : QVariant();
     default:
         return {};
     }

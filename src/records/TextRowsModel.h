@@ -4,6 +4,7 @@
 #include "records/ReportSort.h"
 
 #include <QAbstractTableModel>
+#include <QBrush>
 #include <QIcon>
 #include <QList>
 #include <QStringList>
@@ -37,6 +38,10 @@ public:
     // How the texts of a column stand in their cells.
     void setAlignment(int column, Qt::Alignment alignment);
 
+    // Rows set apart in their own colours (an import's faulty rows), by load position, with the
+    // text of `tipColumn` as their tip. Until the next fill.
+    void setMarkedRows(const QList<bool>& marked, const QBrush& text, const QBrush& background, int tipColumn);
+
     // Replaces the rows, shown in the order given; shares them with the caller, copies nothing.
     void setRows(const QList<QStringList>& rows);
     // Sorts the rows shown by a column (stable: equal keys keep the order they are in).
@@ -62,6 +67,10 @@ private:
     QIcon m_icon;
     QList<Qt::Alignment> m_alignments;
     int m_offset = 0;
+    QList<bool> m_marked;
+    QBrush m_markText;
+    QBrush m_markBackground;
+    int m_tipColumn = -1;
     // Read on a column's first sort and kept until the next fill.
     std::vector<std::unique_ptr<ReportSort::Keys>> m_keys;
 };

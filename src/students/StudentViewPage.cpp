@@ -5,7 +5,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "records/ElidedLabel.h"
-#include "records/NameListBox.h"
+#include "records/NameFlowView.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "store/DbConnection.h"
@@ -14,7 +14,6 @@
 #include "students/StudentRecords.h"
 #include "text/LineBreaks.h"
 #include "workspace/HeadTeacherList.h"
-#include "workspace/ListProgress.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -24,7 +23,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,8 +35,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int PupilNumberRole = Qt::UserRole;
 
 QString enrolledHint()
 {
@@ -110,19 +106,18 @@ void StudentViewPage::loadNames()
     m_female = 0;
     bool loaded = false;
     {
-        ListProgress progress(m_ws.shell.progressBar());
         const QSignalBlocker blocker(查看学生列表框);
-        查看学生列表框->clear();
         if (const auto list = StudentRecords(m_ws.studentDb).names(k, 查看班级名组合框->currentText())) {
             loaded = true;
-            NameListBox::append(
-                *查看学生列表框, list->names, PupilNumberRole, style()->standardIcon(QStyle::SP_FileIcon), progress);
+            查看学生列表框->setRows(NameFlowView::rowsOf(list->names));
             m_male = list->male;
             m_female = list->female;
+        } else {
+            查看学生列表框->setRows({});
         }
     }
     m_ws.state.setStatusState(stateText(k));
-    查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->count(), m_male, m_female));
+    查看学生统计标签->setText(StudentRecords::countsLine(k, 查看学生列表框->rowCount(), m_male, m_female));
     QApplication::restoreOverrideCursor();
     // An empty list after a failed read must not pass for a class without pupils.
     m_damage = loaded ? QString() : m_ws.studentDb.damage();
@@ -176,16 +171,15 @@ void StudentViewPage::showSelected()
     const StudentViewKind k = m_listedKind;
     const QString school = m_ws.state.schoolName();
     const QString selector = 查看班级名组合框->currentText();
-    if (查看学生列表框->count() == 0) {
+    if (查看学生列表框->rowCount() == 0) {
         clearRecord();
         查看页标题标签->setText(m_damage.isEmpty() ? StudentCardTexts::emptyTitle(k, school, selector)
                                                    : school + selector + u"：数据文件已损坏"_s);
         return;
     }
-    const QListWidgetItem* item = 查看学生列表框->currentItem();
-    if (!item)
+    if (查看学生列表框->currentRow() < 0)
         return;
-    const auto pupil = StudentRecords(m_ws.studentDb).record(k, item->data(PupilNumberRole).toLongLong());
+    const auto pupil = StudentRecords(m_ws.studentDb).record(k, 查看学生列表框->currentText(0).toLongLong());
     if (!pupil) {
         clearRecord();
         return;
@@ -206,7 +200,8 @@ void StudentViewPage::showSelected()
         期中标签[i]->setText(StudentCardTexts::mark(pupil->期中[i - 1]));
         期末标签[i]->setText(StudentCardTexts::mark(pupil->期末[i - 1]));
     }
-    查看页标题标签->setText(StudentCardTexts::recordTitle(k, school, selector, pupil->所在班级, item->text()));
+    查看页标题标签->setText(
+        StudentCardTexts::recordTitle(k, school, selector, pupil->所在班级, 查看学生列表框->currentText(1)));
     if (k == StudentViewKind::Enrolled) {
         班主任标签->setText(u"本班班主任："_s);
         // The editor loads the same classes into the shared list and may leave another one current.
@@ -231,10 +226,10 @@ void StudentViewPage::selectRow(int row)
 {
     {
         const QSignalBlocker blocker(查看学生列表框);
-        查看学生列表框->setCurrentRow(row >= 0 && row < 查看学生列表框->count() ? row : -1);
+        查看学生列表框->setCurrentRow(row >= 0 && row < 查看学生列表框->rowCount() ? row : -1);
     }
-    if (auto* item = 查看学生列表框->currentItem())
-        查看学生列表框->scrollToItem(item);
+    if (查看学生列表框->currentRow() >= 0)
+        查看学生列表框->scrollTo(查看学生列表框->currentIndex());
     showSelected();
 }
 
@@ -284,7 +279,7 @@ void StudentViewPage::showGraduates()
         clearRecord();
         查看页标题标签->setText(u"本校目前没有毕业学生数据"_s);
         查看学生统计标签->clear();
-        查看学生列表框->clear();
+        查看学生列表框->setRows({});
         m_ws.services.prompt.show(u"目前没有毕业学生数据！"_s);
         return;
     }
@@ -292,7 +287,7 @@ void StudentViewPage::showGraduates()
     loadNames();
     selectRow(0);
     enterPage(graduateHint());
-    if (查看学生列表框->count() == 0) {
+    if (查看学生列表框->rowCount() == 0) {
         m_ws.services.prompt.show(
             u"没有"_s + StudentCardTexts::graduationYear(查看班级名组合框->currentText()) + u"毕业的学生数据！"_s);
     }
@@ -308,7 +303,7 @@ void StudentViewPage::showLeavers()
     }
     m_ws.state.setCurrentViewKind(StudentViewKinds::text(StudentViewKind::Leaver));
     loadNames();
-    if (查看学生列表框->count() == 0) {
+    if (查看学生列表框->rowCount() == 0) {
         clearRecord();
         查看页标题标签->setText(u"本校目前没有因转学、退学等原因离校的学生资料"_s);
         m_ws.services.prompt.show(u"目前本校没有因转学、退学等原因离校的学生数据！"_s);
@@ -321,7 +316,7 @@ void StudentViewPage::showLeavers()
 
 void StudentViewPage::firstRecord()
 {
-    if (查看学生列表框->count() > 0)
+    if (查看学生列表框->rowCount() > 0)
         selectRow(0);
 }
 
@@ -333,14 +328,14 @@ void StudentViewPage::previousRecord()
 
 void StudentViewPage::nextRecord()
 {
-    if (查看学生列表框->currentRow() + 1 < 查看学生列表框->count())
+    if (查看学生列表框->currentRow() + 1 < 查看学生列表框->rowCount())
         selectRow(查看学生列表框->currentRow() + 1);
 }
 
 void StudentViewPage::lastRecord()
 {
-    if (查看学生列表框->count() > 0)
-        selectRow(查看学生列表框->count() - 1);
+    if (查看学生列表框->rowCount() > 0)
+        selectRow(查看学生列表框->rowCount() - 1);
 }
 
 void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
@@ -359,7 +354,7 @@ void StudentViewPage::openOnEnrolled(const QString& className, qint64 number)
     m_ws.state.headTeachers().setCurrentIndex(index);
     loadSubjectCaptions();
     loadNames();
-    selectRow(NameListBox::rowOf(*查看学生列表框, PupilNumberRole, number));
+    selectRow(std::max(0, 查看学生列表框->rowOfNumber(number)));
     enterPage(enrolledHint());
 }
 
@@ -382,32 +377,30 @@ void StudentViewPage::openOnArchived(StudentViewKind kind, qint64 number, const 
     setGenericCaptions();
     loadNames();
     // By number: two pupils of one name are both reachable.
-    selectRow(NameListBox::rowOf(*查看学生列表框, PupilNumberRole, number));
+    selectRow(std::max(0, 查看学生列表框->rowOfNumber(number)));
     m_ws.state.setStatusState(stateText(*k));
     enterPage(*k == StudentViewKind::Leaver ? enrolledHint() : graduateHint());
 }
 
 std::optional<StudentPick> StudentViewPage::currentPick() const
 {
-    const QListWidgetItem* item = 查看学生列表框->currentItem();
-    if (m_listedKind != StudentViewKind::Enrolled || !item)
+    if (m_listedKind != StudentViewKind::Enrolled)
         return std::nullopt;
-    return StudentPick {查看班级名组合框->currentText(), item->data(PupilNumberRole).toLongLong(), item->text()};
+    return selectedPupil();
 }
 
 std::optional<StudentPick> StudentViewPage::selectedPupil() const
 {
-    const QListWidgetItem* item = 查看学生列表框->currentItem();
-    if (!item)
+    if (查看学生列表框->currentRow() < 0)
         return std::nullopt;
     const QString klass
         = m_listedKind == StudentViewKind::Enrolled ? 查看班级名组合框->currentText() : 学生所在班级->text();
-    return StudentPick {klass, item->data(PupilNumberRole).toLongLong(), item->text()};
+    return StudentPick {klass, 查看学生列表框->currentText(0).toLongLong(), 查看学生列表框->currentText(1)};
 }
 
 void StudentViewPage::removeSelectedPupil()
 {
-    delete 查看学生列表框->currentItem();
+    查看学生列表框->removeRow(查看学生列表框->currentRow());
     selectRow(0);
 }
 

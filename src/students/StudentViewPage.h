@@ -14,7 +14,7 @@ class PhotoBox;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QListWidget;
+class NameFlowView;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -76,7 +76,7 @@ public:
     QLabel* 班主任标签;
     QLabel* 班主任;
     QComboBox* 查看班级名组合框;
-    QListWidget* 查看学生列表框;
+    NameFlowView* 查看学生列表框;
     QLabel* 查看学生统计标签;
     QLabel* 学生学号;
     QLabel* 学生姓名;

@@ -6,6 +6,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "records/ElidedLabel.h"
+#include "records/NameFlowView.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "students/StudentCardTexts.h"
@@ -13,7 +14,6 @@
 #include "students/StudentRecords.h"
 #include "text/LineBreaks.h"
 #include "workspace/HeadTeacherList.h"
-#include "workspace/ListProgress.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -23,7 +23,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,19 +133,10 @@ void StudentViewPage::buildControls()
     查看学生统计标签 = new QLabel;
     查看学生统计标签->setObjectName(u"查看学生统计标签"_s);
     查看学生统计标签->setProperty("role", "counts");
-    查看学生列表框 = new QListWidget;
-    查看学生列表框->setObjectName(u"查看学生列表框"_s);
-    查看学生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
     // The names run down in columns side by side: below the card of an 800 × 600 window there is
     // height for only three names one under another.
-    查看学生列表框->setFlow(QListView::TopToBottom);
-    查看学生列表框->setWrapping(true);
-    查看学生列表框->setResizeMode(QListView::Adjust);
-    查看学生列表框->setUniformItemSizes(true);
-    // A four-character name beside its icon, with the item's margins.
-    查看学生列表框->setGridSize(
-        QSize(查看学生列表框->fontMetrics().horizontalAdvance(u"欧阳思琪"_s) + 查看学生列表框->iconSize().width() + 40,
-            std::max(查看学生列表框->fontMetrics().height(), 16) + 4));
+    查看学生列表框 = new NameFlowView(u"查看学生列表框"_s, style()->standardIcon(QStyle::SP_FileIcon));
+    查看学生列表框->setContextMenuPolicy(Qt::CustomContextMenu);
 
     综合评价编辑框 = new QPlainTextEdit;
     综合评价编辑框->setObjectName(u"综合评价编辑框"_s);
@@ -195,7 +185,7 @@ void StudentViewPage::buildControls()
     root->addLayout(lower, 1);
 
     connect(查看班级名组合框, &QComboBox::currentIndexChanged, this, &StudentViewPage::selectorChanged);
-    connect(查看学生列表框, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(查看学生列表框, &NameFlowView::currentRowChanged, this, [this] { showSelected(); });
     connect(查看学生列表框, &QWidget::customContextMenuRequested, this, &StudentViewPage::popUpMenu);
     connect(变动标签, &QPushButton::clicked, this, [this] {
         if (showLeaveNote)

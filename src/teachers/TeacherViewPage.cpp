@@ -11,7 +11,6 @@
 #include "teachers/TeacherFields.h"
 #include "teachers/TeacherRecords.h"
 #include "text/LineBreaks.h"
-#include "workspace/ListProgress.h"
 #include "workspace/PageFrame.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
@@ -185,11 +184,7 @@ void TeacherViewPage::loadNames()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto list = TeacherRecords(m_ws.teacherDb).names(kind);
     if (list) {
-        QList<QStringList> rows;
-        rows.reserve(list->names.size());
-        for (const auto& [number, name, sex] : list->names)
-            rows.append({QString::number(number), name});
-        查看教员列表框->setRows(rows);
+        查看教员列表框->setRows(NameListView::rowsOf(list->names));
         m_male = list->male;
         m_female = list->female;
     } else {

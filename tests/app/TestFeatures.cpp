@@ -1,5 +1,6 @@
 // The features as the running program holds them: commands reach the windows of their folders.
 #include "AppFixture.h"
+#include "records/NameFlowView.h"
 #include "records/ReportList.h"
 
 #include "app/CommandRegistry.h"
@@ -20,7 +21,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -90,9 +90,9 @@ private Q_SLOTS:
         MainWindow& main = program.main();
         QVERIFY(main.runCommand(u"查看学生资料"));
         QCOMPARE(main.currentPage(), Page::StudentView);
-        QListWidget* names = program.startup.features()->studentView()->findChild<QListWidget*>(u"查看学生列表框"_s);
+        auto* names = program.startup.features()->studentView()->findChild<NameFlowView*>(u"查看学生列表框"_s);
         QVERIFY(names);
-        QCOMPARE(names->count(), 2);
+        QCOMPARE(names->rowCount(), 2);
         main.navigate(RecordNavigation::Move::Last);
         QCOMPARE(names->currentRow(), 1);
         program.f.prompt.clear();

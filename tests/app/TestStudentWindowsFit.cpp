@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/StudentPageView.h"
+#include "records/NameFlowView.h"
 #include "students/StudentEditorWindow.h"
 #include "students/StudentViewPage.h"
 #include "students/StudentsFixture.h"

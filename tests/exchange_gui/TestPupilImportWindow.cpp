@@ -15,11 +15,12 @@
 #include "support/TestRegistry.h"
 
 #include <QApplication>
+#include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -52,21 +53,23 @@ struct Seen
 Seen look(PupilImportWindow& w)
 {
     Seen seen;
-    QTableWidget* table = w.导入预览表;
-    seen.rows = table->rowCount();
+    QTableView* table = w.导入预览表;
+    const QAbstractItemModel& cells = *table->model();
+    const auto text = [&](int r, int c) { return cells.index(r, c).data().toString(); };
+    seen.rows = cells.rowCount();
     seen.counts = w.统计标签->text();
     seen.ignored = w.忽略列标签->isVisibleTo(&w) ? w.忽略列标签->text() : QString();
     seen.klass = w.导入班级组合框->currentText();
     seen.importEnabled = w.导入按钮->isEnabled();
     // Columns: 行, 错误, 新学号, then the file's.
     w.只看有误复选框->setChecked(true);
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const bool marked
-            = !table->item(r, 1)->text().isEmpty() && table->item(r, 0)->foreground().style() != Qt::NoBrush;
+    for (int r = 0; r < cells.rowCount(); ++r) {
+        const bool marked = !text(r, 1).isEmpty() && cells.index(r, 0).data(Qt::ForegroundRole).canConvert<QBrush>()
+            && cells.index(r, 0).data(Qt::ToolTipRole).toString() == text(r, 1);
         // The filter shows the marked rows only.
         if (!table->isRowHidden(r)) {
-            seen.badNames << (marked ? QString() : u"unmarked "_s) + table->item(r, 3)->text();
-            seen.badDates << table->item(r, 5)->text();
+            seen.badNames << (marked ? QString() : u"unmarked "_s) + text(r, 3);
+            seen.badDates << text(r, 5);
         }
     }
     return seen;

@@ -36,6 +36,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QImage>
+#include <QListView>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -293,9 +294,12 @@ const QList<Row>& rows()
 // Items wholly in view.
 int visibleItems(const QAbstractItemView* list)
 {
+    // A list view draws one column of its model.
+    const auto* flow = qobject_cast<const QListView*>(list);
+    const int column = flow ? flow->modelColumn() : 0;
     int shown = 0;
     for (int row = 0; row < list->model()->rowCount(); ++row) {
-        if (list->viewport()->rect().contains(list->visualRect(list->model()->index(row, 0))))
+        if (list->viewport()->rect().contains(list->visualRect(list->model()->index(row, column))))
             ++shown;
     }
     return shown;

@@ -48,8 +48,16 @@ private Q_SLOTS:
         QCOMPARE(model.rowOf(1, u"1"_s), 2);
         QCOMPARE(model.rowOf(1, u"3"_s), -1);
 
+        // Marks belong to rows, not to places: they follow a sort and go with the next fill.
+        model.setMarkedRows({false, true, false, false}, Qt::red, Qt::yellow, 2);
+        const auto marked = [&](int row) { return model.index(row, 1).data(Qt::BackgroundRole).isValid(); };
+        QCOMPARE(model.rowOf(1, u"1"_s), 2);
+        QVERIFY(marked(2) && !marked(0) && !marked(1));
+        QCOMPARE(model.index(2, 0).data(Qt::ToolTipRole).toString(), u"甲"_s);
+
         model.setRows({{u"9"_s, u"丙"_s}});
         QCOMPARE(column(model, 2), QStringList {u"丙"_s});
+        QVERIFY(!marked(0));
     }
 };
 
