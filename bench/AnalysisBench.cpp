@@ -3,6 +3,7 @@
 // figures, bands and both ranks) against the same statement stepped raw; the counting alone on
 // rows already read; and each chart drawn. The school is made once beside the large one.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
 
@@ -167,8 +168,7 @@ void printPlan()
 
 } // namespace
 
-BENCHMARK(Analysis_ours)->Name("Analysis/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Analysis_raw)->Name("Analysis/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("Analysis", Analysis_ours, Analysis_raw);
 BENCHMARK(Counting)->Name("Counting")->Unit(benchmark::kMillisecond);
 BENCHMARK(Chart)->Name("Chart/averages")->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(Chart)->Name("Chart/bands")->Arg(1)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 // (each one moving on to the next pupil) against a raw update loop. Runs on a copy of the school's
 // students database, since saving writes to it.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
 #include "support/Workbench.h"
@@ -184,29 +185,21 @@ void Save50_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(ClassLoad_ours)->Name("ClassLoad/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_raw)->Name("ClassLoad/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoadQuery_ours)->Name("ClassLoadQuery/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_raw)->Name("ClassLoadQuery/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50Store_ours)->Name("Save50Store/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_raw)->Name("Save50Store/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_ours)->Name("Save50/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_raw)->Name("Save50/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("ClassLoad", ClassLoad_ours, ClassLoad_raw);
+XIAOWU_BENCH_PAIR("ClassLoadQuery", ClassLoadQuery_ours, ClassLoad_raw);
+XIAOWU_BENCH_PAIR("Save50Store", Save50Store_ours, Save50_raw);
+XIAOWU_BENCH_PAIR("Save50", Save50_ours, Save50_raw);
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QString error;
-    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
-    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
     QTemporaryDir copy;
-    studentsCopy() = copy.filePath(u"006.xsk"_s);
-    if (!copy.isValid() || !QFile::copy(LargeSchool::defaultDir() + u"/data/006.xsk"_s, studentsCopy())) {
-        std::fprintf(stderr, "cannot copy the students database\n");
-        return 1;
-    }
-    return runWithRatios(argc, argv);
+    return runOnLargeSchool(argc, argv, [&copy] {
+        studentsCopy() = copy.filePath(u"006.xsk"_s);
+        if (!copy.isValid() || !QFile::copy(LargeSchool::defaultDir() + u"/data/006.xsk"_s, studentsCopy())) {
+            std::fprintf(stderr, "cannot copy the students database\n");
+            return false;
+        }
+        return true;
+    });
 }

@@ -4,6 +4,7 @@
 #include "school/LargeSchool.h"
 #include "support/BenchPairs.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 #include "support/Workbench.h"
 
 #include "records/ReportList.h"
@@ -46,10 +47,7 @@ Workspace& workspace()
     return w.bench.ws;
 }
 
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
+using StudentSchool::raw;
 
 ReportList& list()
 {

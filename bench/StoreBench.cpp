@@ -1,8 +1,10 @@
 // What DbConnection and RecordSet cost over SQLite itself, on the large test school:
 // reading a class and all graduates, and moving a whole grade to the graduates and back.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
@@ -22,21 +24,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-DbConnection& ours()
-{
-    return LargeSchool::database(DatabaseKind::Student);
-}
-
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
-
-const QStringList& classes()
-{
-    static const QStringList names = LargeSchool::classNames();
-    return names;
-}
+using StudentSchool::classes;
+using StudentSchool::ours;
+using StudentSchool::raw;
 
 // Reads every column of every row the way the program does: by name, as the column's type.
 qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
@@ -158,12 +148,9 @@ void MoveGrade_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(ClassRead_ours)->Name("ClassRead/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassRead_raw)->Name("ClassRead/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Graduates_ours)->Name("AllGraduates/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Graduates_raw)->Name("AllGraduates/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(MoveGrade_ours)->Name("MoveGrade/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(MoveGrade_raw)->Name("MoveGrade/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("ClassRead", ClassRead_ours, ClassRead_raw);
+XIAOWU_BENCH_PAIR("AllGraduates", Graduates_ours, Graduates_raw);
+XIAOWU_BENCH_PAIR("MoveGrade", MoveGrade_ours, MoveGrade_raw);
 
 int main(int argc, char** argv)
 {

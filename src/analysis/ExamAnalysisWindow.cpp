@@ -8,6 +8,7 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/ReportPrinter.h"
+#include "records/Controls.h"
 #include "records/ReportList.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
@@ -30,15 +31,9 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
-
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString signedText(int change)
 {

@@ -6,6 +6,7 @@
 #include "promotion/ClassRenameDialog.h"
 #include "promotion/Promotion.h"
 #include "promotion/PromotionCommands.h"
+#include "records/Controls.h"
 #include "records/DateBox.h"
 #include "text/GbText.h"
 #include "workspace/Workspace.h"
@@ -22,15 +23,9 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
-
-template<typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPushButton* button(const QString& name, const QString& text)
 {
