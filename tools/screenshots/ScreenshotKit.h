@@ -7,11 +7,14 @@
 
 #include <initializer_list>
 
+class QImage;
 class QWidget;
 
 // What the picture makers share.
 namespace ScreenshotKit {
 
+// The picture as the JPEG bytes a record stores for its photo.
+QByteArray jpeg(const QImage& image);
 // A drawn passport-style portrait as JPEG bytes, for record cards that should not look empty.
 QByteArray portrait(QColor clothes);
 // The window at that size, not maximised, on screen; false when it never appeared.
