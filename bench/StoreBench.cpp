@@ -50,15 +50,6 @@ qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
     return sum;
 }
 
-// The same values straight from sqlite3_column_*, by position.
-qint64 readAllRaw(sqlite3_stmt* s)
-{
-    qint64 sum = 0;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        sum += rawRowValues(s);
-    return sum;
-}
-
 const QList<Schema::Column>& pupilColumns()
 {
     return Schema::table(DatabaseKind::Student, u"学籍表")->columns;
@@ -84,7 +75,7 @@ void ClassRead_raw(benchmark::State& state)
         sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
         const QByteArray klass = classes()[i++ % classes().size()].toUtf8();
         sqlite3_bind_text(s, 1, klass.constData(), static_cast<int>(klass.size()), SQLITE_TRANSIENT);
-        benchmark::DoNotOptimize(readAllRaw(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
     }
 }
@@ -102,7 +93,7 @@ void Graduates_raw(benchmark::State& state)
     for (auto _ : state) {
         sqlite3_stmt* s = nullptr;
         sqlite3_prepare_v2(raw(), "select * from 毕业表", -1, &s, nullptr);
-        benchmark::DoNotOptimize(readAllRaw(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
     }
 }
