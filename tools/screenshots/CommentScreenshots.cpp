@@ -79,11 +79,7 @@ private Q_SLOTS:
         QVERIFY(w.start());
         w.方案组合框->setCurrentText(scheme);
         w.选择夹1->setCurrentIndex(page);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::qWait(200);
-        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        QVERIFY(w.grab().save(dir + u"/comments-"_s + QTest::currentDataTag() + u".png"_s));
+        QVERIFY(ScreenshotKit::showAndSave(w, u"comments"_s));
     }
 
     void editor_data() { ScreenshotKit::screenSizes("size", {QSize(1024, 768), QSize(1920, 1080)}); }

@@ -53,6 +53,16 @@ bool showAtSize(QWidget& window, QSize size)
     return QTest::qWaitForWindowExposed(&window);
 }
 
+bool showAndSave(QWidget& window, const QString& stem, int settleMs)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    QTest::qWait(settleMs);
+    const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+    return window.grab().save(dir + u"/"_s + stem + u"-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s);
+}
+
 void useProgramFont()
 {
     QApplication::setFont(QFont(u"Noto Sans CJK SC"_s, 10));
