@@ -3,6 +3,7 @@
 // figures, bands and both ranks) against the same statement stepped raw; the counting alone on
 // rows already read; and each chart drawn. The school is made once beside the large one.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
 
@@ -112,11 +113,8 @@ void Analysis_raw(benchmark::State& state)
         sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
         for (int p = 0; p < names.size(); ++p)
             sqlite3_bind_text(s, p + 1, names[p].constData(), int(names[p].size()), SQLITE_STATIC);
-        qint64 sum = 0;
-        while (sqlite3_step(s) == SQLITE_ROW)
-            sum += rawRowValues(s);
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
-        benchmark::DoNotOptimize(sum);
     }
 }
 
@@ -167,8 +165,7 @@ void printPlan()
 
 } // namespace
 
-BENCHMARK(Analysis_ours)->Name("Analysis/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Analysis_raw)->Name("Analysis/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("Analysis", Analysis_ours, Analysis_raw);
 BENCHMARK(Counting)->Name("Counting")->Unit(benchmark::kMillisecond);
 BENCHMARK(Chart)->Name("Chart/averages")->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(Chart)->Name("Chart/bands")->Arg(1)->Unit(benchmark::kMillisecond);

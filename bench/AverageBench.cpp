@@ -2,8 +2,10 @@
 // our grouped statistics against the same grouped statement stepped raw, and the statements of one
 // class and slot each (1,200 per exam) that the grouped one replaces. The school is only read.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 
 #include "grades/AverageStatistics.h"
 #include "store/DatabaseKind.h"
@@ -21,21 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-DbConnection& db()
-{
-    return LargeSchool::database(DatabaseKind::Student);
-}
-
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
-
-const QStringList& classes()
-{
-    static const QStringList names = LargeSchool::classNames();
-    return names;
-}
+using StudentSchool::classes;
+using StudentSchool::raw;
 
 ScoreSheetRules::Exam examOf(qint64 i)
 {
@@ -44,7 +33,7 @@ ScoreSheetRules::Exam examOf(qint64 i)
 
 void Averages_ours(benchmark::State& state)
 {
-    AverageStatistics statistics(db());
+    AverageStatistics statistics(StudentSchool::ours());
     qint64 i = 0;
     for (auto _ : state) {
         const auto rows = statistics.compute(examOf(++i), classes());
@@ -62,11 +51,8 @@ void Averages_raw(benchmark::State& state)
     for (auto _ : state) {
         sqlite3_stmt* s = nullptr;
         sqlite3_prepare_v2(raw(), statements[++i % 2].constData(), -1, &s, nullptr);
-        qint64 sum = 0;
-        while (sqlite3_step(s) == SQLITE_ROW)
-            sum += rawRowValues(s);
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
-        benchmark::DoNotOptimize(sum);
     }
 }
 
@@ -80,8 +66,8 @@ void PerSlotStatements(benchmark::State& state)
         for (const QString& klass : classes()) {
             for (int k = 1; k <= 10; ++k) {
                 const QString m = stem + QString::number(k);
-                auto set
-                    = db().query(u"SELECT Avg(%1) AS 平均成绩 FROM 学籍表 WHERE 所在班级=? and %1>0"_s.arg(m), {klass});
+                auto set = StudentSchool::ours().query(
+                    u"SELECT Avg(%1) AS 平均成绩 FROM 学籍表 WHERE 所在班级=? and %1>0"_s.arg(m), {klass});
                 sum += set ? qint64(set->value(u"平均成绩").toDouble() + 0.5) : 0;
             }
         }
@@ -91,25 +77,21 @@ void PerSlotStatements(benchmark::State& state)
 
 void printPlan()
 {
-    auto plan = db().query(u"explain query plan "_s + AverageStatistics::groupedQuery(examOf(0)));
+    auto plan = StudentSchool::ours().query(u"explain query plan "_s + AverageStatistics::groupedQuery(examOf(0)));
     for (; plan && !plan->pastLast(); plan->next())
         std::printf("plan: %s\n", qPrintable(plan->text(u"detail")));
 }
 
 } // namespace
 
-BENCHMARK(Averages_ours)->Name("Averages/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Averages_raw)->Name("Averages/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("Averages", Averages_ours, Averages_raw);
 BENCHMARK(PerSlotStatements)->Name("PerSlotStatements")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString error;
-    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    printPlan();
-    return runWithRatios(argc, argv);
+    return runOnLargeSchool(argc, argv, [] {
+        printPlan();
+        return true;
+    });
 }

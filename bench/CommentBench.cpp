@@ -3,6 +3,7 @@
 // (each one moving on to the next pupil) against a raw update loop. Runs on a copy of the school's
 // students database, since saving writes to it.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
 #include "support/Workbench.h"
@@ -88,14 +89,6 @@ void ClassLoad_ours(benchmark::State& state)
     state.counters["pupils"] = window().评语姓名列表框->rowCount();
 }
 
-qint64 rawStep(sqlite3_stmt* s)
-{
-    qint64 sum = 0;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        sum += rawRowValues(s);
-    return sum;
-}
-
 void ClassLoad_raw(benchmark::State& state)
 {
     const QStringList names = LargeSchool::classNames();
@@ -110,11 +103,11 @@ void ClassLoad_raw(benchmark::State& state)
         qint64 first = 0;
         if (sqlite3_step(s) == SQLITE_ROW)
             first = sqlite3_column_int64(s, 0);
-        benchmark::DoNotOptimize(rawStep(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
         sqlite3_prepare_v2(raw(), "select 学号,综合评语,本学期评语 from 学籍表 where 学号=?", -1, &s, nullptr);
         sqlite3_bind_int64(s, 1, first);
-        benchmark::DoNotOptimize(rawStep(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
     }
 }
@@ -184,29 +177,21 @@ void Save50_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(ClassLoad_ours)->Name("ClassLoad/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_raw)->Name("ClassLoad/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoadQuery_ours)->Name("ClassLoadQuery/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_raw)->Name("ClassLoadQuery/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50Store_ours)->Name("Save50Store/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_raw)->Name("Save50Store/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_ours)->Name("Save50/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save50_raw)->Name("Save50/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("ClassLoad", ClassLoad_ours, ClassLoad_raw);
+XIAOWU_BENCH_PAIR("ClassLoadQuery", ClassLoadQuery_ours, ClassLoad_raw);
+XIAOWU_BENCH_PAIR("Save50Store", Save50Store_ours, Save50_raw);
+XIAOWU_BENCH_PAIR("Save50", Save50_ours, Save50_raw);
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QString error;
-    std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
-    if (!LargeSchool::ensure(LargeSchool::defaultDir(), {}, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
     QTemporaryDir copy;
-    studentsCopy() = copy.filePath(u"006.xsk"_s);
-    if (!copy.isValid() || !QFile::copy(LargeSchool::defaultDir() + u"/data/006.xsk"_s, studentsCopy())) {
-        std::fprintf(stderr, "cannot copy the students database\n");
-        return 1;
-    }
-    return runWithRatios(argc, argv);
+    return runOnLargeSchool(argc, argv, [&copy] {
+        studentsCopy() = copy.filePath(u"006.xsk"_s);
+        if (!copy.isValid() || !QFile::copy(LargeSchool::defaultDir() + u"/data/006.xsk"_s, studentsCopy())) {
+            std::fprintf(stderr, "cannot copy the students database\n");
+            return false;
+        }
+        return true;
+    });
 }

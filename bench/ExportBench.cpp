@@ -2,6 +2,7 @@
 // ours (cells typed, widths measured, written through a scratch file and saved whole) against
 // libxlsxwriter writing the same texts, made UTF-8 beforehand, straight to a file.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 
 #include "exchange/TableExport.h"
@@ -90,13 +91,9 @@ void Export_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Export_ours)->Name("GraduatesToXlsx/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Export_raw)->Name("GraduatesToXlsx/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("GraduatesToXlsx", Export_ours, Export_raw);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return runOnLargeSchool(argc, argv);
+    return runWindowsOnLargeSchool(argc, argv);
 }

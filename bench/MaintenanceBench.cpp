@@ -1,6 +1,7 @@
 // Backing up the large school's data against copying the same files with cp and sync, both into
 // a throw-away copy of the school: ours copies the open databases page by page and checks each copy.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 
 #include "maintenance/DataMaintenance.h"
@@ -57,8 +58,7 @@ void Backup_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Backup_ours)->Name("Backup/ours")->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(Backup_raw)->Name("Backup/raw")->Unit(benchmark::kMillisecond)->Iterations(3);
+XIAOWU_BENCH_PAIR_ITERATIONS("Backup", Backup_ours, Backup_raw, 3);
 
 int main(int argc, char** argv)
 {

@@ -3,6 +3,7 @@
 // raw in one transaction, each round on a fresh copy of the students file. A third case adds the
 // backup the dialog makes first: what the user waits for after 确 定.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 
 #include "promotion/Promotion.h"
@@ -125,8 +126,7 @@ void Promotion_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Promotion_ours)->Name("Promotion/ours")->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(Promotion_raw)->Name("Promotion/raw")->Unit(benchmark::kMillisecond)->Iterations(3);
+XIAOWU_BENCH_PAIR_ITERATIONS("Promotion", Promotion_ours, Promotion_raw, 3);
 BENCHMARK(PromotionWithBackup_ours)->Name("PromotionWithBackup")->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char** argv)

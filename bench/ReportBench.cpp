@@ -2,6 +2,7 @@
 // from the list, laid out and every page painted, against bare QPainter drawing the same strings
 // and rules on the same pages of the same PDF writer.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 
 #include "printing/TableReports.h"
@@ -151,14 +152,12 @@ void Roster_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Roster_ours)->Name("GraduateRosterPdf/ours")->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(Roster_raw)->Name("GraduateRosterPdf/raw")->Unit(benchmark::kMillisecond)->Iterations(3);
+XIAOWU_BENCH_PAIR_ITERATIONS("GraduateRosterPdf", Roster_ours, Roster_raw, 3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SheetFonts::installSubstitutions();
-    return runOnLargeSchool(argc, argv);
+    return runWindowsOnLargeSchool(argc, argv, [] {
+        SheetFonts::installSubstitutions();
+        return true;
+    });
 }

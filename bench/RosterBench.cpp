@@ -4,6 +4,7 @@
 #include "school/LargeSchool.h"
 #include "support/BenchPairs.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 #include "support/Workbench.h"
 
 #include "records/ReportList.h"
@@ -46,10 +47,7 @@ Workspace& workspace()
     return w.bench.ws;
 }
 
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
+using StudentSchool::raw;
 
 ReportList& list()
 {
@@ -74,9 +72,7 @@ qint64 rawRoster(const QByteArray& sql, const QByteArray& bound)
     sqlite3_stmt* s = nullptr;
     sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
     sqlite3_bind_text(s, 1, bound.constData(), static_cast<int>(bound.size()), SQLITE_TRANSIENT);
-    qint64 sum = 0;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        sum += rawRowValues(s);
+    const qint64 sum = rawAllRows(s);
     sqlite3_finalize(s);
     return sum;
 }

@@ -4,6 +4,7 @@
 // wait for the server. Run it beside a server: scripts/with-postgres build/bench/xiaowu_bench_server
 #include "school/LargeSchool.h"
 #include "support/RatioReporter.h"
+#include "support/StudentSchool.h"
 
 #include "classes/ClassBook.h"
 #include "grades/ScoreSheetRules.h"
@@ -98,11 +99,7 @@ DbConnection& store(bool server)
     return server ? onServer() : files();
 }
 
-const QStringList& classes()
-{
-    static const QStringList names = LargeSchool::classNames();
-    return names;
-}
+using StudentSchool::classes;
 
 // Page 1's names list of a class.
 void NamesList(benchmark::State& state, bool server)
@@ -119,13 +116,8 @@ void SwitchClass(benchmark::State& state, bool server)
     StudentRecords records(store(server));
     const ClassBook book(store(server));
     int i = 0;
-    for (auto _ : state) {
-        const QString& klass = classes()[++i % classes().size()];
-        benchmark::DoNotOptimize(book.subjects(klass));
-        const auto names = records.names(StudentViewKind::Enrolled, klass);
-        if (names && !names->names.isEmpty())
-            benchmark::DoNotOptimize(records.record(StudentViewKind::Enrolled, names->names.first().学号));
-    }
+    for (auto _ : state)
+        StudentSchool::readClassSwitch(records, book, classes()[++i % classes().size()]);
 }
 
 // Every record of a class, photos included (the class's cards).

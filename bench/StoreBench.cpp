@@ -1,8 +1,10 @@
 // What DbConnection and RecordSet cost over SQLite itself, on the large test school:
 // reading a class and all graduates, and moving a whole grade to the graduates and back.
 #include "school/LargeSchool.h"
+#include "support/BenchPairs.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
@@ -22,21 +24,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-DbConnection& ours()
-{
-    return LargeSchool::database(DatabaseKind::Student);
-}
-
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
-
-const QStringList& classes()
-{
-    static const QStringList names = LargeSchool::classNames();
-    return names;
-}
+using StudentSchool::classes;
+using StudentSchool::ours;
+using StudentSchool::raw;
 
 // Reads every column of every row the way the program does: by name, as the column's type.
 qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
@@ -57,15 +47,6 @@ qint64 readAll(RecordSet& rows, const QList<Schema::Column>& columns)
             }
         }
     }
-    return sum;
-}
-
-// The same values straight from sqlite3_column_*, by position.
-qint64 readAllRaw(sqlite3_stmt* s)
-{
-    qint64 sum = 0;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        sum += rawRowValues(s);
     return sum;
 }
 
@@ -94,7 +75,7 @@ void ClassRead_raw(benchmark::State& state)
         sqlite3_prepare_v2(raw(), sql.constData(), -1, &s, nullptr);
         const QByteArray klass = classes()[i++ % classes().size()].toUtf8();
         sqlite3_bind_text(s, 1, klass.constData(), static_cast<int>(klass.size()), SQLITE_TRANSIENT);
-        benchmark::DoNotOptimize(readAllRaw(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
     }
 }
@@ -112,7 +93,7 @@ void Graduates_raw(benchmark::State& state)
     for (auto _ : state) {
         sqlite3_stmt* s = nullptr;
         sqlite3_prepare_v2(raw(), "select * from 毕业表", -1, &s, nullptr);
-        benchmark::DoNotOptimize(readAllRaw(s));
+        benchmark::DoNotOptimize(rawAllRows(s));
         sqlite3_finalize(s);
     }
 }
@@ -158,12 +139,9 @@ void MoveGrade_raw(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(ClassRead_ours)->Name("ClassRead/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassRead_raw)->Name("ClassRead/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(Graduates_ours)->Name("AllGraduates/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(Graduates_raw)->Name("AllGraduates/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(MoveGrade_ours)->Name("MoveGrade/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(MoveGrade_raw)->Name("MoveGrade/raw")->Unit(benchmark::kMillisecond);
+XIAOWU_BENCH_PAIR("ClassRead", ClassRead_ours, ClassRead_raw);
+XIAOWU_BENCH_PAIR("AllGraduates", Graduates_ours, Graduates_raw);
+XIAOWU_BENCH_PAIR("MoveGrade", MoveGrade_ours, MoveGrade_raw);
 
 int main(int argc, char** argv)
 {

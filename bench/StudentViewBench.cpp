@@ -6,6 +6,7 @@
 #include "support/BenchPairs.h"
 #include "support/LargeSchoolWorkbench.h"
 #include "support/RawRow.h"
+#include "support/StudentSchool.h"
 
 #include "classes/ClassBook.h"
 #include "store/DatabaseKind.h"
@@ -45,16 +46,8 @@ StudentViewPage& page()
     return *p;
 }
 
-sqlite3* raw()
-{
-    return LargeSchool::rawDatabase(DatabaseKind::Student);
-}
-
-const QStringList& classes()
-{
-    static const QStringList names = LargeSchool::classNames();
-    return names;
-}
+using StudentSchool::classes;
+using StudentSchool::raw;
 
 void SwitchClass_ours(benchmark::State& state)
 {
@@ -71,13 +64,8 @@ void SwitchClassQueries_ours(benchmark::State& state)
     StudentRecords records(workspace().studentDb);
     const ClassBook book(workspace().studentDb);
     int i = 0;
-    for (auto _ : state) {
-        const QString& klass = classes()[++i % classes().size()];
-        benchmark::DoNotOptimize(book.subjects(klass));
-        const auto names = records.names(StudentViewKind::Enrolled, klass);
-        if (names && !names->names.isEmpty())
-            benchmark::DoNotOptimize(records.record(StudentViewKind::Enrolled, names->names.first().学号));
-    }
+    for (auto _ : state)
+        StudentSchool::readClassSwitch(records, book, classes()[++i % classes().size()]);
 }
 
 // Steps a prepared statement through, touching every value as its type.

@@ -17,11 +17,16 @@
     BENCHMARK(ours)->Name(name "/ours")->Arg(arg)->Unit(benchmark::kMillisecond);                                      \
     BENCHMARK(raw)->Name(name "/raw")->Arg(arg)->Unit(benchmark::kMillisecond)
 
-// main() of a bench that measures real windows: they paint offscreen unless a platform is chosen.
-inline int runWindowsOnLargeSchool(int argc, char** argv)
+// The same for a pair whose rounds are slow or write, run a fixed number of times.
+#define XIAOWU_BENCH_PAIR_ITERATIONS(name, ours, raw, n)                                                               \
+    BENCHMARK(ours)->Name(name "/ours")->Unit(benchmark::kMillisecond)->Iterations(n);                                 \
+    BENCHMARK(raw)->Name(name "/raw")->Unit(benchmark::kMillisecond)->Iterations(n)
+
+// main() of a bench that measures real windows or paints: offscreen unless a platform is chosen.
+inline int runWindowsOnLargeSchool(int argc, char** argv, const std::function<bool()>& prepare = {})
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return runOnLargeSchool(argc, argv);
+    return runOnLargeSchool(argc, argv, prepare);
 }

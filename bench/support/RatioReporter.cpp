@@ -40,7 +40,7 @@ int runWithRatios(int argc, char** argv)
     return 0;
 }
 
-int runOnLargeSchool(int argc, char** argv)
+int runOnLargeSchool(int argc, char** argv, const std::function<bool()>& prepare)
 {
     QString error;
     std::printf("preparing the large test school in %s ...\n", qPrintable(LargeSchool::defaultDir()));
@@ -48,5 +48,7 @@ int runOnLargeSchool(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    if (prepare && !prepare())
+        return 1;
     return runWithRatios(argc, argv);
 }

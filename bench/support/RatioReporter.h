@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -20,5 +21,7 @@ private:
 // Runs every registered benchmark with this reporter; returns main()'s exit code.
 int runWithRatios(int argc, char** argv);
 
-// Makes the large test school once (or finds it made) and runs every benchmark on it.
-int runOnLargeSchool(int argc, char** argv);
+// Makes the large test school once (or finds it made) and runs every benchmark on it. `prepare`,
+// when given, runs once the school is there (a plan to print, a copy to write on); false ends the
+// run with exit code 1, its reason already said.
+int runOnLargeSchool(int argc, char** argv, const std::function<bool()>& prepare = {});

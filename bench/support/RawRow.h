@@ -30,3 +30,12 @@ inline qint64 rawRowValues(sqlite3_stmt* s)
     }
     return sum;
 }
+
+// Every remaining row of the statement read that way: the whole answer to a raw query.
+inline qint64 rawAllRows(sqlite3_stmt* s)
+{
+    qint64 sum = 0;
+    while (sqlite3_step(s) == SQLITE_ROW)
+        sum += rawRowValues(s);
+    return sum;
+}

@@ -8,7 +8,9 @@
 #include "platform/Prompt.h"
 #include "platform/Screen.h"
 #include "printing/ReportPrinter.h"
+#include "records/Controls.h"
 #include "records/ReportList.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -30,15 +32,9 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
-
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString signedText(int change)
 {
@@ -114,10 +110,7 @@ void ExamAnalysisWindow::buildControls()
     关闭钮 = button(u"关闭钮"_s, u"关 闭"_s);
     分析标题标签 = named(new QLabel(this), u"分析标题标签"_s);
     分析标题标签->setAlignment(Qt::AlignCenter);
-    QFont titleFont = 分析标题标签->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    分析标题标签->setFont(titleFont);
+    setHeadingFont(分析标题标签, 1.3);
 
     分析统计列表框 = new ReportList(u"分析统计列表框"_s, this);
     学生名次列表框 = new ReportList(u"学生名次列表框"_s, this);

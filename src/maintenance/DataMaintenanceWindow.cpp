@@ -3,6 +3,7 @@
 #include "maintenance/DataMaintenance.h"
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
+#include "records/Controls.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
 
@@ -21,15 +22,9 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
-
-template<typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QCheckBox* tickBox(const QString& name)
 {

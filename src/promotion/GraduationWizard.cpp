@@ -6,8 +6,10 @@
 #include "promotion/ClassRenameDialog.h"
 #include "promotion/Promotion.h"
 #include "promotion/PromotionCommands.h"
+#include "records/Controls.h"
 #include "records/DateBox.h"
 #include "text/GbText.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -22,15 +24,9 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
-
-template<typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPushButton* button(const QString& name, const QString& text)
 {
@@ -71,10 +67,7 @@ GraduationWizard::GraduationWizard(Workspace& ws, QWidget* parent)
 {
     setWindowTitle(u"自设班级毕业升级"_s);
     标签1 = named(new QLabel(u"自设班级毕业升级"_s), u"标签1"_s);
-    QFont heading = 标签1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.5);
-    heading.setBold(true);
-    标签1->setFont(heading);
+    setHeadingFont(标签1, 1.5);
     毕业日期框 = named(new DateBox(ws.services.clock.today()), u"毕业日期框"_s);
     备份选择框 = named(new QCheckBox(u"备份毕业升级前的数据"_s), u"备份选择框"_s);
     备份选择框->setChecked(true);

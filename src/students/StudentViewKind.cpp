@@ -1,10 +1,6 @@
 #include "students/StudentViewKind.h"
 
-#include "store/KindTable.h"
-
-namespace {
-
-constexpr StudentViewFacts Files[] = {
+const StudentViewFacts StudentViewFiles[] = {
     {StudentViewKind::Enrolled, u"在校学生", u"学籍表",
         u"select [学号],[姓名],[性别] from [学籍表] where [所在班级]=? order by [姓名]",
         u"    当前状态：查看在校学生资料", u"本班共有", u"人"},
@@ -14,29 +10,3 @@ constexpr StudentViewFacts Files[] = {
     {StudentViewKind::Leaver, u"离校学生", u"转退表", u"select 学号,姓名,性别 from 转退表 order by 姓名",
         u"    当前状态：查看离校学生资料", u"共有", u"人离校"},
 };
-
-} // namespace
-
-namespace StudentViewKinds {
-
-const StudentViewFacts& facts(StudentViewKind kind)
-{
-    return KindTable::row(Files, kind);
-}
-
-QString text(StudentViewKind kind)
-{
-    return QString::fromUtf16(facts(kind).text);
-}
-
-std::optional<StudentViewKind> fromText(const QString& text)
-{
-    return KindTable::byText(Files, text);
-}
-
-QString table(StudentViewKind kind)
-{
-    return QString::fromUtf16(facts(kind).table);
-}
-
-} // namespace StudentViewKinds

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
+#include "workspace/ViewFiles.h"
 
 // The three files of pupils the student view can show. The main window keeps the choice as the
 // text of its view kind (shared with the teacher views), so these map to and from that text.
@@ -22,14 +20,8 @@ struct StudentViewFacts
     const char16_t* countsTail;
 };
 
-namespace StudentViewKinds {
-
-const StudentViewFacts& facts(StudentViewKind kind);
-// "在校学生", "毕业学生", "离校学生"
-QString text(StudentViewKind kind);
-// Nothing for any other text (a teacher view, or none yet).
-std::optional<StudentViewKind> fromText(const QString& text);
-// 学籍表, 毕业表, 转退表
-QString table(StudentViewKind kind);
-
-} // namespace StudentViewKinds
+// The three rows, one a kind.
+extern const StudentViewFacts StudentViewFiles[3];
+// Of a kind its facts, its text ("在校学生", "毕业学生", "离校学生") and table (学籍表, 毕业表, 转退表),
+// and the kind of a text.
+using StudentViewKinds = ViewFiles<StudentViewFacts, StudentViewFiles>;

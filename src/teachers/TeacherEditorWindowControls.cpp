@@ -20,6 +20,7 @@
 #include "teachers/TeacherRecords.h"
 #include "text/GbText.h"
 #include "text/LineBreaks.h"
+#include "workspace/HeadingFont.h"
 #include "workspace/ProgramState.h"
 #include "workspace/Shell.h"
 #include "workspace/Workspace.h"
@@ -72,10 +73,7 @@ void TeacherEditorWindow::buildControls()
 {
     const QDate today = m_ws.services.clock.today();
     窗口标题标签 = named(new QLabel, u"窗口标题标签"_s);
-    QFont heading = 窗口标题标签->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.25);
-    heading.setBold(true);
-    窗口标题标签->setFont(heading);
+    setHeadingFont(窗口标题标签, 1.25);
     窗口标题标签->setAlignment(Qt::AlignCenter);
     窗口标题标签->setStyleSheet(u"QLabel { color: white; background: #2f5d8a; border-radius: 4px; padding: 6px; }"_s);
 

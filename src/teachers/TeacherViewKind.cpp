@@ -1,10 +1,6 @@
 #include "teachers/TeacherViewKind.h"
 
-#include "store/KindTable.h"
-
-namespace {
-
-constexpr TeacherViewFacts Files[] = {
+const TeacherViewFacts TeacherViewFiles[] = {
     {TeacherViewKind::InService, u"在职教员", u"教员表", u"调入本校时间", u"本校在职教员有",
         u"目前本校没有在职教员数据", u"在职教员花名册", u"部分在职教员花名册", u"    当前状态：在职教员列表",
         u"同志的资料", u"目前没有在职教员的资料", u"目前本校在职教员有", u"    当前状态：查看在职教员资料",
@@ -20,29 +16,3 @@ constexpr TeacherViewFacts Files[] = {
         u"当前状态：查看调离本校的教员资料", u"    提示： 双击照片查看可放大的照片。调离教员的资料不能被修改。",
         u"同志已经调离本校(点击查看详细)", u"调离本校\r\n\r\n    调离本校的原因是："},
 };
-
-} // namespace
-
-namespace TeacherViewKinds {
-
-const TeacherViewFacts& facts(TeacherViewKind kind)
-{
-    return KindTable::row(Files, kind);
-}
-
-QString text(TeacherViewKind kind)
-{
-    return QString::fromUtf16(facts(kind).text);
-}
-
-std::optional<TeacherViewKind> fromText(const QString& text)
-{
-    return KindTable::byText(Files, text);
-}
-
-QString table(TeacherViewKind kind)
-{
-    return QString::fromUtf16(facts(kind).table);
-}
-
-} // namespace TeacherViewKinds

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
+#include "workspace/ViewFiles.h"
 
 // The three staff files. The main window keeps the choice as the text of its view kind, shared
 // with the student views.
@@ -30,14 +28,8 @@ struct TeacherViewFacts
     const char16_t* leaveNote; // between the date and the reason; empty in service
 };
 
-namespace TeacherViewKinds {
-
-const TeacherViewFacts& facts(TeacherViewKind kind);
-// "在职教员", "退休教员", "调离教员"
-QString text(TeacherViewKind kind);
-// Nothing for any other text (a student view, or none yet).
-std::optional<TeacherViewKind> fromText(const QString& text);
-// 教员表, 退休表, 调离表
-QString table(TeacherViewKind kind);
-
-} // namespace TeacherViewKinds
+// The three rows, one a kind.
+extern const TeacherViewFacts TeacherViewFiles[3];
+// Of a kind its facts, its text ("在职教员", "退休教员", "调离教员") and table (教员表, 退休表, 调离表),
+// and the kind of a text.
+using TeacherViewKinds = ViewFiles<TeacherViewFacts, TeacherViewFiles>;

@@ -5,6 +5,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/Prompt.h"
 #include "printing/SheetOutput.h"
+#include "records/Controls.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetTable.h"
 #include "timetable/TimetableSheet.h"
@@ -25,6 +26,7 @@
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
+using Controls::named;
 
 namespace {
 
@@ -33,13 +35,6 @@ constexpr int ClientWidth = 700;
 constexpr int CellWidth = 85;
 constexpr int CellHeight = 24;
 constexpr int LunchGap = 10;
-
-template<typename W>
-W* named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QRect cellGeometry(const TimetableSlot& slot)
 {

@@ -24,7 +24,7 @@ class CommentScreenshots : public QObject
 {
     Q_OBJECT
 
-    static void fill(StudentsFixture& d)
+    static StudentsFixture& filled(StudentsFixture& d)
     {
         d.addClass(u"4年级2班"_s, u"刘红梅"_s);
         d.addClass(u"4年级3班"_s, u"陈国强"_s);
@@ -38,7 +38,22 @@ class CommentScreenshots : public QObject
             r.综合评语 = u"2025年1月15日录入的评语：\r\n\r\n    品学兼优，团结同学，积极参加班级活动。"_s;
             d.addPupil(r);
         }
+        return d;
     }
+
+    // The comment window over the filled school, at a screen's size.
+    struct Scene
+    {
+        explicit Scene(QSize size)
+            : bench(filled(data).db)
+            , window(bench.ws)
+        {
+            window.resize(size);
+        }
+        StudentsFixture data;
+        Workbench bench;
+        CommentEntryWindow window;
+    };
 
 private Q_SLOTS:
     void window_data()
@@ -59,19 +74,12 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QString, scheme);
         ScreenshotKit::useProgramFont();
-        StudentsFixture data;
-        fill(data);
-        Workbench bench(data.db);
-        CommentEntryWindow w(bench.ws);
-        w.resize(size);
+        Scene scene(size);
+        CommentEntryWindow& w = scene.window;
         QVERIFY(w.start());
         w.方案组合框->setCurrentText(scheme);
         w.选择夹1->setCurrentIndex(page);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::qWait(200);
-        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        QVERIFY(w.grab().save(dir + u"/comments-"_s + QTest::currentDataTag() + u".png"_s));
+        QVERIFY(ScreenshotKit::showAndSave(w, u"comments"_s));
     }
 
     void editor_data() { ScreenshotKit::screenSizes("size", {QSize(1024, 768), QSize(1920, 1080)}); }
@@ -80,17 +88,14 @@ private Q_SLOTS:
     {
         QFETCH(QSize, size);
         ScreenshotKit::useProgramFont();
-        StudentsFixture data;
-        fill(data);
-        Workbench bench(data.db);
-        CommentEntryWindow w(bench.ws);
-        w.resize(size);
+        Scene scene(size);
+        CommentEntryWindow& w = scene.window;
         QVERIFY(w.start());
         w.选择夹1->setCurrentIndex(1);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         ModelCommentEditor editor(
-            ModelCommentEditor::Mode::Modify, w.详细评语编辑框->toPlainText(), bench.desk.prompt, &w);
+            ModelCommentEditor::Mode::Modify, w.详细评语编辑框->toPlainText(), scene.bench.desk.prompt, &w);
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         QTest::qWait(200);

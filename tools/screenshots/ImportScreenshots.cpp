@@ -49,11 +49,7 @@ private Q_SLOTS:
             = PupilImport(host.data.db).check(SpreadsheetReader::readBytes(csv.toUtf8(), u"新生名单.csv"_s));
         QVERIFY(preview.error.isEmpty());
         PupilImportWindow window(host.ws, preview, u"新生名单.csv"_s, {u"1年级1班"_s, u"1年级2班"_s, u"2年级1班"_s});
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(300);
-        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        QVERIFY(window.grab().save(dir + u"/import-preview-"_s + QTest::currentDataTag() + u".png"_s));
+        QVERIFY(ScreenshotKit::showAndSave(window, u"import-preview"_s, 300));
     }
 };
 

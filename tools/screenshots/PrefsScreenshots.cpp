@@ -11,7 +11,6 @@
 #include "settings/AppSettings.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -160,11 +159,7 @@ QByteArray samplePhoto()
     p.setBrush(QColor(35, 30, 30));
     p.drawChord(QRectF(90, 100, 120, 110), 0, 180 * 16);
     p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
+    return ScreenshotKit::jpeg(image);
 }
 
 bool save(const QString& dir, const QString& name, QRect area)

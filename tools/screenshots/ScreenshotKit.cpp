@@ -14,6 +14,15 @@ using namespace Qt::StringLiterals;
 
 namespace ScreenshotKit {
 
+QByteArray jpeg(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
 QByteArray portrait(QColor clothes)
 {
     QImage image(210, 282, QImage::Format_RGB32);
@@ -33,11 +42,7 @@ QByteArray portrait(QColor clothes)
     hair.cubicTo(140, 80, 80, 80, 52, 112);
     p.drawPath(hair);
     p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
+    return jpeg(image);
 }
 
 bool showAtSize(QWidget& window, QSize size)
@@ -46,6 +51,16 @@ bool showAtSize(QWidget& window, QSize size)
     window.resize(size);
     window.show();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+bool showAndSave(QWidget& window, const QString& stem, int settleMs)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    QTest::qWait(settleMs);
+    const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
+    return window.grab().save(dir + u"/"_s + stem + u"-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s);
 }
 
 void useProgramFont()

@@ -7,15 +7,21 @@
 
 #include <initializer_list>
 
+class QImage;
 class QWidget;
 
 // What the picture makers share.
 namespace ScreenshotKit {
 
+// The picture as the JPEG bytes a record stores for its photo.
+QByteArray jpeg(const QImage& image);
 // A drawn passport-style portrait as JPEG bytes, for record cards that should not look empty.
 QByteArray portrait(QColor clothes);
 // The window at that size, not maximised, on screen; false when it never appeared.
 bool showAtSize(QWidget& window, QSize size);
+// The window shown and, once it has painted, saved into XIAOWU_SCREENSHOTS as
+// "<stem>-<data tag>.png"; false when it never appeared or was not saved.
+bool showAndSave(QWidget& window, const QString& stem, int settleMs = 200);
 
 // The program's own typeface, also when one maker runs alone (-class).
 void useProgramFont();

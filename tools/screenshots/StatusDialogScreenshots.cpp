@@ -40,11 +40,7 @@ private Q_SLOTS:
             dialog.setQuestion(question);
         for (QComboBox* box : {dialog.调整班名组合框, dialog.复学班级组合框})
             box->addItems({u"4年级1班"_s, u"4年级2班"_s, u"4年级3班"_s});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::qWait(200);
-        const QString dir = qEnvironmentVariable("XIAOWU_SCREENSHOTS");
-        QVERIFY(dialog.grab().save(dir + u"/status-dialog-"_s + QTest::currentDataTag() + u".png"_s));
+        QVERIFY(ScreenshotKit::showAndSave(dialog, u"status-dialog"_s));
     }
 };
 

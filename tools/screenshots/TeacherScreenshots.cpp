@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -71,19 +73,19 @@ private Q_SLOTS:
             QTest::qWait(200);
             QVERIFY(w.grab().save(dir + u"/"_s + name + u"-"_s + tag + u".png"_s));
         };
-        QVERIFY(main.runCommand(u"查看教员档案"));
-        shoot(main, u"teachers-view-in-service"_s);
-        QVERIFY(main.runCommand(u"退休教员档案"));
-        shoot(main, u"teachers-view-retired"_s);
-        QVERIFY(main.runCommand(u"调离教员档案"));
-        shoot(main, u"teachers-view-moved-away"_s);
-
-        QVERIFY(main.runCommand(u"在职教员列表"));
-        shoot(main, u"teachers-roster-in-service"_s);
-        QVERIFY(main.runCommand(u"退休教员列表"));
-        shoot(main, u"teachers-roster-retired"_s);
-        QVERIFY(main.runCommand(u"调离教员列表"));
-        shoot(main, u"teachers-roster-moved-away"_s);
+        // The card and the roster of each of the three files, one picture a command.
+        const std::pair<const char16_t*, QString> pages[] {
+            {u"查看教员档案", u"teachers-view-in-service"_s},
+            {u"退休教员档案", u"teachers-view-retired"_s},
+            {u"调离教员档案", u"teachers-view-moved-away"_s},
+            {u"在职教员列表", u"teachers-roster-in-service"_s},
+            {u"退休教员列表", u"teachers-roster-retired"_s},
+            {u"调离教员列表", u"teachers-roster-moved-away"_s},
+        };
+        for (const auto& [command, name] : pages) {
+            QVERIFY(main.runCommand(QStringView(command)));
+            shoot(main, name);
+        }
 
         QVERIFY(main.runCommand(u"查看教员档案"));
         for (auto mode : {TeacherEditorWindow::Mode::Modify, TeacherEditorWindow::Mode::Add}) {
