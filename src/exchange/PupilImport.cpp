@@ -137,6 +137,8 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         return preview;
 
     QHash<qint64, int> numberRows; // 学号 given in the file → the row that gave it first
+    // Rows are large: growing the list would copy every row made so far, again and again.
+    preview.rows.reserve(sheet.rows.size() - header - 1);
     for (qsizetype r = header + 1; r < sheet.rows.size(); ++r) {
         const ImportedSheet::Row& line = sheet.rows[r];
         Row row;
@@ -203,6 +205,12 @@ std::optional<qint64> PupilImport::add(const Preview& preview, const QString& cl
     // The pupils, the counter and the checks they rest on, in one go.
     Transaction t(m_db);
     if (!t.isActive()) {
+        m_lastError = m_db.lastError();
+        return std::nullopt;
+    }
+    // The counter row stays locked until the end, so a seat adding pupils at the same moment waits
+    // for these numbers to be taken instead of offering them again.
+    if (!m_db.query(u"select 学号 from 记号表 where ID=1 for update"_s)) {
         m_lastError = m_db.lastError();
         return std::nullopt;
     }

@@ -17,8 +17,17 @@ QString QueryTable::display(const QVariant& value)
     switch (value.metaType().id()) {
     case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 15);
-    case QMetaType::LongLong:
-        return QString::number(value.toLongLong()); // marks and numbers, without a conversion lookup
+    case QMetaType::LongLong: {
+        // Marks repeat on every sheet: the texts of the small numbers are made once and shared.
+        static const QList<QString> small = [] {
+            QList<QString> texts;
+            for (int n = 0; n <= 1000; ++n)
+                texts.append(QString::number(n));
+            return texts;
+        }();
+        const qint64 n = value.toLongLong();
+        return n >= 0 && n < small.size() ? small[n] : QString::number(n);
+    }
     default:
         return value.toString();
     }

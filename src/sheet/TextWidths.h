@@ -31,7 +31,12 @@ private:
         FontKey key;
         QFontMetricsF metrics;
         QHash<QString, double> widths;
+        // Marks and other numbers of up to four digits, by digits() (negative: not measured yet).
+        QList<double> numbers;
     };
+
+    // The slot of a text of one to four ASCII digits ("07" and "7" apart), or -1.
+    static qsizetype digits(const QString& line);
 
     Font& fontOf(const SheetCell& cell);
 

@@ -6,6 +6,7 @@
 #include "store/PinyinCollation.h"
 #include "store/Schema.h"
 #include "store/ServerSettings.h"
+#include "store/StatementCache.h"
 #include "store/StoreChoice.h"
 
 #include <QDir>
@@ -16,7 +17,26 @@
 
 using namespace Qt::StringLiterals;
 
-DbConnection::DbConnection() = default;
+namespace {
+
+constexpr int KeptStatements = 64;
+
+// Statements that change what the others were compiled against.
+bool changesSchema(const QString& sql)
+{
+    const QStringView s = QStringView(sql).trimmed();
+    for (const QStringView word : {u"create", u"drop", u"alter", u"attach", u"detach", u"vacuum"}) {
+        if (s.startsWith(word, Qt::CaseInsensitive) && (s.size() == word.size() || !s[word.size()].isLetterOrNumber()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DbConnection::DbConnection()
+    : m_statements(std::make_shared<StatementCache>(KeptStatements))
+{ }
 
 DbConnection::~DbConnection()
 {
@@ -224,7 +244,8 @@ void DbConnection::close()
         m_path.clear();
         return;
     }
-    forgetStatements();
+    // Results still being read keep their statements (and the file, until they are done).
+    m_statements = std::make_shared<StatementCache>(KeptStatements);
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_path.clear();
@@ -241,18 +262,6 @@ QString DbConnection::connectionText() const
     if (!m_userName.isEmpty())
         text += u";UID="_s + m_userName;
     return text + u";PWD="_s + m_password + u";"_s;
-}
-
-bool DbConnection::prepare(const QString& sql, const QVariantList& parameters, sqlite3_stmt** statement)
-{
-    if (!compile(sql, statement))
-        return false;
-    if (!bind(*statement, parameters)) {
-        sqlite3_finalize(*statement);
-        *statement = nullptr;
-        return false;
-    }
-    return true;
 }
 
 bool DbConnection::compile(const QString& sql, sqlite3_stmt** statement)
@@ -345,10 +354,21 @@ std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVarian
             return nullptr;
         return std::unique_ptr<RecordSet>(new RecordSet(result));
     }
-    sqlite3_stmt* statement = nullptr;
-    if (!prepare(sql, parameters, &statement))
+    if (!m_db) {
+        m_lastError = u"database is not open"_s;
         return nullptr;
-    std::unique_ptr<RecordSet> rows(new RecordSet(statement));
+    }
+    const quint64 generation = m_statements->generation();
+    sqlite3_stmt* statement = m_statements->take(sql);
+    if (!statement && !compile(sql, &statement))
+        return nullptr;
+    if (!bind(statement, parameters)) {
+        m_statements->give(sql, statement, generation);
+        return nullptr;
+    }
+    // The rows hold the statement until they are done with; then it comes back here, unless this
+    // connection was closed or reopened meanwhile.
+    std::unique_ptr<RecordSet> rows(new RecordSet(statement, m_statements, sql, generation));
     if (rows->failed()) {
         m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
         return nullptr;
@@ -368,20 +388,20 @@ bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
         m_lastError = u"database is not open"_s;
         return false;
     }
-    sqlite3_stmt* statement = m_statements.value(sql);
-    if (!statement) {
-        if (!compile(sql, &statement))
-            return false;
-        constexpr int KeptStatements = 64;
-        if (m_statements.size() >= KeptStatements)
-            forgetStatements();
-        m_statements.insert(sql, statement);
-    }
+    const quint64 generation = m_statements->generation();
+    sqlite3_stmt* statement = m_statements->take(sql);
+    if (!statement && !compile(sql, &statement))
+        return false;
+    const bool schema = changesSchema(sql);
     // Whatever happens, the statement is left reset and without values (no lock, no copy of a
-    // photo kept alive).
-    const auto release = qScopeGuard([statement] {
-        sqlite3_reset(statement);
-        sqlite3_clear_bindings(statement);
+    // photo kept alive). After a change of the schema nothing compiled before it is kept.
+    const auto release = qScopeGuard([this, &sql, statement, generation, schema] {
+        if (schema) {
+            sqlite3_finalize(statement);
+            m_statements->clear();
+        } else {
+            m_statements->give(sql, statement, generation);
+        }
     });
     if (!bind(statement, parameters))
         return false;
@@ -393,13 +413,6 @@ bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
     else
         m_lastError.clear();
     return rc == SQLITE_DONE;
-}
-
-void DbConnection::forgetStatements()
-{
-    for (sqlite3_stmt* statement : std::as_const(m_statements))
-        sqlite3_finalize(statement);
-    m_statements.clear();
 }
 
 int DbConnection::changes() const

@@ -13,6 +13,7 @@
 
 struct sqlite3;
 class PgSession;
+class StatementCache;
 struct ServerSettings;
 
 // One open school database. Statements keep the old engine's shapes; every value is passed as a
@@ -81,10 +82,8 @@ public:
     sqlite3* handle() const { return m_db; }
 
 private:
-    bool prepare(const QString& sql, const QVariantList& parameters, struct sqlite3_stmt** statement);
     bool compile(const QString& sql, struct sqlite3_stmt** statement);
     bool bind(struct sqlite3_stmt* statement, const QVariantList& parameters);
-    void forgetStatements();
     bool configure();
     void fail(const QString& what);
 
@@ -99,7 +98,8 @@ private:
     QString m_password;
     QString m_lastError;
     OpenFailure m_openFailure = OpenFailure::None;
-    // execute()'s statements stay compiled: an import or a promotion runs the same insert or
-    // update thousands of times in one transaction. Reset after every run, so none holds a lock.
-    QHash<QString, struct sqlite3_stmt*> m_statements;
+    // Statements stay compiled: an import or a promotion runs the same insert or update thousands
+    // of times, and a sheet's few queries run again on every class. A new one for each opening,
+    // so a result outliving its file never comes back into another.
+    std::shared_ptr<StatementCache> m_statements;
 };

@@ -1,6 +1,7 @@
 #include "store/RecordSet.h"
 
 #include "store/Schema.h"
+#include "store/StatementCache.h"
 #include "text/GbText.h"
 
 #include <QHashFunctions>
@@ -8,16 +9,22 @@
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
-RecordSet::RecordSet(sqlite3_stmt* statement)
+RecordSet::RecordSet(
+    sqlite3_stmt* statement, std::weak_ptr<StatementCache> cache, const QString& sql, quint64 generation)
     : m_statement(statement)
+    , m_cache(std::move(cache))
+    , m_sql(sql)
+    , m_generation(generation)
 {
+    // Names are read after the first step: a kept statement compiled before another seat changed
+    // the table is compiled again there, and only then has the table's present columns.
+    step();
+    m_onFirst = true;
     const int count = sqlite3_column_count(statement);
     m_names.reserve(count);
     m_hashes.reserve(count);
     for (int i = 0; i < count; ++i)
         addName(QString::fromUtf8(sqlite3_column_name(statement, i)));
-    step();
-    m_onFirst = true;
 }
 
 RecordSet::RecordSet(pg_result* result)
@@ -81,7 +88,11 @@ void RecordSet::close()
         m_result = nullptr;
     }
     if (m_statement) {
-        sqlite3_finalize(m_statement);
+        const std::shared_ptr<StatementCache> cache = m_cache.lock();
+        if (cache && !m_failed)
+            cache->give(m_sql, m_statement, m_generation);
+        else
+            sqlite3_finalize(m_statement);
         m_statement = nullptr;
     }
     m_pastLast = true;

@@ -5,8 +5,11 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 struct sqlite3_stmt;
 struct pg_result;
+class StatementCache;
 
 // The rows of one query, read forward. Columns are found by name (as the statement names them,
 // ASCII case ignored) or by 1-based position. A NULL, or a column that is not there, reads as the
@@ -48,7 +51,8 @@ public:
 
 private:
     friend class DbConnection;
-    explicit RecordSet(sqlite3_stmt* statement);
+    // The statement goes back to cache when the rows are done with, while that cache lives.
+    RecordSet(sqlite3_stmt* statement, std::weak_ptr<StatementCache> cache, const QString& sql, quint64 generation);
     explicit RecordSet(pg_result* result);
     void step();
     bool hasValue(int position) const;
@@ -63,6 +67,9 @@ private:
     QList<ServerKind> m_kinds;
 
     sqlite3_stmt* m_statement = nullptr;
+    std::weak_ptr<StatementCache> m_cache;
+    QString m_sql;
+    quint64 m_generation = 0;
     QList<QString> m_names;
     QList<size_t> m_hashes;
     mutable qsizetype m_guess = 0; // where the next name is likely to be: loops read in column order

@@ -106,9 +106,10 @@ std::optional<double> StudentRecords::counter()
 
 std::optional<qint64> StudentRecords::largestNumber()
 {
-    auto rows
-        = m_db.query(u"select max(学号) as 最大学号 from (select 学号 from 学籍表 union all select 学号 from 毕业表 "_s
-                     u"union all select 学号 from 转退表)"_s);
+    // Each table's largest number is one step down its key; the union of all their rows would be
+    // read whole.
+    auto rows = m_db.query(u"select max(最大) as 最大学号 from (select max(学号) as 最大 from 学籍表 union all "_s
+                           u"select max(学号) from 毕业表 union all select max(学号) from 转退表)"_s);
     if (!rows || rows->pastLast())
         return std::nullopt;
     return rows->number(u"最大学号");

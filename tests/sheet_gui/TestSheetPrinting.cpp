@@ -3,8 +3,10 @@
 #include "sheet/SheetFonts.h"
 #include "sheet/SheetGrid.h"
 #include "sheet/SheetPageRenderer.h"
+#include "sheet/SheetPainter.h"
 #include "sheet/SheetPrintJob.h"
 #include "sheet/SheetTable.h"
+#include "sheet/TextWidths.h"
 #include "support/DataRows.h"
 #include "support/TestRegistry.h"
 
@@ -132,6 +134,26 @@ class TestSheetPrinting : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SheetFonts::installSubstitutions(); }
+
+    // Remembered widths, numbers from their own table, are the font's: "07" is not "7".
+    void rememberedWidthsAreTheFonts_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const QString& t : {u"7"_s, u"07"_s, u"007"_s, u"0"_s, u"100"_s, u"9999"_s, u"12345"_s, u"-5"_s, u"89.5"_s,
+                 u"张三丰"_s, u"1年"_s})
+            QTest::newRow(qPrintable(t)) << t;
+    }
+    void rememberedWidthsAreTheFonts()
+    {
+        QFETCH(QString, text);
+        SheetCell cell;
+        cell.fontHeight = 50;
+        const double expected = QFontMetricsF(SheetPainter::textFont(cell, 1.0)).horizontalAdvance(text);
+        for (const QString& other : {u"7"_s, u"07"_s, u"77"_s})
+            TextWidths::shared().width(cell, other);
+        QCOMPARE(TextWidths::shared().width(cell, text), expected);
+        QCOMPARE(TextWidths::shared().width(cell, text), expected);
+    }
 
     void fixedRowsHeadEveryPageAndTheLastIsRuled()
     {

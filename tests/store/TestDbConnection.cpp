@@ -6,6 +6,7 @@
 #include "support/TestRegistry.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -220,6 +221,64 @@ private Q_SLOTS:
         QVERIFY(db.open(f.dir.databasePath(DatabaseKind::Student), {}, DatabaseKinds::password(DatabaseKind::Student)));
         QVERIFY(db.execute(pupilInsert(), pupilValues(3, u"丙"_s, u"1年级1班"_s)));
         QCOMPARE(count(db, u"学籍表"_s), 3);
+    }
+
+    // Queries keep their statements too: a result still being read owns its statement, one kept
+    // from before a change of the table reads the table as it is now, and a result that outlives
+    // its file never hands its statement to the next file.
+    void keptQueriesStayWithTheirRows()
+    {
+        StoreFixture f;
+        QVERIFY(f.open());
+        auto& db = f.students;
+        const QString path = f.dir.databasePath(DatabaseKind::Student);
+        const QString copy = QFileInfo(path).absolutePath() + u"/copy.xsk"_s;
+        QVERIFY(QFile::copy(path, copy));
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(db.execute(pupilInsert(), pupilValues(n, u"甲"_s, u"1年级1班"_s)));
+        const QString numbers = u"select 学号 from 学籍表 order by 学号"_s;
+        const auto read = [&db](const QString& sql) {
+            QList<qint64> all;
+            auto rows = db.query(sql);
+            if (!rows)
+                return QList<qint64>({-1});
+            for (rows->first(); !rows->pastLast(); rows->next())
+                all.append(rows->number(1));
+            return all;
+        };
+
+        QList<qint64> outer;
+        auto rows = db.query(numbers);
+        QVERIFY(rows);
+        for (rows->first(); !rows->pastLast() && outer.size() < 9; rows->next()) {
+            outer.append(rows->number(1));
+            QCOMPARE(read(numbers), QList<qint64>({1, 2, 3}));
+        }
+        QCOMPARE(outer, QList<qint64>({1, 2, 3}));
+        rows.reset();
+        QCOMPARE(read(numbers), QList<qint64>({1, 2, 3}));
+
+        QVERIFY(db.execute(u"create table 草稿 (a)"_s));
+        QVERIFY(db.execute(u"insert into 草稿 values (1)"_s));
+        const QString all = u"select * from 草稿"_s;
+        QCOMPARE(db.query(all)->columnCount(), 1);
+        DbConnection other;
+        QVERIFY(other.open(path, {}, DatabaseKinds::password(DatabaseKind::Student)));
+        QVERIFY(other.execute(u"alter table 草稿 add column b default 7"_s));
+        rows = db.query(all);
+        QVERIFY(rows);
+        QCOMPARE(rows->columnCount(), 2);
+        QCOMPARE(rows->number(u"b"), 7);
+        rows.reset();
+        QVERIFY(db.execute(u"alter table 草稿 rename column b to c"_s));
+        QCOMPARE(db.query(all)->columnName(2), u"c"_s);
+
+        rows = db.query(numbers);
+        db.close();
+        QCOMPARE(rows->number(1), 1); // the file stays readable for rows still open
+        QVERIFY(db.open(copy, {}, DatabaseKinds::password(DatabaseKind::Student)));
+        rows.reset();
+        QCOMPARE(read(numbers), QList<qint64>());
     }
 
     void namesSortByPinyin()
