@@ -28,9 +28,11 @@
 #include <QApplication>
 #include <QCollator>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,6 +44,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -386,54 +389,228 @@ CommentWindow& comments()
     return *w;
 }
 
-void ClassLoad_ours(benchmark::State& state)
+// A command up to its painted frame, split where the command returns to the event loop: our own
+// work apart from the paint it leaves behind.
+struct FrameTimes
 {
-    QComboBox* classes = comments().window->评语班级名组合框;
+    double command = 0;
+    double paint = 0;
+    bool painted = false;
+};
+
+FrameTimes timedFrame(QAbstractItemView* view, const std::function<void()>& command)
+{
     QElapsedTimer clock;
-    qint64 command = 0;
-    for (auto _ : state) {
-        // Every run loads another class.
-        if (!commandPainted(comments().pupils(), [&] {
-                clock.start();
-                classes->setCurrentIndex(classes->currentIndex() == 0 ? 1 : 0);
-                command += clock.nsecsElapsed();
-            }))
+    qint64 commandNs = 0;
+    clock.start();
+    const bool painted = commandPainted(view, [&] {
+        command();
+        commandNs = clock.nsecsElapsed();
+    });
+    const qint64 total = clock.nsecsElapsed();
+    return {double(commandNs) / 1e9, double(total - commandNs) / 1e9, painted};
+}
+
+enum class Timed { Whole, Command, Paint };
+
+// Each run's time as the bench takes it, the command's time kept for its counter.
+struct FrameRecord
+{
+    void add(benchmark::State& state, Timed timed, const FrameTimes& t)
+    {
+        if (!t.painted)
             state.SkipWithError("no rows painted");
+        if (timed == Timed::Command)
+            state.SetIterationTime(t.command);
+        else if (timed == Timed::Paint)
+            state.SetIterationTime(t.paint);
+        command += t.command;
     }
     // What the command itself took, before the event loop painted.
-    state.counters["commandMs"] = double(command) / 1e6 / double(state.iterations());
+    void report(benchmark::State& state) const
+    {
+        state.counters["commandMs"] = command * 1e3 / double(state.iterations());
+    }
+    double command = 0;
+};
+
+// What one pupil shows: the class chosen, its rows, the title and the two comments.
+struct PupilFrame
+{
+    int classIndex = 0;
+    QList<QStringList> rows;
+    int row = 0;
+    QString title;
+    CommentStore::Comments comments;
+};
+
+// The store calls of a class change (one of the first two), the frame they make.
+PupilFrame classFrame(CommentStore& store, int classIndex)
+{
+    const QString className = LargeSchool::classNames().at(classIndex);
+    PupilFrame f;
+    f.classIndex = classIndex;
+    const auto pupils = store.pupils(className);
+    for (const CommentStore::Pupil& p : *pupils)
+        f.rows.append({QString::number(p.学号), p.姓名});
+    f.title = u"您正在录入"_s + className + pupils->first().姓名 + u"同学的评语"_s;
+    f.comments = store.comments(pupils->first().学号).value_or(CommentStore::Comments {});
+    return f;
+}
+
+// The window under test made the active one, as the clerk's window is: focus frames and the text
+// cursor paint as they do for the clerk.
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    const QDeadlineTimer deadline(5000);
+    while (QApplication::activeWindow() != window && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// The floor of the window's frame: the same strings in bare Qt widgets of the same sizes, fonts and
+// places (the class box, the pupils in a QTreeView, the title, the two comment boxes, the term
+// comment's holding the focus) in a window of its size.
+struct BareCommentFrame
+{
+    BareCommentFrame()
+    {
+        CommentEntryWindow& w = *comments().window;
+        top.resize(w.size());
+        list.setModel(&model);
+        list.setRootIsDecorated(false);
+        list.setUniformRowHeights(true);
+        list.setSelectionBehavior(QAbstractItemView::SelectRows);
+        list.setAllColumnsShowFocus(true);
+        classes.addItems(LargeSchool::classNames().mid(0, 2));
+        place(&classes, w.评语班级名组合框);
+        place(&list, comments().pupils());
+        place(&title, w.标签2);
+        title.setAlignment(Qt::AlignCenter);
+        place(&term, w.本学期评语编辑框);
+        place(&overall, w.综合评语编辑框);
+        top.show();
+        term.setFocus();
+        show(classFrame(store, 0));
+        waitForRowsPainted(&list);
+    }
+    void place(QWidget* bare, QWidget* ours)
+    {
+        bare->setParent(&top);
+        bare->setGeometry(QRect(ours->mapTo(ours->window(), QPoint(0, 0)), ours->size()));
+        bare->setFont(ours->font());
+    }
+    // Fills the rows only when they are another class's, as the window does.
+    void show(const PupilFrame& f)
+    {
+        classes.setCurrentIndex(f.classIndex);
+        if (f.rows != model.rows())
+            model.reset(f.rows);
+        list.setCurrentIndex(model.index(f.row, 0));
+        title.setText(f.title);
+        term.setPlainText(f.comments.term);
+        term.moveCursor(QTextCursor::End);
+        overall.setPlainText(f.comments.overall);
+        overall.moveCursor(QTextCursor::End);
+    }
+    CommentStore store {LargeSchool::database(DatabaseKind::Student)};
+    QWidget top;
+    QComboBox classes;
+    BareRowsModel model;
+    QTreeView list;
+    QLabel title;
+    QPlainTextEdit term;
+    QPlainTextEdit overall;
+};
+
+BareCommentFrame& bareComments()
+{
+    static BareCommentFrame* b = new BareCommentFrame;
+    return *b;
+}
+
+// Another class in the window, from the command to the painted frame; or its command alone, or
+// the paint it leaves.
+void ClassLoad_ours(benchmark::State& state, Timed timed)
+{
+    QComboBox* classes = comments().window->评语班级名组合框;
+    activate(comments().window.get());
+    FrameRecord record;
+    for (auto _ : state) {
+        // Every run loads another class.
+        const FrameTimes t
+            = timedFrame(comments().pupils(), [&] { classes->setCurrentIndex(classes->currentIndex() == 0 ? 1 : 0); });
+        record.add(state, timed, t);
+    }
+    record.report(state);
     state.counters["pupils"] = comments().pupils()->model()->rowCount();
 }
 
-void ClassLoad_raw(benchmark::State& state)
+// The store calls a class change makes.
+void ClassLoad_raw(benchmark::State& state, Timed timed)
 {
     CommentStore store(LargeSchool::database(DatabaseKind::Student));
     const QStringList names = LargeSchool::classNames();
+    QElapsedTimer clock;
     int i = 0;
     for (auto _ : state) {
+        clock.start();
         const auto pupils = store.pupils(names[++i % 2]);
         benchmark::DoNotOptimize(store.comments(pupils->first().学号));
+        if (timed != Timed::Whole)
+            state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
     }
+}
+
+// The same class change in the bare widgets: the store calls, the fill and the paint; or the paint
+// of the frame alone.
+void ClassLoadBare_raw(benchmark::State& state, Timed timed)
+{
+    BareCommentFrame& bare = bareComments();
+    activate(&bare.top);
+    const PupilFrame frames[2] = {classFrame(bare.store, 0), classFrame(bare.store, 1)};
+    FrameRecord record;
+    for (auto _ : state) {
+        // Every run shows the other class.
+        const int other = bare.model.rows() == frames[0].rows ? 1 : 0;
+        const FrameTimes t = timedFrame(
+            &bare.list, [&] { bare.show(timed == Timed::Paint ? frames[other] : classFrame(bare.store, other)); });
+        record.add(state, timed, t);
+    }
+    record.report(state);
 }
 
 const QString Comment = u"    你是一个懂事的孩子，小小年纪知道怎样管理好自己。"_s;
 
-// One 保存评语 through the window (it moves on to the next pupil), until the frame is painted.
-void SaveOne_ours(benchmark::State& state)
+// The first pupil of the first class selected and written to, painted, off the clock.
+void firstPupilTyped(CommentEntryWindow& w)
+{
+    QAbstractItemView* pupils = comments().pupils();
+    commandPainted(pupils, [&] {
+        pupils->setCurrentIndex(pupils->model()->index(0, 0));
+        w.本学期评语编辑框->setPlainText(Comment);
+    });
+}
+
+// One 保存评语 through the window (it moves on to the next pupil), until the frame is painted; or
+// the command alone, or the paint it leaves.
+void SaveOne_ours(benchmark::State& state, Timed timed)
 {
     CommentEntryWindow& w = *comments().window;
-    w.评语班级名组合框->setCurrentIndex(0);
-    waitForRowsPainted(comments().pupils());
-    QAbstractItemView* pupils = comments().pupils();
+    activate(&w);
+    if (w.评语班级名组合框->currentIndex() != 0)
+        commandPainted(comments().pupils(), [&] { w.评语班级名组合框->setCurrentIndex(0); });
+    FrameRecord record;
     for (auto _ : state) {
-        state.PauseTiming();
-        commandPainted(pupils, [&] {
-            pupils->setCurrentIndex(pupils->model()->index(0, 0));
-            w.本学期评语编辑框->setPlainText(Comment);
-        });
-        state.ResumeTiming();
-        commandPainted(pupils, [&] { w.保存评语按钮->click(); });
+        if (timed == Timed::Whole)
+            state.PauseTiming();
+        firstPupilTyped(w);
+        if (timed == Timed::Whole)
+            state.ResumeTiming();
+        const FrameTimes t = timedFrame(comments().pupils(), [&] { w.保存评语按钮->click(); });
+        record.add(state, timed, t);
     }
+    record.report(state);
 }
 
 // The window's save through the store alone: what the window adds is the rest.
@@ -443,6 +620,53 @@ void SaveOneStore(benchmark::State& state)
     const qint64 number = store.pupils(LargeSchool::classNames().first())->first().学号;
     for (auto _ : state)
         store.save(number, {Comment, u"品学兼优。"_s});
+}
+
+// The store calls a save makes: the update, and the next pupil's comments read to be shown.
+void SaveOneCalls_raw(benchmark::State& state)
+{
+    CommentStore store(LargeSchool::database(DatabaseKind::Student));
+    const auto pupils = store.pupils(LargeSchool::classNames().first());
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        store.save(pupils->at(0).学号, {Comment, u"品学兼优。"_s});
+        benchmark::DoNotOptimize(store.comments(pupils->at(1).学号));
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+    }
+}
+
+// The same save in the bare widgets: from the first pupil's frame to the next one's, with the
+// store calls, or its paint alone.
+void SaveOneBare_raw(benchmark::State& state, Timed timed)
+{
+    BareCommentFrame& bare = bareComments();
+    activate(&bare.top);
+    const QString className = LargeSchool::classNames().first();
+    PupilFrame first = classFrame(bare.store, 0);
+    first.comments.term = Comment;
+    const auto pupils = bare.store.pupils(className);
+    PupilFrame next = first;
+    next.row = 1;
+    next.title = u"您正在录入"_s + className + pupils->at(1).姓名 + u"同学的评语"_s;
+    next.comments = bare.store.comments(pupils->at(1).学号).value_or(CommentStore::Comments {});
+    FrameRecord record;
+    for (auto _ : state) {
+        if (timed == Timed::Whole)
+            state.PauseTiming();
+        commandPainted(&bare.list, [&] { bare.show(first); });
+        if (timed == Timed::Whole)
+            state.ResumeTiming();
+        const FrameTimes t = timedFrame(&bare.list, [&] {
+            if (timed == Timed::Whole) {
+                bare.store.save(pupils->at(0).学号, first.comments);
+                next.comments = bare.store.comments(pupils->at(1).学号).value_or(CommentStore::Comments {});
+            }
+            bare.show(next);
+        });
+        record.add(state, timed, t);
+    }
+    record.report(state);
 }
 
 // The same update as one bare statement.
@@ -484,12 +708,53 @@ BENCHMARK(FirstSort_ours)->Name("FirstSortByName30000/ours")->Arg(2)->Iterations
 BENCHMARK(Sort_raw)->Name("FirstSortByName30000/raw")->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(TeacherPage_ours)->Name("TeacherPage/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(TeacherPage_raw)->Name("TeacherPage/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_ours)->Name("CommentClassLoad/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ClassLoad_raw)->Name("CommentClassLoad/raw")->Unit(benchmark::kMillisecond);
-BENCHMARK(SaveOne_ours)->Name("CommentSaveOne/ours")->Unit(benchmark::kMillisecond);
+// The comment window: the whole frame against the store calls it makes, then split into our own
+// work (the command, before the event loop runs) against the same calls and the paint it leaves
+// against bare widgets showing the same strings; and the whole frame against those bare widgets
+// with the same calls.
+BENCHMARK_CAPTURE(ClassLoad_ours, whole, Timed::Whole)->Name("CommentClassLoad/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoad_raw, whole, Timed::Whole)->Name("CommentClassLoad/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoad_ours, command, Timed::Command)
+    ->Name("CommentClassLoadCommand/ours")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoad_raw, command, Timed::Command)
+    ->Name("CommentClassLoadCommand/raw")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoad_ours, paint, Timed::Paint)
+    ->Name("CommentClassLoadPaint/ours")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoadBare_raw, paint, Timed::Paint)
+    ->Name("CommentClassLoadPaint/raw")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoad_ours, whole, Timed::Whole)
+    ->Name("CommentClassLoadBare/ours")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ClassLoadBare_raw, whole, Timed::Whole)
+    ->Name("CommentClassLoadBare/raw")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOne_ours, whole, Timed::Whole)->Name("CommentSaveOne/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveOne_raw)->Name("CommentSaveOne/raw")->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveOneStore)->Name("CommentSaveOneStore/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveOne_raw)->Name("CommentSaveOneStore/raw")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOne_ours, command, Timed::Command)
+    ->Name("CommentSaveOneCommand/ours")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveOneCalls_raw)->Name("CommentSaveOneCommand/raw")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOne_ours, paint, Timed::Paint)
+    ->Name("CommentSaveOnePaint/ours")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOneBare_raw, paint, Timed::Paint)
+    ->Name("CommentSaveOnePaint/raw")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOne_ours, whole, Timed::Whole)->Name("CommentSaveOneBare/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveOneBare_raw, whole, Timed::Whole)->Name("CommentSaveOneBare/raw")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

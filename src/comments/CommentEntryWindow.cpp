@@ -90,6 +90,8 @@ void CommentEntryWindow::highlight(QLabel* link, bool on)
 
 bool CommentEntryWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_titleHolder && event->type() == QEvent::Resize)
+        标签2->setGeometry(m_titleHolder->rect());
     // The links act on mouse down, as the old window's did.
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const auto categories = categoryLinks();
@@ -174,12 +176,14 @@ void CommentEntryWindow::loadPupils()
 void CommentEntryWindow::classChanged()
 {
     m_ws.state.headTeachers().setCurrentIndex(评语班级名组合框->currentIndex());
-    评语姓名列表框->setFocus();
     loadPupils();
     if (评语姓名列表框->rowCount() > 0) {
+        // The first pupil takes the focus to the comment box: passing it through the list first
+        // repainted the whole list and both frames.
         评语姓名列表框->setCurrentRow(0);
         return;
     }
+    评语姓名列表框->setFocus();
     loadSelectedPupil();
     m_ws.services.prompt.show(
         u"  目前"_s + 评语班级名组合框->currentText() + u"没有学生数据，请选择其它班级！  "_s, u"提示"_s);
@@ -187,11 +191,10 @@ void CommentEntryWindow::classChanged()
 
 void CommentEntryWindow::pupilChanged()
 {
+    // Loading the pupil left the cursor at the end of the term comment.
     loadSelectedPupil();
-    if (评语姓名列表框->currentRow() >= 0) {
+    if (评语姓名列表框->currentRow() >= 0)
         本学期评语编辑框->setFocus();
-        本学期评语编辑框->moveCursor(QTextCursor::End);
-    }
 }
 
 qint64 CommentEntryWindow::selectedNumber() const
@@ -376,12 +379,13 @@ bool CommentEntryWindow::save()
         return false;
     }
     const QString name = 评语姓名列表框->currentText(1);
-    if (!m_store.save(number, {本学期评语编辑框->toPlainText(), 综合评语编辑框->toPlainText()})) {
+    const QStringList typed = typedState();
+    if (!m_store.save(number, {typed[0], typed[1]})) {
         // The teacher's text stays in the boxes and the pupil stays selected, to try again.
         m_ws.services.prompt.show(name + u"同学的评语保存失败！"_s, u"错误"_s, Prompt::Icon::Error);
         return false;
     }
-    m_typed = typedState();
+    m_typed = typed;
     const int next = 评语姓名列表框->currentRow() + 1;
     if (next >= 评语姓名列表框->rowCount()) {
         m_ws.services.prompt.show(name + u"同学的评语已保存！"_s);

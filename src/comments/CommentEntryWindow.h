@@ -140,6 +140,7 @@ private:
     EntryEditDelegate* m_entryDelegate = nullptr;
     CommentLibraryMenus* m_menus = nullptr;
     std::array<QFrame*, 2> m_commentFrames {};
+    QWidget* m_titleHolder = nullptr;
     int m_category = 1;
     int m_modelKind = 0;
     QStringList m_typed;

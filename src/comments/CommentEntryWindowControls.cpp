@@ -108,17 +108,20 @@ QWidget* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true)
 
 void CommentEntryWindow::buildControls()
 {
-    标签2 = named(new QLabel, u"标签2"_s);
+    // The title sits in a holder outside the layouts, sized to it on every resize: a label in a
+    // layout asks the whole window to be laid out again whenever its text changes, that is for
+    // every pupil.
+    m_titleHolder = new QWidget;
+    标签2 = named(new QLabel(m_titleHolder), u"标签2"_s);
     标签2->setAlignment(Qt::AlignCenter);
     QFont titleFont = 标签2->font();
     titleFont.setPointSize(titleFont.pointSize() + 4);
     titleFont.setBold(true);
     标签2->setFont(titleFont);
-    // One line of fixed height whose width the layout gives: a new pupil's name in it does not lay
-    // the whole window out again.
-    标签2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     标签2->setText(u"您正在录入同学的评语"_s);
-    标签2->setFixedHeight(标签2->sizeHint().height() + 2);
+    m_titleHolder->setFixedHeight(标签2->sizeHint().height() + 2);
+    m_titleHolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_titleHolder->installEventFilter(this);
     标签2->clear();
 
     评语班级名组合框 = named(new QComboBox, u"评语班级名组合框"_s);
@@ -194,7 +197,7 @@ void CommentEntryWindow::buildControls()
     范例菜单 = named(new QMenu(u"范例菜单"_s, this), u"范例菜单"_s);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(标签2);
+    layout->addWidget(m_titleHolder);
     layout->addLayout(top, 3);
     layout->addLayout(boxes, 2);
     layout->addLayout(bottom);

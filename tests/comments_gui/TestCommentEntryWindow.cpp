@@ -188,6 +188,24 @@ private Q_SLOTS:
         QCOMPARE(d.prompt.lastText(), u"请选择要录入评语的学生姓名！"_s);
     }
 
+    // Another class hands its first pupil's comment box the focus; the title spans the window,
+    // whichever name it shows, and follows its width.
+    void classChangeFocusesTheComment()
+    {
+        CommentDesk d;
+        d.data.addPupil(StudentsFixture::pupil(4, u"王五"_s, u"1年级2班"_s));
+        QVERIFY(d.open());
+        CommentEntryWindow* w = d.window.get();
+        const int width = w->标签2->width();
+        QVERIFY(width > w->width() * 9 / 10);
+        w->评语班级名组合框->setCurrentIndex(1);
+        QCOMPARE(w->focusWidget(), w->本学期评语编辑框);
+        QCOMPARE(w->标签2->text(), u"您正在录入1年级2班王五同学的评语"_s);
+        QCOMPARE(w->标签2->width(), width);
+        w->resize(900, 700);
+        QTRY_COMPARE(w->标签2->width(), width - 124);
+    }
+
     void categoriesWalkInAutomaticMode()
     {
         CommentDesk d;
