@@ -11,9 +11,5 @@ struct StartedSchool : StartedProgram
 {
     StudentsFixture data;
 
-    bool start()
-    {
-        return startup.start()
-            && data.db.openSchool(DatabaseKind::Student, main().studentDb().path());
-    }
+    bool start() { return startup.start() && data.db.openSchool(DatabaseKind::Student, main().studentDb().path()); }
 };
