@@ -5,6 +5,7 @@
 // it is the store calls the window makes. Also the resident memory the 30,000-row search adds to
 // the program showing its home page.
 #include "school/LargeSchool.h"
+#include "support/BareView.h"
 #include "support/FirstFrame.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
@@ -142,18 +143,7 @@ QList<QStringList> rawRows(const char* sql, const QByteArray& bound)
     sqlite3_prepare_v2(rawStudents(), sql, -1, &s, nullptr);
     if (!bound.isNull())
         sqlite3_bind_text(s, 1, bound.constData(), static_cast<int>(bound.size()), SQLITE_TRANSIENT);
-    QList<QStringList> rows;
-    const int n = sqlite3_column_count(s);
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        QStringList row;
-        row.reserve(n);
-        for (int i = 0; i < n; ++i)
-            row << QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_column_text(s, i)), sqlite3_column_bytes(s, i));
-        rows.append(std::move(row));
-    }
-    sqlite3_finalize(s);
-    return rows;
+    return rawTexts(s);
 }
 
 const char* SchoolSearchSql = "select 学号,姓名,性别,民族,所在班级,班内职务,出生日期,入学日期,联系电话 from 学籍表 "

@@ -36,6 +36,19 @@ XmlScanner::Token XmlScanner::fail()
     return Other;
 }
 
+bool XmlScanner::valueQuote(char& quote)
+{
+    skipSpace();
+    if (m_p == m_end || *m_p != '=')
+        return false;
+    ++m_p;
+    skipSpace();
+    if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+        return false;
+    quote = *m_p++;
+    return true;
+}
+
 void XmlScanner::skipSpace()
 {
     while (m_p < m_end && isSpace(*m_p))
@@ -69,14 +82,9 @@ bool XmlScanner::prolog()
             ++next;
         if (next == 3)
             return false;
-        skipSpace();
-        if (m_p == m_end || *m_p != '=')
+        char quote = 0;
+        if (!valueQuote(quote))
             return false;
-        ++m_p;
-        skipSpace();
-        if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
-            return false;
-        const char quote = *m_p++;
         const char* start = m_p;
         while (m_p < m_end && *m_p != quote)
             ++m_p;
@@ -206,14 +214,9 @@ bool XmlScanner::startTag()
         Attribute a;
         if (m_p == before || !qualifiedName(a.name, &a.colon))
             return false;
-        skipSpace();
-        if (m_p == m_end || *m_p != '=')
+        char quote = 0;
+        if (!valueQuote(quote))
             return false;
-        ++m_p;
-        skipSpace();
-        if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
-            return false;
-        const char quote = *m_p++;
         const char* start = m_p;
         while (m_p < m_end && *m_p != quote) {
             if (*m_p == '<')

@@ -57,6 +57,8 @@ private:
     bool declared(QByteArrayView prefix) const;
     void setName(QByteArrayView qualified, qsizetype colon);
     void skipSpace();
+    // Past `= "` (or `= '`) of an attribute, with the quote that ends its value.
+    bool valueQuote(char& quote);
 
     const char* m_p;
     const char* m_end;
