@@ -60,8 +60,9 @@ struct BenchWindow
 
 BenchWindow& bench()
 {
-    static BenchWindow w;
-    return w;
+    // Never destroyed: its widgets must not outlive the QApplication that main() ends.
+    static BenchWindow* w = new BenchWindow;
+    return *w;
 }
 
 CommentEntryWindow& window()

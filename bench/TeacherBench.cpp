@@ -50,8 +50,9 @@ struct Bench
 
 Bench& bench()
 {
-    static Bench b;
-    return b;
+    // Never destroyed: its widgets must not outlive the QApplication that main() ends.
+    static Bench* b = new Bench;
+    return *b;
 }
 
 sqlite3* raw()
