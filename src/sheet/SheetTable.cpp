@@ -43,9 +43,11 @@ void SheetTable::reset(int rows, int columns)
     columns = std::max(0, columns);
     m_data.rows = rows;
     m_data.columns = columns;
-    m_data.rowHeights = QList<qint32>(rows, DefaultRowHeight);
-    m_data.columnWidths = QList<qint32>(columns, DefaultColumnWidth);
-    m_data.cells = QList<SheetCell>(qsizetype(rows) * columns);
+    // Refilled in place: a sheet that is reset and filled again for every class keeps its room.
+    m_data.rowHeights.fill(DefaultRowHeight, rows);
+    m_data.columnWidths.fill(DefaultColumnWidth, columns);
+    m_data.cells.clear();
+    m_data.cells.resize(qsizetype(rows) * columns);
 }
 
 void SheetTable::appendRows(int count)
