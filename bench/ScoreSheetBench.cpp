@@ -129,6 +129,10 @@ qint64 rawQuery(const QByteArray& sql, const QString& klass)
     return drain(s);
 }
 
+// The header's statement: the class's subjects.
+const QByteArray SubjectsQuery = "select 科目1,科目2,科目3,科目4,科目5,科目6,科目7,科目8,科目9,科目10 from 班级表 "
+                                 "where 所在班级=?";
+
 const QByteArray SheetQuery
     = "select 学号,姓名,期中1,期中2,期中3,期中4,期中5,期中6,期中7,期中8,期中9,期中10 from 学籍表 "
       "where 所在班级=? order by 姓名 COLLATE PINYIN";
@@ -151,7 +155,7 @@ void openSheetViewRaw(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         const QString klass = classes()[++i % classes().size()];
-        benchmark::DoNotOptimize(rawQuery("select * from 班级表 where 所在班级=?", klass));
+        benchmark::DoNotOptimize(rawQuery(SubjectsQuery, klass));
         const QByteArray k = klass.toUtf8();
         sqlite3_stmt* s = nullptr;
         sqlite3_prepare_v2(raw(), SheetQuery.constData(), -1, &s, nullptr);
@@ -160,11 +164,15 @@ void openSheetViewRaw(benchmark::State& state)
     }
 }
 
+// The statements the page runs for a class, the header's and the marks'.
 void openSheetRaw(benchmark::State& state)
 {
     int i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(rawQuery(SheetQuery, classes()[++i % classes().size()]));
+    for (auto _ : state) {
+        const QString& klass = classes()[++i % classes().size()];
+        benchmark::DoNotOptimize(rawQuery(SubjectsQuery, klass));
+        benchmark::DoNotOptimize(rawQuery(SheetQuery, klass));
+    }
 }
 
 void switchStudentClass(benchmark::State& state)
