@@ -198,7 +198,6 @@ void ScoreSheetPage::buildHeader()
     for (int c = 1; c <= Columns; ++c)
         成绩源.setText(1, c, header[c - 1]);
     成绩源.setFixedRows(1);
-    applyColumnLayout();
 }
 
 void ScoreSheetPage::applyColumnLayout()

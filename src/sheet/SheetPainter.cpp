@@ -206,9 +206,11 @@ int SheetPainter::columnTextWidth(const SheetTable& table, int column)
         // Measured at one pixel per tenth of a millimetre; screen sizes round their font up by
         // a few per cent.
         if (!cell.text.contains(u'\n')) {
-            // Most texts have no space to trim; they are measured without a copy.
+            // Most texts have no space to trim; they are measured without a copy (a conditional
+            // between the text and a trimmed temporary would copy it).
             const bool trim = cell.text.front().isSpace() || cell.text.back().isSpace();
-            widest = std::max(widest, widths.width(cell, trim ? cell.text.trimmed() : cell.text) * 1.04);
+            const double w = trim ? widths.width(cell, cell.text.trimmed()) : widths.width(cell, cell.text);
+            widest = std::max(widest, w * 1.04);
             continue;
         }
         for (const QString& line : cell.text.split(u'\n'))

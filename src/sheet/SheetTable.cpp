@@ -61,8 +61,12 @@ void SheetTable::appendRows(int count, const QList<SheetCell>& cells)
         return;
     m_data.rowHeights.insert(m_data.rowHeights.size(), count, DefaultRowHeight);
     for (int r = 0; r < count; ++r) {
-        for (int c = 0; c < m_data.columns; ++c)
-            m_data.cells.append(c < cells.size() ? cells[c] : SheetCell());
+        for (int c = 0; c < m_data.columns; ++c) {
+            if (c < cells.size())
+                m_data.cells.append(cells[c]);
+            else
+                m_data.cells.emplaceBack();
+        }
     }
     m_data.rows += count;
 }
@@ -153,6 +157,15 @@ void SheetTable::setText(int row, int column, const QString& text)
 {
     if (SheetCell* c = at(row, column)) {
         c->text = text;
+        c->picture.clear();
+        c->setFlag(SheetCell::PictureBit, false);
+    }
+}
+
+void SheetTable::setText(int row, int column, QString&& text)
+{
+    if (SheetCell* c = at(row, column)) {
+        c->text = std::move(text);
         c->picture.clear();
         c->setFlag(SheetCell::PictureBit, false);
     }

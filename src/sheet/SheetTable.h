@@ -50,6 +50,7 @@ public:
     QString text(int row, int column) const;
     // Makes the cell a text cell holding `text`.
     void setText(int row, int column, const QString& text);
+    void setText(int row, int column, QString&& text);
     QByteArray picture(int row, int column) const;
     // Makes the cell a picture cell holding image bytes (JPG, GIF, BMP, PNG); empty bytes make it an
     // empty text cell again.
