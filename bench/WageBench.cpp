@@ -166,6 +166,7 @@ void BM_OpenSheetFrame_ours(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         d.page->工资表组合框->setCurrentIndex(++i % 2);
+        QCoreApplication::sendPostedEvents();
         d.frame.repaint();
     }
 }
