@@ -15,7 +15,7 @@ QueryTable::QueryTable(DbConnection& db, const QString& table)
 QString QueryTable::display(const QVariant& value)
 {
     const int type = value.metaType().id();
-    if (type == QMetaType::LongLong) {
+    if (type == QMetaType::LongLong && !value.isNull()) {
         // Marks repeat on every sheet: the texts of the small numbers are made once, over one
         // buffer that lives as long as the program, so that copying or dropping one of them
         // touches no reference count.
