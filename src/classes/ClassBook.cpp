@@ -17,6 +17,18 @@ QString subjectAssignments()
     return parts.join(u',');
 }
 
+// The subject columns alone: a class's row also holds its timetable, which a header never needs.
+const QString& subjectsQuery()
+{
+    static const QString sql = [] {
+        QStringList columns;
+        for (int i = 1; i <= ClassBook::SubjectCount; ++i)
+            columns.append(u"科目%1"_s.arg(i));
+        return u"select "_s + columns.join(u',') + u" from 班级表 where 所在班级=?"_s;
+    }();
+    return sql;
+}
+
 QVariantList subjectValues(const QStringList& subjects)
 {
     QVariantList values;
@@ -96,13 +108,13 @@ bool ClassBook::setHeadTeacher(const QString& className, const QString& headTeac
 
 std::optional<QStringList> ClassBook::subjects(const QString& className) const
 {
-    auto rows = m_db.query(u"select * from 班级表 where 所在班级=?"_s, {className});
+    auto rows = m_db.query(subjectsQuery(), {className});
     if (!rows)
         return std::nullopt;
     rows->first();
     QStringList subjects;
     for (int i = 1; i <= SubjectCount; ++i)
-        subjects.append(rows->text(u"科目%1"_s.arg(i)));
+        subjects.append(rows->text(i));
     return subjects;
 }
 

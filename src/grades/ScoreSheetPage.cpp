@@ -58,6 +58,17 @@ QComboBox* dropDownList(const QString& name, QWidget* parent)
     return box;
 }
 
+bool hasItems(const QComboBox& box, const QStringList& items)
+{
+    if (box.count() != items.size())
+        return false;
+    for (int i = 0; i < box.count(); ++i) {
+        if (box.itemText(i) != items[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ScoreSheetPage::ScoreSheetPage(Workspace& ws, PageFrame& frame)
@@ -187,7 +198,6 @@ void ScoreSheetPage::buildHeader()
     for (int c = 1; c <= Columns; ++c)
         成绩源.setText(1, c, header[c - 1]);
     成绩源.setFixedRows(1);
-    applyColumnLayout();
 }
 
 void ScoreSheetPage::applyColumnLayout()
@@ -232,10 +242,17 @@ void ScoreSheetPage::fillLists()
         header.append(成绩源.text(1, c));
     const QSignalBlocker quietSort(成绩表排序组合框);
     const QSignalBlocker quietClear(清除科目成绩组合框);
-    成绩表排序组合框->clear();
-    成绩表排序组合框->addItems(header);
-    清除科目成绩组合框->clear();
-    清除科目成绩组合框->addItems(ScoreSheetRules::clearItems(header));
+    // Classes of one school mostly share their subjects: lists that already read so are kept, as
+    // refilling a list sized to its contents lays the bar out again.
+    if (!hasItems(*成绩表排序组合框, header)) {
+        成绩表排序组合框->clear();
+        成绩表排序组合框->addItems(header);
+    }
+    const QStringList clearItems = ScoreSheetRules::clearItems(header);
+    if (!hasItems(*清除科目成绩组合框, clearItems)) {
+        清除科目成绩组合框->clear();
+        清除科目成绩组合框->addItems(clearItems);
+    }
     清除科目成绩组合框->setCurrentIndex(0);
     成绩表排序组合框->setCurrentIndex(1);
 }

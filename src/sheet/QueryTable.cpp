@@ -3,6 +3,8 @@
 #include "store/DbConnection.h"
 #include "store/Schema.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 QueryTable::QueryTable(DbConnection& db, const QString& table)
@@ -12,25 +14,32 @@ QueryTable::QueryTable(DbConnection& db, const QString& table)
 
 QString QueryTable::display(const QVariant& value)
 {
-    if (!value.isValid() || value.isNull())
-        return {};
-    switch (value.metaType().id()) {
-    case QMetaType::Double:
-        return QString::number(value.toDouble(), 'g', 15);
-    case QMetaType::LongLong: {
-        // Marks repeat on every sheet: the texts of the small numbers are made once and shared.
+    const int type = value.metaType().id();
+    if (type == QMetaType::LongLong && !value.isNull()) {
+        // Marks repeat on every sheet: the texts of the small numbers are made once, over one
+        // buffer that lives as long as the program, so that copying or dropping one of them
+        // touches no reference count.
         static const QList<QString> small = [] {
+            constexpr int Most = 1000;
+            constexpr int Slot = 5; // up to four digits and a terminating zero
+            static char16_t chars[(Most + 1) * Slot] = {};
             QList<QString> texts;
-            for (int n = 0; n <= 1000; ++n)
-                texts.append(QString::number(n));
+            for (int n = 0; n <= Most; ++n) {
+                const QString digits = QString::number(n);
+                char16_t* at = chars + n * Slot;
+                std::copy_n(digits.constData(), digits.size(), reinterpret_cast<QChar*>(at));
+                texts.append(QString::fromRawData(reinterpret_cast<const QChar*>(at), digits.size()));
+            }
             return texts;
         }();
-        const qint64 n = value.toLongLong();
+        const qint64 n = *static_cast<const qint64*>(value.constData());
         return n >= 0 && n < small.size() ? small[n] : QString::number(n);
     }
-    default:
-        return value.toString();
-    }
+    if (!value.isValid() || value.isNull())
+        return {};
+    if (type == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', 15);
+    return value.toString();
 }
 
 void QueryTable::showIn(SheetTable& sheet, int firstRow, const QList<SheetCell>& cells)

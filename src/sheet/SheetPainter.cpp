@@ -188,17 +188,29 @@ int SheetPainter::columnTextWidth(const SheetTable& table, int column)
     // Fonts are measured only in a program with a screen; without one nothing is shown anyway.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return 0;
+    if (column < 1 || column > table.columnCount())
+        return 0;
+    TextWidths& widths = TextWidths::shared();
+    const SheetCell* cells = table.data().cells.constData() + (column - 1);
+    const int stride = table.columnCount();
     double widest = 0;
     for (int r = 1; r <= table.rowCount(); ++r) {
-        const SheetRange block = table.mergedRange(r, column);
-        const SheetCell& cell = table.cell(r, column);
-        if (block.columns > 1 || block.row != r || cell.text.isEmpty() || cell.isPicture())
+        const SheetCell& cell = cells[qsizetype(r - 1) * stride];
+        if (cell.text.isEmpty() || cell.isPicture())
             continue;
+        if (cell.attributes & SheetCell::MergeMask) {
+            const SheetRange block = table.mergedRange(r, column);
+            if (block.columns > 1 || block.row != r)
+                continue;
+        }
         // Measured at one pixel per tenth of a millimetre; screen sizes round their font up by
         // a few per cent.
-        TextWidths& widths = TextWidths::shared();
         if (!cell.text.contains(u'\n')) {
-            widest = std::max(widest, widths.width(cell, cell.text.trimmed()) * 1.04);
+            // Most texts have no space to trim; they are measured without a copy (a conditional
+            // between the text and a trimmed temporary would copy it).
+            const bool trim = cell.text.front().isSpace() || cell.text.back().isSpace();
+            const double w = trim ? widths.width(cell, cell.text.trimmed()) : widths.width(cell, cell.text);
+            widest = std::max(widest, w * 1.04);
             continue;
         }
         for (const QString& line : cell.text.split(u'\n'))

@@ -43,9 +43,11 @@ void SheetTable::reset(int rows, int columns)
     columns = std::max(0, columns);
     m_data.rows = rows;
     m_data.columns = columns;
-    m_data.rowHeights = QList<qint32>(rows, DefaultRowHeight);
-    m_data.columnWidths = QList<qint32>(columns, DefaultColumnWidth);
-    m_data.cells = QList<SheetCell>(qsizetype(rows) * columns);
+    // Refilled in place: a sheet that is reset and filled again for every class keeps its room.
+    m_data.rowHeights.fill(DefaultRowHeight, rows);
+    m_data.columnWidths.fill(DefaultColumnWidth, columns);
+    m_data.cells.clear();
+    m_data.cells.resize(qsizetype(rows) * columns);
 }
 
 void SheetTable::appendRows(int count)
@@ -59,8 +61,12 @@ void SheetTable::appendRows(int count, const QList<SheetCell>& cells)
         return;
     m_data.rowHeights.insert(m_data.rowHeights.size(), count, DefaultRowHeight);
     for (int r = 0; r < count; ++r) {
-        for (int c = 0; c < m_data.columns; ++c)
-            m_data.cells.append(c < cells.size() ? cells[c] : SheetCell());
+        for (int c = 0; c < m_data.columns; ++c) {
+            if (c < cells.size())
+                m_data.cells.append(cells[c]);
+            else
+                m_data.cells.emplaceBack();
+        }
     }
     m_data.rows += count;
 }
@@ -151,6 +157,15 @@ void SheetTable::setText(int row, int column, const QString& text)
 {
     if (SheetCell* c = at(row, column)) {
         c->text = text;
+        c->picture.clear();
+        c->setFlag(SheetCell::PictureBit, false);
+    }
+}
+
+void SheetTable::setText(int row, int column, QString&& text)
+{
+    if (SheetCell* c = at(row, column)) {
+        c->text = std::move(text);
         c->picture.clear();
         c->setFlag(SheetCell::PictureBit, false);
     }

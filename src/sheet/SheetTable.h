@@ -50,6 +50,7 @@ public:
     QString text(int row, int column) const;
     // Makes the cell a text cell holding `text`.
     void setText(int row, int column, const QString& text);
+    void setText(int row, int column, QString&& text);
     QByteArray picture(int row, int column) const;
     // Makes the cell a picture cell holding image bytes (JPG, GIF, BMP, PNG); empty bytes make it an
     // empty text cell again.
@@ -107,6 +108,9 @@ public:
     // Replaces the whole table (page setup included) with the sheet in `bytes`. Bytes that are not a
     // whole sheet leave the table as it was and return false with a reason in *error.
     bool load(QByteArrayView bytes, QString* error = nullptr);
+    // Replaces the whole table with a sheet SheetFormat::read has already made whole, so a caller
+    // that looks at the sheet before showing it reads its bytes only once.
+    void load(SheetData&& data) { m_data = std::move(data); }
     const SheetData& data() const { return m_data; }
 
     // Tells the grids showing this table to repaint.

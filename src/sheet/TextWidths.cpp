@@ -24,7 +24,11 @@ TextWidths::Font& TextWidths::fontOf(const SheetCell& cell)
     // Neighbouring cells nearly always share their font.
     if (!m_fonts.isEmpty()) {
         const FontKey& last = m_fonts.first()->key;
-        if (last.height == cell.fontHeight && last.style == style && last.name == cell.fontName)
+        // The cells of a sheet share one font name string: the same data is the same name.
+        const bool sameName = last.name.constData() == cell.fontName.constData()
+            ? last.name.size() == cell.fontName.size()
+            : last.name == cell.fontName;
+        if (last.height == cell.fontHeight && last.style == style && sameName)
             return *m_fonts.first();
     }
     const FontKey key {cell.fontName, cell.fontHeight, style};

@@ -178,15 +178,20 @@ bool RecordSet::isNull(int position) const
 
 QString RecordSet::text(int position) const
 {
-    if (!hasValue(position))
-        return {};
     const int i = position - 1;
     if (m_result) {
+        if (!hasValue(position))
+            return {};
         if (m_kinds[i] == ServerKind::Bytes)
             return GbText::fromBytes(bytes(position));
         return QString::fromUtf8(serverText(position));
     }
-    if (sqlite3_column_type(m_statement, i) == SQLITE_BLOB) {
+    if (!m_statement || m_pastLast || position < 1 || position > m_names.size())
+        return {};
+    const int type = sqlite3_column_type(m_statement, i);
+    if (type == SQLITE_NULL)
+        return {};
+    if (type == SQLITE_BLOB) {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, i));
         return GbText::fromBytes(QByteArrayView(data, sqlite3_column_bytes(m_statement, i)));
     }
@@ -226,10 +231,10 @@ QByteArray RecordSet::bytes(int position) const
 
 QVariant RecordSet::value(int position) const
 {
-    if (!hasValue(position))
-        return {};
     const int i = position - 1;
     if (m_result) {
+        if (!hasValue(position))
+            return {};
         switch (m_kinds[i]) {
         case ServerKind::Integer:
             return QVariant::fromValue<qint64>(number(position));
@@ -241,13 +246,21 @@ QVariant RecordSet::value(int position) const
             return text(position);
         }
     }
+    if (!m_statement || m_pastLast || position < 1 || position > m_names.size())
+        return {};
+    // Sheets read every cell through here: the type is asked once, each call takes the
+    // connection's lock.
     switch (sqlite3_column_type(m_statement, i)) {
+    case SQLITE_NULL:
+        return {};
     case SQLITE_INTEGER:
         return QVariant::fromValue<qint64>(sqlite3_column_int64(m_statement, i));
     case SQLITE_FLOAT:
         return sqlite3_column_double(m_statement, i);
-    case SQLITE_TEXT:
-        return text(position);
+    case SQLITE_TEXT: {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
+        return QString::fromUtf8(data, sqlite3_column_bytes(m_statement, i));
+    }
     default: {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, i));
         return QByteArray(data, sqlite3_column_bytes(m_statement, i));

@@ -129,8 +129,10 @@ bool WagePage::openSheet(int sheet)
     m_open = sheet;
     m_path = path;
     m_unsaved = false;
-    工资表格->setZoom(zoom(m_ws.services.screen.width()));
-    m_sheet->present(columnWidth());
+    // Measuring every text is most of the work after the file: done once for zoom and widths.
+    const QList<int> needs = m_sheet->textWidths();
+    工资表格->setZoom(zoom(m_ws.services.screen.width(), needs));
+    m_sheet->present(columnWidth(), needs);
     工资表格->attach(m_table.get());
 
     const QDate today = m_ws.services.clock.today();
@@ -174,29 +176,33 @@ int WagePage::columnWidth() const
     return int(pixels / pixelsPerUnit / int(WageSheet::Extra));
 }
 
-int WagePage::zoom(int screenWidth) const
+int WagePage::zoom(int screenWidth, const QList<int>& needs) const
 {
     const int pixels = 工资表格->viewport()->width();
     const int zoom = PageMetrics::wageGridZoom(screenWidth);
-    return m_sheet && pixels >= 100
-        ? ColumnFit::fittingZoom(m_sheet->textWidths(), pixels, 工资表格->logicalDpiY(), zoom)
-        : zoom;
+    return m_sheet && pixels >= 100 ? ColumnFit::fittingZoom(needs, pixels, 工资表格->logicalDpiY(), zoom) : zoom;
 }
 
 void WagePage::applyLayout(int, int screenWidth)
 {
     if (!m_sheet)
         return;
-    工资表格->setZoom(zoom(screenWidth));
-    fitColumns();
+    const QList<int> needs = m_sheet->textWidths();
+    工资表格->setZoom(zoom(screenWidth, needs));
+    fitColumns(needs);
 }
 
 void WagePage::fitColumns()
 {
+    fitColumns(m_sheet->textWidths());
+}
+
+void WagePage::fitColumns(const QList<int>& needs)
+{
     // An amount typed longer than its column makes the sheet smaller, never cut.
-    if (const int fitted = zoom(m_ws.services.screen.width()); fitted != 工资表格->zoom())
+    if (const int fitted = zoom(m_ws.services.screen.width(), needs); fitted != 工资表格->zoom())
         工资表格->setZoom(fitted);
-    m_sheet->setColumnWidths(columnWidth());
+    m_sheet->setColumnWidths(columnWidth(), needs);
     m_table->commit();
 }
 

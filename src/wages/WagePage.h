@@ -69,9 +69,11 @@ private:
     void showSelectorItem(int sheet);
     // Ten equal columns that fill the grid.
     int columnWidth() const;
-    // The screen's zoom, or less when the texts need more than the grid's width.
-    int zoom(int screenWidth) const;
+    // The screen's zoom, or less when the texts need more than the grid's width; `needs` is the
+    // sheet's textWidths().
+    int zoom(int screenWidth, const QList<int>& needs) const;
     void fitColumns();
+    void fitColumns(const QList<int>& needs);
 
     Workspace& m_ws;
     PageFrame& m_frame;

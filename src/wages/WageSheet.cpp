@@ -18,21 +18,21 @@ int WageSheet::totalRow() const
     return m_table.rowCount();
 }
 
-void WageSheet::present(int columnWidth)
+void WageSheet::present(int columnWidth, const QList<int>& needs)
 {
     const int rows = m_table.rowCount();
     m_table.setFixedRows(1);
     m_table.setBackground({1, 1, rows, Extra}, White);
     m_table.setReadOnly({rows, 1, 1, Extra}, true);
     m_table.setReadOnly({2, NetPay, rows - 1, 2}, true);
-    setColumnWidths(columnWidth);
+    setColumnWidths(columnWidth, needs);
     m_highlighted = 0;
 }
 
-void WageSheet::setColumnWidths(int width)
+void WageSheet::setColumnWidths(int width, const QList<int>& needs)
 {
     // A column narrower than its amount would show "0000.01" for 150000.01 on screen.
-    const QList<int> widths = ColumnFit::share(textWidths(), width * int(Extra));
+    const QList<int> widths = ColumnFit::share(needs, width * int(Extra));
     for (int c = 1; c <= Extra; ++c)
         m_table.setColumnWidth(c, widths[c - 1]);
 }

@@ -38,9 +38,12 @@ public:
 
     // How a sheet looks when it is opened: white cells, the header fixed, the total row and the
     // computed columns read-only, the ten columns `columnWidth` wide. Forgets the grey row.
-    void present(int columnWidth);
+    // `needs` is textWidths(), when the caller has it already.
+    void present(int columnWidth) { present(columnWidth, textWidths()); }
+    void present(int columnWidth, const QList<int>& needs);
     // Columns 1..Extra sharing Extra × `width`, each at least as wide as its widest text needs.
-    void setColumnWidths(int width);
+    void setColumnWidths(int width) { setColumnWidths(width, textWidths()); }
+    void setColumnWidths(int width, const QList<int>& needs);
     // What each of columns 1..Extra needs for its widest text.
     QList<int> textWidths() const;
 

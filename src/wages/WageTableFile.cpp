@@ -91,7 +91,8 @@ bool read(QByteArrayView file, SheetTable& table, QString* error)
         fail(error, u"not a wage sheet: %1 rows, %2 columns"_s.arg(data.rows).arg(data.columns));
         return false;
     }
-    return table.load(*payload, error);
+    table.load(std::move(data));
+    return true;
 }
 
 QByteArray templateBytes()
