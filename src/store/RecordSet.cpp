@@ -178,15 +178,21 @@ bool RecordSet::isNull(int position) const
 
 QString RecordSet::text(int position) const
 {
-    if (!hasValue(position))
-        return {};
     const int i = position - 1;
     if (m_result) {
+        if (!hasValue(position))
+            return {};
         if (m_kinds[i] == ServerKind::Bytes)
             return GbText::fromBytes(bytes(position));
         return QString::fromUtf8(serverText(position));
     }
-    if (sqlite3_column_type(m_statement, i) == SQLITE_BLOB) {
+    if (!m_statement || m_pastLast || position < 1 || position > m_names.size())
+        return {};
+    // The type asked once: every call into the engine takes its lock, and lists read every value.
+    const int type = sqlite3_column_type(m_statement, i);
+    if (type == SQLITE_NULL)
+        return {};
+    if (type == SQLITE_BLOB) {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(m_statement, i));
         return GbText::fromBytes(QByteArrayView(data, sqlite3_column_bytes(m_statement, i)));
     }
