@@ -159,13 +159,18 @@ private:
         const int style = reader.attribute("s"_L1).toInt(&styled);
         QString value;
         bool inline_ = false;
+        // A shared string's <v> is only ever its index.
+        int index = -1;
+        bool indexed = false;
         while (!reader.atEnd()) {
             const auto token = reader.readNext();
             if (token == Reader::EndElement && reader.name() == u"c")
                 break;
             if (token != Reader::StartElement)
                 continue;
-            if (reader.name() == u"v") {
+            if (reader.name() == u"v" && type == Type::Shared) {
+                index = reader.readElementInt(&indexed);
+            } else if (reader.name() == u"v") {
                 value = reader.readElementText();
             } else if (reader.name() == u"is") {
                 value = XlsxRichText::read(reader);
@@ -177,9 +182,7 @@ private:
         if (inline_ || type == Type::Text)
             return XlsxRichText::unescaped(value);
         if (type == Type::Shared) {
-            bool ok = false;
-            const int index = value.toInt(&ok);
-            if (!ok || index < 0 || index >= m_shared.size()) {
+            if (!indexed || index < 0 || index >= m_shared.size()) {
                 fail(XlsxMessages::damaged());
                 return {};
             }

@@ -429,6 +429,24 @@ QString XmlScanner::readElementText()
     }
 }
 
+int XmlScanner::readElementInt(bool* ok)
+{
+    // A shared string's index: up to nine digits right before the end tag.
+    if (!m_atEnd && !m_emptyPending) {
+        const char* p = m_p;
+        int value = 0;
+        while (p < m_end && p - m_p < 9 && *p >= '0' && *p <= '9')
+            value = value * 10 + (*p++ - '0');
+        if (p > m_p && m_end - p >= 2 && p[0] == '<' && p[1] == '/') {
+            m_p = p;
+            const bool ended = readNext() == EndElement;
+            *ok = ended;
+            return ended ? value : 0;
+        }
+    }
+    return readElementText().toInt(ok);
+}
+
 void XmlScanner::skipCurrentElement()
 {
     const qsizetype depth = m_open.size();

@@ -26,6 +26,8 @@ public:
     QStringView attribute(QLatin1StringView qualifiedName);
     // The text of the element just started, which is left on its end.
     QString readElementText();
+    // The same text read as QString::toInt() reads it; plain digits without making the text.
+    int readElementInt(bool* ok);
     void skipCurrentElement();
 
 private:

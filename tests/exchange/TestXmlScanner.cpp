@@ -94,6 +94,35 @@ private Q_SLOTS:
         if (taken)
             QCOMPARE(ours, trace<QtXmlCursor>(xml));
     }
+
+    // A shared string's index, read without its text, as toInt() reads that text; a part the
+    // scanner refuses is read again by QXmlStreamReader.
+    void elementNumbers_data()
+    {
+        addColumns<QByteArray, bool>({"element", "taken"});
+        for (const char* v : {"<v>12</v>", "<v>0012</v>", "<v>123456789</v>", "<v>1234567890</v>", "<v>99999999999</v>",
+                 "<v> 12 </v>", "<v>-3</v>", "<v>12a</v>", "<v></v>", "<v/>", "<v>1<!--c-->2</v>", "<v>&#49;2</v>"})
+            QTest::newRow(v) << QByteArray(v) << true;
+        QTest::newRow("crossed tags") << QByteArray("<v>12</w>") << false;
+    }
+    void elementNumbers()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(bool, taken);
+        const QByteArray xml = "<c>" + element + "<n/></c>";
+        const auto read = [&]<typename Reader>(Reader reader) {
+            while (!reader.atEnd() && !(reader.readNext() == Reader::StartElement && reader.name() == u"v")) { }
+            bool ok = false;
+            const int n = reader.readElementInt(&ok);
+            // Where the reader was left: on to the next element.
+            const bool next = reader.readNext() == Reader::StartElement && reader.name() == u"n";
+            return std::tuple(n, ok, next && !reader.hasError());
+        };
+        const auto ours = read(XmlScanner(xml));
+        QCOMPARE(std::get<2>(ours), taken);
+        if (taken)
+            QCOMPARE(ours, read(QtXmlCursor(xml)));
+    }
 };
 
 XIAOWU_TEST(TestXmlScanner)
