@@ -65,9 +65,22 @@ private Q_SLOTS:
         QTest::newRow("DTD entity") << QByteArray("<!DOCTYPE t [<!ENTITY n \"x\">]><t>&n;</t>") << false;
         QTest::newRow("child element in a text") << QByteArray("<si><t>a<b>x</b>c</t></si>") << false;
         QTest::newRow("non-ASCII name") << QByteArray("<表><c/></表>") << false;
+        QTest::newRow("end tags with blanks") << QByteArray("<row><cv>1</cv \n><c></c\t></row>") << true;
+        const auto attributes = [](int n) {
+            QByteArray xml = "<c";
+            for (int i = 0; i < n; ++i)
+                xml += " a" + QByteArray::number(i) + "=\"\"";
+            return xml + " r=\"A1\"/>";
+        };
+        QTest::newRow("as many attributes as the scanner holds") << attributes(63) << true;
+        QTest::newRow("one attribute more") << attributes(64) << false;
         // Refused by both.
         QTest::newRow("cut off") << QByteArray("<sheetData><row r=\"1\"><c><v>1</v>") << false;
         QTest::newRow("crossed tags") << QByteArray("<a><b></a></b>") << false;
+        QTest::newRow("end tag longer") << QByteArray("<a><b></bc></a>") << false;
+        QTest::newRow("end tag shorter") << QByteArray("<a><bc></b></a>") << false;
+        QTest::newRow("end tag running into non-ASCII") << QByteArray("<a><b></b\xC3\xA9></a>") << false;
+        QTest::newRow("end tag cut off") << QByteArray("<a><b></b") << false;
         QTest::newRow("undeclared prefix") << QByteArray("<x:row r=\"1\"/>") << false;
         QTest::newRow("twice the same attribute") << QByteArray("<c r=\"A1\" r=\"A2\"/>") << false;
         QTest::newRow("no space between attributes") << QByteArray("<c r=\"A1\"t=\"s\"/>") << false;
