@@ -35,7 +35,7 @@ XmlScanner::Token XmlScanner::fail()
     return Other;
 }
 
-bool XmlScanner::valueQuote(char& quote)
+inline bool XmlScanner::valueQuote(char& quote)
 {
     skipSpace();
     if (m_p == m_end || *m_p != '=')
@@ -95,7 +95,7 @@ bool XmlScanner::prolog()
     }
 }
 
-bool XmlScanner::qualifiedName(QByteArrayView& name, qsizetype* colon)
+inline bool XmlScanner::qualifiedName(QByteArrayView& name, qsizetype* colon)
 {
     const char* start = m_p;
     const char* at = nullptr;
@@ -127,7 +127,7 @@ bool XmlScanner::declared(QByteArrayView prefix) const
     return false;
 }
 
-void XmlScanner::setName(QByteArrayView qualified, qsizetype colon)
+inline void XmlScanner::setName(QByteArrayView qualified, qsizetype colon)
 {
     const QByteArrayView local = colon < 0 ? qualified : qualified.sliced(colon + 1);
     if (m_name.size() < local.size())
@@ -285,7 +285,7 @@ bool XmlScanner::namespaces(QByteArrayView qname, qsizetype colon)
     return true;
 }
 
-bool XmlScanner::endTag()
+inline bool XmlScanner::endTag()
 {
     m_p += 2;
     if (m_open.isEmpty())
