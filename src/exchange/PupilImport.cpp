@@ -110,6 +110,9 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         const StudentField* field; // null for 学号
         int width;
         bool isDate;
+        // The date last read in this column and how it is stored: a column often repeats one date.
+        QString lastDate;
+        QString lastStored;
     };
     QList<Column> columns;
     for (qsizetype c = 0; c < sheet.rows[header].cells.size(); ++c) {
@@ -121,7 +124,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         if (known && !preview.fields.contains(caption)) {
             preview.fields << caption;
             const StudentField* field = fieldOf(caption);
-            columns.append({c, caption, field, field ? columnWidth(caption) : 0, isDateField(caption)});
+            columns.append({c, caption, field, field ? columnWidth(caption) : 0, isDateField(caption), {}, {}});
         } else {
             preview.ignored << (known ? written + u"（重复）"_s : written);
         }
@@ -145,7 +148,7 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
         row.number = line.number;
         bool anything = false;
         bool named = false;
-        for (const auto& [column, caption, field, width, isDate] : std::as_const(columns)) {
+        for (auto& [column, caption, field, width, isDate, lastDate, lastStored] : columns) {
             const QString value = GbText::trimBlanks(line.cells.value(column));
             anything = anything || !value.isEmpty();
             named = named || (caption == NameCaption && !value.isEmpty());
@@ -167,7 +170,9 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                 continue;
             }
             QString stored = value;
-            if (isDate && !value.isEmpty()) {
+            if (isDate && !value.isEmpty() && value == lastDate) {
+                stored = lastStored;
+            } else if (isDate && !value.isEmpty()) {
                 const auto date = DateText::readTyped(value);
                 if (!date) {
                     row.errors << caption + quoted(value) + u"不是日期"_s;
@@ -175,6 +180,8 @@ PupilImport::Preview PupilImport::check(const ImportedSheet& sheet)
                     continue;
                 }
                 stored = DateText::format(*date);
+                lastDate = value;
+                lastStored = stored;
             }
             if (caption == ClassCaption && !value.isEmpty() && !classes->contains(value)) {
                 row.errors << u"班级"_s + quoted(value) + u"不存在"_s;

@@ -36,6 +36,7 @@ public:
         return m_attributes.value(qualifiedName);
     }
     QString readElementText() { return m_xml.readElementText(QXmlStreamReader::IncludeChildElements); }
+    int readElementInt(bool* ok) { return readElementText().toInt(ok); }
     void skipCurrentElement() { m_xml.skipCurrentElement(); }
 
 private:

@@ -9,6 +9,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -68,12 +69,24 @@ int columnOf(QStringView reference)
     int column = 0;
     qsizetype i = 0;
     for (; i < reference.size() && i < 3; ++i) {
-        const char16_t c = reference[i].toUpper().unicode();
+        // Letters outside ASCII may upper-case into A-Z (ı to I), so only ASCII is done by hand.
+        const char16_t raw = reference[i].unicode();
+        const char16_t c = raw >= 0x80   ? reference[i].toUpper().unicode()
+            : raw >= u'a' && raw <= u'z' ? char16_t(raw - u'a' + u'A')
+                                         : raw;
         if (c < u'A' || c > u'Z')
             break;
         column = column * 26 + (c - u'A' + 1);
     }
     return i == 0 ? -1 : column - 1;
+}
+
+// The names here are a few letters, compared in place: a cell asks four times.
+template<typename Reader>
+bool named(const Reader& reader, QStringView want)
+{
+    const QStringView name = reader.name();
+    return name.size() == want.size() && std::equal(name.begin(), name.end(), want.begin());
 }
 
 template<typename Reader>
@@ -89,7 +102,7 @@ public:
     ImportedSheet parse(Reader& reader)
     {
         while (!reader.atEnd() && m_sheet.ok()) {
-            if (reader.readNext() == Reader::StartElement && reader.name() == u"row")
+            if (reader.readNext() == Reader::StartElement && named(reader, u"row"))
                 readRow(reader);
         }
         if (m_sheet.ok() && reader.hasError())
@@ -117,23 +130,27 @@ private:
         int nextColumn = 0;
         while (!reader.atEnd() && m_sheet.ok()) {
             const auto token = reader.readNext();
-            if (token == Reader::EndElement && reader.name() == u"row")
+            if (token == Reader::EndElement && named(reader, u"row"))
                 break;
-            if (token != Reader::StartElement || reader.name() != u"c")
+            if (token != Reader::StartElement || !named(reader, u"c"))
                 continue;
             const int given = columnOf(reader.attribute("r"_L1));
             const int column = given >= 0 ? given : nextColumn;
             nextColumn = column + 1;
-            const QString value = readCell(reader);
+            QString value = readCell(reader);
             if (value.isEmpty() || !m_sheet.ok())
                 continue;
             if (column >= SheetLimits::MaxColumns) {
                 fail(u"表格超过%1列，无法读取。"_s.arg(SheetLimits::MaxColumns));
                 return;
             }
-            if (row.cells.size() <= column)
-                row.cells.resize(column + 1);
-            row.cells[column] = value;
+            if (row.cells.size() == column) {
+                row.cells.append(std::move(value));
+            } else {
+                if (row.cells.size() < column)
+                    row.cells.resize(column + 1);
+                row.cells[column] = std::move(value);
+            }
         }
         if (!m_sheet.ok() || row.cells.isEmpty())
             return;
@@ -159,15 +176,20 @@ private:
         const int style = reader.attribute("s"_L1).toInt(&styled);
         QString value;
         bool inline_ = false;
+        // A shared string's <v> is only ever its index.
+        int index = -1;
+        bool indexed = false;
         while (!reader.atEnd()) {
             const auto token = reader.readNext();
-            if (token == Reader::EndElement && reader.name() == u"c")
+            if (token == Reader::EndElement && named(reader, u"c"))
                 break;
             if (token != Reader::StartElement)
                 continue;
-            if (reader.name() == u"v") {
+            if (named(reader, u"v") && type == Type::Shared) {
+                index = reader.readElementInt(&indexed);
+            } else if (named(reader, u"v")) {
                 value = reader.readElementText();
-            } else if (reader.name() == u"is") {
+            } else if (named(reader, u"is")) {
                 value = XlsxRichText::read(reader);
                 inline_ = true;
             } else {
@@ -177,9 +199,7 @@ private:
         if (inline_ || type == Type::Text)
             return XlsxRichText::unescaped(value);
         if (type == Type::Shared) {
-            bool ok = false;
-            const int index = value.toInt(&ok);
-            if (!ok || index < 0 || index >= m_shared.size()) {
+            if (!indexed || index < 0 || index >= m_shared.size()) {
                 fail(XlsxMessages::damaged());
                 return {};
             }

@@ -2,24 +2,39 @@
 
 #include <QByteArrayView>
 
+#include <array>
+
 class QString;
 
 // The characters of the XML that XmlScanner takes: ASCII names, UTF-8 text.
 namespace XmlCharacters {
 
+// Each byte's classes, looked up once: names and blanks are tested at every byte of a part.
+enum Class : unsigned char { Space = 1, NameStart = 2, NameChar = 4 };
+inline constexpr auto Classes = [] {
+    std::array<unsigned char, 256> table {};
+    for (int c = 0; c < 256; ++c) {
+        const bool start = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+        const bool name = start || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+        table[c] = static_cast<unsigned char>(
+            (c == ' ' || c == '\t' || c == '\n' ? Space : 0) | (start ? NameStart : 0) | (name ? NameChar : 0));
+    }
+    return table;
+}();
+
 inline bool isSpace(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n';
+    return Classes[static_cast<unsigned char>(c)] & Space;
 }
 
 inline bool isNameStart(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    return Classes[static_cast<unsigned char>(c)] & NameStart;
 }
 
 inline bool isNameChar(char c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+    return Classes[static_cast<unsigned char>(c)] & NameChar;
 }
 
 // Names are a few bytes: compared in place, sizes first.

@@ -11,7 +11,6 @@ using XmlCharacters::same;
 
 namespace {
 
-constexpr qsizetype MaxAttributes = 64;
 constexpr qsizetype MaxDepth = 256;
 
 QByteArrayView between(const char* from, const char* to)
@@ -36,7 +35,7 @@ XmlScanner::Token XmlScanner::fail()
     return Other;
 }
 
-bool XmlScanner::valueQuote(char& quote)
+inline bool XmlScanner::valueQuote(char& quote)
 {
     skipSpace();
     if (m_p == m_end || *m_p != '=')
@@ -47,12 +46,6 @@ bool XmlScanner::valueQuote(char& quote)
         return false;
     quote = *m_p++;
     return true;
-}
-
-void XmlScanner::skipSpace()
-{
-    while (m_p < m_end && isSpace(*m_p))
-        ++m_p;
 }
 
 // An optional byte-order mark and declaration, which may only say version 1.0 and UTF-8.
@@ -102,21 +95,19 @@ bool XmlScanner::prolog()
     }
 }
 
-bool XmlScanner::qualifiedName(QByteArrayView& name, qsizetype* colon)
+inline bool XmlScanner::qualifiedName(QByteArrayView& name, qsizetype* colon)
 {
     const char* start = m_p;
     const char* at = nullptr;
     if (m_p == m_end || !isNameStart(*m_p))
         return false;
-    int colons = 0;
-    while (m_p < m_end && isNameChar(*m_p)) {
+    while (++m_p < m_end && isNameChar(*m_p)) {
         if (*m_p == ':') {
             // One colon, with a name on each side.
-            if (++colons > 1 || m_p + 1 == m_end || !isNameStart(m_p[1]))
+            if (at || m_p + 1 == m_end || !isNameStart(m_p[1]))
                 return false;
             at = m_p;
         }
-        ++m_p;
     }
     // A name running into a byte outside ASCII is left to QXmlStreamReader.
     if (m_p < m_end && uchar(*m_p) >= 0x80)
@@ -136,10 +127,12 @@ bool XmlScanner::declared(QByteArrayView prefix) const
     return false;
 }
 
-void XmlScanner::setName(QByteArrayView qualified, qsizetype colon)
+inline void XmlScanner::setName(QByteArrayView qualified, qsizetype colon)
 {
     const QByteArrayView local = colon < 0 ? qualified : qualified.sliced(colon + 1);
-    m_name.resize(local.size());
+    if (m_name.size() < local.size())
+        m_name.resize(local.size());
+    m_nameSize = local.size();
     QChar* out = m_name.data();
     for (qsizetype i = 0; i < local.size(); ++i)
         out[i] = QLatin1Char(local[i]);
@@ -203,7 +196,7 @@ bool XmlScanner::startTag()
     qsizetype nameColon = -1;
     if (!qualifiedName(qname, &nameColon) || (m_open.isEmpty() && m_rootSeen))
         return false;
-    m_attributes.resize(0);
+    m_attributeCount = 0;
     for (;;) {
         const char* before = m_p;
         skipSpace();
@@ -231,10 +224,10 @@ bool XmlScanner::startTag()
         if (m_p == m_end)
             return false;
         a.value = between(start, m_p++);
-        // Past these the pairwise checks and the stack would be the file's to size.
-        if (m_attributes.size() >= MaxAttributes)
+        // Past these the pairwise checks would be the file's to size, and there is no room.
+        if (m_attributeCount >= MaxAttributes)
             return false;
-        m_attributes.append(a);
+        m_attributes[m_attributeCount++] = a;
     }
     const bool empty = *m_p == '/';
     if (empty && (m_end - m_p < 2 || m_p[1] != '>'))
@@ -244,7 +237,7 @@ bool XmlScanner::startTag()
     // Two attributes of one name, or of one local name with a prefix, are left to
     // QXmlStreamReader's rules.
     bool prefixed = nameColon >= 0;
-    for (qsizetype i = 0; i < m_attributes.size(); ++i) {
+    for (qsizetype i = 0; i < m_attributeCount; ++i) {
         const Attribute& a = m_attributes[i];
         prefixed = prefixed || a.colon >= 0;
         const QByteArrayView local = a.name.sliced(a.colon + 1);
@@ -269,7 +262,7 @@ bool XmlScanner::startTag()
 bool XmlScanner::namespaces(QByteArrayView qname, qsizetype colon)
 {
     const qsizetype depth = m_open.size() + 1;
-    for (const Attribute& a : std::as_const(m_attributes)) {
+    for (const Attribute& a : attributes()) {
         if (a.colon >= 0 && same(a.name.first(a.colon), "xmlns")) {
             const QByteArrayView prefix = a.name.sliced(a.colon + 1);
             if (a.value.isEmpty() || same(prefix, "xml") || same(prefix, "xmlns"))
@@ -277,7 +270,7 @@ bool XmlScanner::namespaces(QByteArrayView qname, qsizetype colon)
             m_prefixes.append({prefix, depth});
         }
     }
-    for (const Attribute& a : std::as_const(m_attributes)) {
+    for (const Attribute& a : attributes()) {
         if (a.colon < 0)
             continue;
         const QByteArrayView prefix = a.name.first(a.colon);
@@ -292,14 +285,20 @@ bool XmlScanner::namespaces(QByteArrayView qname, qsizetype colon)
     return true;
 }
 
-bool XmlScanner::endTag()
+inline bool XmlScanner::endTag()
 {
     m_p += 2;
-    QByteArrayView qname;
-    if (!qualifiedName(qname))
+    if (m_open.isEmpty())
+        return false;
+    // The open element's name was checked when it started: its bytes, with no name byte after.
+    const QByteArrayView open = m_open.last().name;
+    if (m_end - m_p <= open.size() || std::memcmp(m_p, open.data(), open.size()) != 0)
+        return false;
+    m_p += open.size();
+    if (isNameChar(*m_p) || uchar(*m_p) >= 0x80)
         return false;
     skipSpace();
-    if (m_p == m_end || *m_p != '>' || m_open.isEmpty() || !same(m_open.last().name, qname))
+    if (m_p == m_end || *m_p != '>')
         return false;
     ++m_p;
     return true;
@@ -360,12 +359,13 @@ XmlScanner::Token XmlScanner::readNext()
 
 QStringView XmlScanner::attribute(QLatin1StringView qualifiedName)
 {
-    for (const Attribute& a : std::as_const(m_attributes)) {
+    for (const Attribute& a : attributes()) {
         if (!same(a.name, QByteArrayView(qualifiedName.data(), qualifiedName.size())))
             continue;
         // Values that XML would rewrite (references, blanks other than spaces) or that are not
         // ASCII are QXmlStreamReader's.
-        m_value.resize(a.value.size());
+        if (m_value.size() < a.value.size())
+            m_value.resize(a.value.size());
         QChar* out = m_value.data();
         for (qsizetype i = 0; i < a.value.size(); ++i) {
             const char c = a.value[i];
@@ -375,7 +375,7 @@ QStringView XmlScanner::attribute(QLatin1StringView qualifiedName)
             }
             out[i] = QLatin1Char(c);
         }
-        return m_value;
+        return QStringView(m_value.constData(), a.value.size());
     }
     return {};
 }
@@ -427,6 +427,24 @@ QString XmlScanner::readElementText()
         fail();
         return {};
     }
+}
+
+int XmlScanner::readElementInt(bool* ok)
+{
+    // A shared string's index: up to nine digits right before the end tag.
+    if (!m_atEnd && !m_emptyPending) {
+        const char* p = m_p;
+        int value = 0;
+        while (p < m_end && p - m_p < 9 && *p >= '0' && *p <= '9')
+            value = value * 10 + (*p++ - '0');
+        if (p > m_p && m_end - p >= 2 && p[0] == '<' && p[1] == '/') {
+            m_p = p;
+            const bool ended = readNext() == EndElement;
+            *ok = ended;
+            return ended ? value : 0;
+        }
+    }
+    return readElementText().toInt(ok);
 }
 
 void XmlScanner::skipCurrentElement()

@@ -3,6 +3,7 @@
 #include <unzip.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -90,27 +91,35 @@ std::optional<QByteArray> ZipReader::entry(const QString& name, qint64 maxBytes,
         return fail(Status::Missing);
     if (unzOpenCurrentFile(m_zip) != UNZ_OK)
         return fail(Status::Damaged);
+    unz_file_info64 info {};
+    const bool described = unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK;
+    // Inflated straight into the text, sized once by the directory's word (within the limit, and
+    // checked against what came below), with a byte over for the read that finds the end; a part
+    // longer than it says grows as it comes.
     QByteArray out;
-    char chunk[64 * 1024];
+    if (described)
+        out.reserve(qsizetype(std::min<quint64>(info.uncompressed_size, quint64(maxBytes))) + 1);
+    constexpr qsizetype Chunk = 64 * 1024;
     for (;;) {
-        const int n = unzReadCurrentFile(m_zip, chunk, sizeof chunk);
+        const qsizetype at = out.size();
+        const qsizetype room = std::min<qsizetype>(out.capacity() > at ? out.capacity() - at : Chunk, INT_MAX);
+        out.resize(at + room);
+        const int n = unzReadCurrentFile(m_zip, out.data() + at, unsigned(room));
+        out.resize(at + std::max(n, 0));
         if (n < 0) {
             unzCloseCurrentFile(m_zip);
             return fail(Status::Damaged);
         }
         if (n == 0)
             break;
-        if (out.size() + n > maxBytes) {
+        if (out.size() > maxBytes) {
             unzCloseCurrentFile(m_zip);
             return fail(Status::TooLarge);
         }
-        out.append(chunk, n);
     }
     // The checksum is checked only at the close, and only when the data ran to the size the
     // directory gives; data that ends early is caught by the size.
-    unz_file_info64 info {};
-    const bool whole = unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK
-        && info.uncompressed_size == quint64(out.size());
+    const bool whole = described && info.uncompressed_size == quint64(out.size());
     if (unzCloseCurrentFile(m_zip) != UNZ_OK || !whole)
         return fail(Status::Damaged);
     if (status)

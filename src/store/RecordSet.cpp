@@ -188,6 +188,7 @@ QString RecordSet::text(int position) const
     }
     if (!m_statement || m_pastLast || position < 1 || position > m_names.size())
         return {};
+    // The type asked once: every call into the engine takes its lock, and lists read every value.
     const int type = sqlite3_column_type(m_statement, i);
     if (type == SQLITE_NULL)
         return {};

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <bitset>
+
 namespace GbText {
 
 namespace {
@@ -32,6 +34,31 @@ qsizetype charLength(QByteArrayView bytes, qsizetype i)
     return 2;
 }
 
+// The characters below U+10000 that GB18030 writes in two bytes, GBK's own; the rest of them past
+// ASCII take four. Read once off the encoder, so a count can never disagree with toBytes().
+const std::bitset<0x10000>& twoByteChars()
+{
+    static const std::bitset<0x10000> table = [] {
+        QString all;
+        all.reserve(0x10000);
+        for (char32_t c = 0x80; c < 0x10000; ++c) {
+            if (!QChar::isSurrogate(c))
+                all.append(QChar(char16_t(c)));
+        }
+        const QByteArray bytes = encoder().encode(all);
+        std::bitset<0x10000> two;
+        qsizetype at = 0;
+        for (const QChar c : std::as_const(all)) {
+            const qsizetype n = charLength(bytes, at);
+            if (n == 2)
+                two.set(c.unicode());
+            at += n;
+        }
+        return two;
+    }();
+    return table;
+}
+
 bool isAscii(QStringView text)
 {
     for (QChar c : text) {
@@ -57,9 +84,26 @@ QString fromBytes(QByteArrayView bytes)
 
 qsizetype byteLength(QStringView text)
 {
-    if (isAscii(text))
-        return text.size();
-    return toBytes(text).size();
+    // Counted, not encoded: limits are checked for every field of every row read in.
+    const std::bitset<0x10000>& two = twoByteChars();
+    const char16_t* chars = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i];
+        if (c < 0x80) {
+            ++bytes;
+        } else if (!QChar::isSurrogate(c)) {
+            bytes += two.test(c) ? 2 : 4;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(chars[i + 1])) {
+            bytes += 4;
+            ++i;
+        } else {
+            // A broken pair: whatever the encoder makes of it.
+            return toBytes(text).size();
+        }
+    }
+    return bytes;
 }
 
 QString leftBytes(QStringView text, qsizetype maxBytes)
@@ -68,9 +112,9 @@ QString leftBytes(QStringView text, qsizetype maxBytes)
         return {};
     if (isAscii(text))
         return text.left(maxBytes).toString();
-    const QByteArray bytes = toBytes(text);
-    if (bytes.size() <= maxBytes)
+    if (byteLength(text) <= maxBytes)
         return text.toString();
+    const QByteArray bytes = toBytes(text);
     qsizetype end = 0;
     while (end < bytes.size()) {
         const qsizetype next = end + charLength(bytes, end);
@@ -109,6 +153,13 @@ bool isBlank(QStringView text)
             return false;
     }
     return true;
+}
+
+QString trimBlanks(const QString& text)
+{
+    if (!text.isEmpty() && !isBlankChar(text.front()) && !isBlankChar(text.back()))
+        return text;
+    return trimBlanks(QStringView(text));
 }
 
 QString trimBlanks(QStringView text)

@@ -26,6 +26,8 @@ QString removeBlanks(QStringView text);
 bool isBlank(QStringView text);
 // Leading and trailing blanks removed, inner ones kept.
 QString trimBlanks(QStringView text);
+// The same, sharing the text when there is nothing to remove.
+QString trimBlanks(const QString& text);
 
 // Full-width digits (２０１９, as a Chinese input method types them) as ASCII digits; the rest kept.
 QString asciiDigits(QStringView text);

@@ -123,6 +123,9 @@ private Q_SLOTS:
         QTest::newRow("directory past the end") << patched(good, good.size() - 22 + 16, 0x7FFFFFF0) << notWorkbook;
         QTest::newRow("entry past the end") << patched(good, sheetRecord + 42, 0x7FFFFFF0) << damaged;
         QTest::newRow("data altered") << patched(good, sheetData + 20, 0x5A5A5A5A) << damaged;
+        // The inflated size its directory record gives (24 into it), short of the data and past it.
+        QTest::newRow("sheet longer than it says") << patched(good, sheetRecord + 24, 10) << damaged;
+        QTest::newRow("sheet shorter than it says") << patched(good, sheetRecord + 24, 0x7FFFFFF0) << damaged;
         QTest::newRow("old binary workbook") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
             8) << u"不能读取旧版Excel文件（.xls）。请在Excel中另存为“Excel工作簿（.xlsx）”或“CSV”后再导入。"_s;
     }

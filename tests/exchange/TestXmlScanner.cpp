@@ -65,9 +65,22 @@ private Q_SLOTS:
         QTest::newRow("DTD entity") << QByteArray("<!DOCTYPE t [<!ENTITY n \"x\">]><t>&n;</t>") << false;
         QTest::newRow("child element in a text") << QByteArray("<si><t>a<b>x</b>c</t></si>") << false;
         QTest::newRow("non-ASCII name") << QByteArray("<表><c/></表>") << false;
+        QTest::newRow("end tags with blanks") << QByteArray("<row><cv>1</cv \n><c></c\t></row>") << true;
+        const auto attributes = [](int n) {
+            QByteArray xml = "<c";
+            for (int i = 0; i < n; ++i)
+                xml += " a" + QByteArray::number(i) + "=\"\"";
+            return xml + " r=\"A1\"/>";
+        };
+        QTest::newRow("as many attributes as the scanner holds") << attributes(63) << true;
+        QTest::newRow("one attribute more") << attributes(64) << false;
         // Refused by both.
         QTest::newRow("cut off") << QByteArray("<sheetData><row r=\"1\"><c><v>1</v>") << false;
         QTest::newRow("crossed tags") << QByteArray("<a><b></a></b>") << false;
+        QTest::newRow("end tag longer") << QByteArray("<a><b></bc></a>") << false;
+        QTest::newRow("end tag shorter") << QByteArray("<a><bc></b></a>") << false;
+        QTest::newRow("end tag running into non-ASCII") << QByteArray("<a><b></b\xC3\xA9></a>") << false;
+        QTest::newRow("end tag cut off") << QByteArray("<a><b></b") << false;
         QTest::newRow("undeclared prefix") << QByteArray("<x:row r=\"1\"/>") << false;
         QTest::newRow("twice the same attribute") << QByteArray("<c r=\"A1\" r=\"A2\"/>") << false;
         QTest::newRow("no space between attributes") << QByteArray("<c r=\"A1\"t=\"s\"/>") << false;
@@ -93,6 +106,35 @@ private Q_SLOTS:
         QCOMPARE(!ours.endsWith(u" error"_s), taken);
         if (taken)
             QCOMPARE(ours, trace<QtXmlCursor>(xml));
+    }
+
+    // A shared string's index, read without its text, as toInt() reads that text; a part the
+    // scanner refuses is read again by QXmlStreamReader.
+    void elementNumbers_data()
+    {
+        addColumns<QByteArray, bool>({"element", "taken"});
+        for (const char* v : {"<v>12</v>", "<v>0012</v>", "<v>123456789</v>", "<v>1234567890</v>", "<v>99999999999</v>",
+                 "<v> 12 </v>", "<v>-3</v>", "<v>12a</v>", "<v></v>", "<v/>", "<v>1<!--c-->2</v>", "<v>&#49;2</v>"})
+            QTest::newRow(v) << QByteArray(v) << true;
+        QTest::newRow("crossed tags") << QByteArray("<v>12</w>") << false;
+    }
+    void elementNumbers()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(bool, taken);
+        const QByteArray xml = "<c>" + element + "<n/></c>";
+        const auto read = [&]<typename Reader>(Reader reader) {
+            while (!reader.atEnd() && !(reader.readNext() == Reader::StartElement && reader.name() == u"v")) { }
+            bool ok = false;
+            const int n = reader.readElementInt(&ok);
+            // Where the reader was left: on to the next element.
+            const bool next = reader.readNext() == Reader::StartElement && reader.name() == u"n";
+            return std::tuple(n, ok, next && !reader.hasError());
+        };
+        const auto ours = read(XmlScanner(xml));
+        QCOMPARE(std::get<2>(ours), taken);
+        if (taken)
+            QCOMPARE(ours, read(QtXmlCursor(xml)));
     }
 };
 

@@ -39,6 +39,12 @@ private Q_SLOTS:
         QTest::newRow("month missing") << u"2019年15日"_s << QDate();
         QTest::newRow("mixed separators") << u"2019-3.15"_s << QDate();
         QTest::newRow("seven digits") << u"2019315"_s << QDate();
+        QTest::newRow("nine digits") << u"201903151"_s << QDate();
+        QTest::newRow("three-digit month") << u"2019-103-1"_s << QDate();
+        QTest::newRow("three-digit day") << u"2019年3月150日"_s << QDate();
+        QTest::newRow("year from 0") << u"0019-3-15"_s << QDate();
+        QTest::newRow("day missing") << u"2019-3-"_s << QDate();
+        QTest::newRow("日 twice") << u"2019年3月15日日"_s << QDate();
         QTest::newRow("blank inside the year") << u"20 19-3-15"_s << QDate();
         QTest::newRow("not left") << u"-"_s << QDate();
         QTest::newRow("empty") << QString() << QDate();

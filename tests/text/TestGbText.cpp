@@ -31,6 +31,23 @@ private Q_SLOTS:
         QCOMPARE(GbText::byteLength(u"吉𠮷"_s), 2 + 4);
     }
 
+    // The count is kept apart from the encoder: it must agree with it for every character.
+    void byteLengthAgreesWithTheBytes()
+    {
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            const char16_t unit = static_cast<char16_t>(c);
+            const QString text = u"a"_s + QChar(unit) + u"中"_s;
+            if (GbText::byteLength(text) != GbText::toBytes(text).size())
+                QFAIL(qPrintable(u"U+%1"_s.arg(unsigned(c), 4, 16, QChar(u'0'))));
+        }
+        // Pairs, and halves of one alone at either end or inside.
+        const QChar high(char16_t(0xD842));
+        const QChar low(char16_t(0xDFB7));
+        for (const QString& text :
+            {QString(high) + low, QString(high), u"a"_s + low, QString(low) + high, high + u"a"_s})
+            QCOMPARE(GbText::byteLength(text), GbText::toBytes(text).size());
+    }
+
     void leftBytes_data()
     {
         addColumns<QString, int, QString>({"text", "max", "expected"});
