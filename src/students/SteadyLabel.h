@@ -44,12 +44,12 @@ protected:
         // After the label's own handling: leaving the focus clears its selection.
         const bool handled = Label::event(event);
         if (m_selectable && (event->type() == QEvent::Leave || event->type() == QEvent::FocusOut))
-            dropSelectionIfIdle();
+            stopSelectingIfIdle();
         return handled;
     }
 
 private:
-    void dropSelectionIfIdle()
+    void stopSelectingIfIdle()
     {
         // Kept for what the box can still do without the pointer: Ctrl+A and Ctrl+C while it has
         // the focus, a copy of its selection from a menu that took the pointer.
