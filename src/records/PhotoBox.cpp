@@ -19,14 +19,13 @@ PhotoBox::PhotoBox(const QString& objectName, QWidget* parent)
 void PhotoBox::setPhoto(const QByteArray& bytes)
 {
     m_photo = RecordPhoto::isNoPhoto(bytes) ? QByteArray() : bytes;
-    const QImage image = RecordPhoto::decode(m_photo);
+    const QImage image = RecordPhoto::decodeToFit(m_photo, contentsRect().size() - QSize(2, 2));
     if (image.isNull()) {
         setPixmap({});
         setText(m_photo.isEmpty() ? u"暂无照片"_s : u"照片无法显示"_s);
         return;
     }
-    setPixmap(QPixmap::fromImage(
-        image.scaled(contentsRect().size() - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    setPixmap(QPixmap::fromImage(image));
 }
 
 void PhotoBox::mouseDoubleClickEvent(QMouseEvent* event)

@@ -7,8 +7,24 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+bool fullSizeAllowed(QSize size, QImage::Format format)
+{
+    const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
+    if (limit == 0)
+        return true;
+    const int bits
+        = QImage::toPixelFormat(format == QImage::Format_Invalid ? QImage::Format_RGB32 : format).bitsPerPixel();
+    const qint64 lineBytes = (qint64(size.width()) * bits + 31) / 32 * 4;
+    return lineBytes * size.height() <= limit;
+}
+
+} // namespace
 
 namespace RecordPhoto {
 
@@ -33,6 +49,30 @@ QImage decode(const QByteArray& bytes)
     for (const char* format : {"JPG", "BMP", "GIF", "PNG"}) {
         QImage image;
         if (image.loadFromData(bytes, format))
+            return image;
+    }
+    return {};
+}
+
+QImage decodeToFit(const QByteArray& bytes, QSize box)
+{
+    if (bytes.isEmpty())
+        return {};
+    for (const char* format : {"JPG", "BMP", "GIF", "PNG"}) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, format);
+        const QSize size = reader.size();
+        if (size.isValid()) {
+            // A header may claim a size decode() would refuse to allocate; at a fraction of it the
+            // same bytes would still decode, into a picture of nothing that took time and memory.
+            if (!fullSizeAllowed(size, reader.imageFormat()))
+                continue;
+            reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+        }
+        QImage image;
+        if (reader.read(&image))
             return image;
     }
     return {};

@@ -22,6 +22,10 @@ const QByteArray& placeholder();
 bool isNoPhoto(const QByteArray& bytes);
 // The decoded picture, null when the bytes are none of the formats we read.
 QImage decode(const QByteArray& bytes);
+// The picture smoothly scaled to fit `box`, keeping its proportions, as decode() and then scaled()
+// give it, and null where decode() is; a JPEG is decoded at the smallest size at least as large,
+// a fraction of the work.
+QImage decodeToFit(const QByteArray& bytes, QSize box);
 bool isPicture(const QByteArray& bytes);
 
 // The bytes to store for a chosen picture: as chosen up to MaxStoredBytes, otherwise scaled to fit

@@ -9,6 +9,7 @@
 #include "records/NameFlowView.h"
 #include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
+#include "students/SteadyLabel.h"
 #include "students/StudentCardTexts.h"
 #include "students/StudentFields.h"
 #include "students/StudentRecords.h"
@@ -55,9 +56,17 @@ QLabel* label(const QString& name, const char* role, const QString& text = {})
 
 QLabel* elided(const QString& name, const char* role)
 {
-    auto* l = new ElidedLabel;
+    auto* l = new SteadyLabel<ElidedLabel>;
     l->setObjectName(name);
     l->setProperty("role", role);
+    return l;
+}
+
+QLabel* markCell(const QString& name)
+{
+    auto* l = new SteadyLabel<QLabel>;
+    l->setObjectName(name);
+    l->setProperty("role", "mark");
     return l;
 }
 
@@ -73,10 +82,10 @@ QLabel* caption(const QString& text)
 
 QLabel* value(const QString& name, int height)
 {
-    auto* l = new ElidedLabel;
+    auto* l = new SteadyLabel<ElidedLabel>;
     l->setObjectName(name);
     l->setProperty("role", "value");
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->selectableUnderPointer();
     l->setFixedHeight(height);
     return l;
 }
@@ -101,7 +110,7 @@ void StudentViewPage::buildControls()
     查看页外形框->setFrameShape(QFrame::StyledPanel);
     查看页外形框->setStyleSheet(
         u"QFrame#查看页外形框 { background: #2f5d8a; border-radius: 4px; } QLabel { color: white; }"_s);
-    查看页标题标签 = new ElidedLabel;
+    查看页标题标签 = new SteadyLabel<ElidedLabel>;
     查看页标题标签->setObjectName(u"查看页标题标签"_s);
     查看页标题标签->setAlignment(Qt::AlignCenter);
     QFont titleFont = 查看页标题标签->font();
@@ -288,8 +297,8 @@ QWidget* StudentViewPage::buildMarks()
     for (int i = 0; i <= 10; ++i) {
         // A school's subject may be longer than an 800-pixel card's column: "…" and the tooltip.
         科目标签[i] = i == 0 ? label(u"科目标签0"_s, "markHead") : elided(u"科目标签%1"_s.arg(i), "markHead");
-        期中标签[i] = label(u"期中标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
-        期末标签[i] = label(u"期末标签%1"_s.arg(i), i == 0 ? "markHead" : "mark");
+        期中标签[i] = i == 0 ? label(u"期中标签0"_s, "markHead") : markCell(u"期中标签%1"_s.arg(i));
+        期末标签[i] = i == 0 ? label(u"期末标签0"_s, "markHead") : markCell(u"期末标签%1"_s.arg(i));
         for (QLabel* cell : {科目标签[i], 期中标签[i], 期末标签[i]}) {
             cell->setAlignment(Qt::AlignCenter);
             cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

@@ -11,6 +11,8 @@ QString FuzzEntries::photo(QByteArrayView bytes)
     const bool picture = RecordPhoto::isPicture(chosen);
     if (picture == RecordPhoto::decode(chosen).isNull())
         return u"isPicture disagrees with decode"_s;
+    if (RecordPhoto::decodeToFit(chosen, QSize(138, 186)).isNull() == picture)
+        return u"decodeToFit and decode disagree"_s;
     const std::optional<QByteArray> stored = RecordPhoto::forStorage(chosen);
     if (stored.has_value() != picture)
         return u"forStorage and isPicture disagree"_s;

@@ -11,7 +11,9 @@
 #include "support/TestRegistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -174,6 +177,35 @@ private Q_SLOTS:
         QCOMPARE(p.page->学生姓名->text(), u"阿明"_s);
         p.page->查看学生列表框->setCurrentRow(2);
         QCOMPARE(p.page->学生学号->text(), u"3"_s);
+    }
+
+    // A card's value is selected as in any label, and stays selectable once the pointer left it
+    // while it has the focus (Ctrl+A, Ctrl+C) or a selection.
+    void aCardValueStaysSelectableForItsCopy()
+    {
+        ViewPage p;
+        QVERIFY(p.host.data.addClass(Class1, u"周老师"_s));
+        QVERIFY(p.host.data.addPupil(p.host.data.pupil(1, u"阿明"_s, Class1)));
+        p.page->showEnrolled();
+        QVERIFY(QTest::qWaitForWindowExposed(p.page.get()));
+        QLabel* name = p.page->学生姓名;
+        QLabel* phone = p.page->学生住宅电话;
+        // Through the window, as a real pointer comes: the boxes see it enter and leave.
+        QWindow* window = p.page->windowHandle();
+        const auto at = [&](QWidget* box, int x) { return box->mapTo(p.page.get(), QPoint(x, box->height() / 2)); };
+
+        QTest::mouseMove(window, at(phone, 8));
+        QTest::mouseClick(window, Qt::LeftButton, {}, at(phone, 8));
+        QVERIFY(phone->hasFocus());
+        QTest::mouseMove(window, at(name, 8));
+        QTest::keyClick(phone, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(phone->selectedText(), phone->text());
+
+        QTest::mousePress(window, Qt::LeftButton, {}, at(name, 2));
+        QTest::mouseMove(window, at(name, name->width() - 2));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at(name, name->width() - 2));
+        QCOMPARE(name->selectedText(), u"阿明"_s);
+        QVERIFY(!phone->hasSelectedText());
     }
 
     void graduatesAreListedNewestDateFirst()
