@@ -293,12 +293,60 @@ bool DbConnection::compile(const QString& sql, sqlite3_stmt** statement)
     return true;
 }
 
-bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters)
+namespace {
+
+// The bytes QString::toUtf8() gives, written into place: a lone surrogate becomes '?'.
+char* writeUtf8(char* out, QStringView text)
+{
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
+    while (p != end) {
+        const char16_t u = *p++;
+        if (u < 0x80) {
+            *out++ = static_cast<char>(u);
+        } else if (u < 0x800) {
+            *out++ = static_cast<char>(0xc0 | (u >> 6));
+            *out++ = static_cast<char>(0x80 | (u & 0x3f));
+        } else if (!QChar::isSurrogate(u)) {
+            *out++ = static_cast<char>(0xe0 | (u >> 12));
+            *out++ = static_cast<char>(0x80 | ((u >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (u & 0x3f));
+        } else if (QChar::isHighSurrogate(u) && p != end && QChar::isLowSurrogate(*p)) {
+            const char32_t c = QChar::surrogateToUcs4(u, *p++);
+            *out++ = static_cast<char>(0xf0 | (c >> 18));
+            *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3f));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+            *out++ = static_cast<char>(0x80 | (c & 0x3f));
+        } else {
+            *out++ = '?';
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters, Binding binding)
 {
     if (sqlite3_bind_parameter_count(statement) != parameters.size()) {
         m_lastError = u"statement has %1 markers, %2 values given"_s.arg(sqlite3_bind_parameter_count(statement))
                           .arg(parameters.size());
         return false;
+    }
+    // For one run the texts go into one kept buffer and the bytes stay where the caller has them,
+    // so a row costs no allocation and no copy of a photo; the statement drops them when given back.
+    const bool inPlace = binding == Binding::ForOneRun;
+    const auto lifetime = inPlace ? SQLITE_STATIC : SQLITE_TRANSIENT;
+    char* texts = nullptr;
+    if (inPlace) {
+        qsizetype room = 0;
+        for (const QVariant& v : parameters) {
+            if (v.metaType().id() == QMetaType::QString)
+                room += 3 * static_cast<const QString*>(v.constData())->size();
+        }
+        if (m_texts.size() < room)
+            m_texts.resize(room);
+        texts = m_texts.data();
     }
     for (int i = 0; i < parameters.size(); ++i) {
         const QVariant& v = parameters[i];
@@ -308,10 +356,10 @@ bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters)
         } else {
             switch (v.metaType().id()) {
             case QMetaType::QByteArray: {
-                const QByteArray b = v.toByteArray();
+                const QByteArray& b = *static_cast<const QByteArray*>(v.constData());
                 // An empty byte string is stored as empty bytes, not NULL.
-                rc = sqlite3_bind_blob64(statement, i + 1, b.isNull() ? "" : b.constData(),
-                    static_cast<sqlite3_uint64>(b.size()), SQLITE_TRANSIENT);
+                rc = sqlite3_bind_blob64(
+                    statement, i + 1, b.isNull() ? "" : b.constData(), static_cast<sqlite3_uint64>(b.size()), lifetime);
                 break;
             }
             case QMetaType::Int:
@@ -329,6 +377,16 @@ bool DbConnection::bind(sqlite3_stmt* statement, const QVariantList& parameters)
             case QMetaType::Float:
                 rc = sqlite3_bind_double(statement, i + 1, v.toDouble());
                 break;
+            case QMetaType::QString:
+                if (inPlace) {
+                    char* const end = writeUtf8(texts, *static_cast<const QString*>(v.constData()));
+                    // An empty text is stored as empty, not NULL.
+                    rc = sqlite3_bind_text64(statement, i + 1, end == texts ? "" : texts,
+                        static_cast<sqlite3_uint64>(end - texts), SQLITE_STATIC, SQLITE_UTF8);
+                    texts = end;
+                    break;
+                }
+                [[fallthrough]];
             default: {
                 const QByteArray t = v.toString().toUtf8();
                 rc = sqlite3_bind_text64(statement, i + 1, t.constData(), static_cast<sqlite3_uint64>(t.size()),
@@ -362,7 +420,7 @@ std::unique_ptr<RecordSet> DbConnection::query(const QString& sql, const QVarian
     sqlite3_stmt* statement = m_statements->take(sql);
     if (!statement && !compile(sql, &statement))
         return nullptr;
-    if (!bind(statement, parameters)) {
+    if (!bind(statement, parameters, Binding::Kept)) {
         m_statements->give(sql, statement, generation);
         return nullptr;
     }
@@ -403,7 +461,7 @@ bool DbConnection::execute(const QString& sql, const QVariantList& parameters)
             m_statements->give(sql, statement, generation);
         }
     });
-    if (!bind(statement, parameters))
+    if (!bind(statement, parameters, Binding::ForOneRun))
         return false;
     int rc = sqlite3_step(statement);
     while (rc == SQLITE_ROW)

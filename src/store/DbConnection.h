@@ -83,7 +83,10 @@ public:
 
 private:
     bool compile(const QString& sql, struct sqlite3_stmt** statement);
-    bool bind(struct sqlite3_stmt* statement, const QVariantList& parameters);
+    // Kept: the values are copied, for rows read after the call returns. ForOneRun: they are only
+    // pointed to, for a statement run to its end and given back before the caller's values go.
+    enum class Binding { Kept, ForOneRun };
+    bool bind(struct sqlite3_stmt* statement, const QVariantList& parameters, Binding binding);
     bool configure();
     void fail(const QString& what);
 
@@ -102,4 +105,6 @@ private:
     // of times, and a sheet's few queries run again on every class. A new one for each opening,
     // so a result outliving its file never comes back into another.
     std::shared_ptr<StatementCache> m_statements;
+    // The texts of the statement being run, as UTF-8; kept between runs so a row allocates nothing.
+    QByteArray m_texts;
 };

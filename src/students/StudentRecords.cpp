@@ -37,10 +37,18 @@ StudentRecord readRecord(const RecordSet& rows)
 }
 
 // The personal and guardian texts in column order, then photo and both comments as bytes.
+void appendPersonalValues(QVariantList& values, const StudentRecord& p)
+{
+    values.reserve(values.size() + static_cast<qsizetype>(StudentFields.size()) + 3);
+    for (const StudentField& f : StudentFields)
+        values << p.*f.member;
+    values << p.照片 << GbText::toBytes(p.本学期评语) << GbText::toBytes(p.综合评语);
+}
+
 QVariantList personalValues(const StudentRecord& p)
 {
-    QVariantList values = TextFields::values(p, StudentFields);
-    values << p.照片 << GbText::toBytes(p.本学期评语) << GbText::toBytes(p.综合评语);
+    QVariantList values;
+    appendPersonalValues(values, p);
     return values;
 }
 
@@ -162,7 +170,7 @@ bool StudentRecords::insertNext(StudentRecord& pupil)
 bool StudentRecords::insertRow(const StudentRecord& pupil)
 {
     QVariantList values {pupil.学号};
-    values += personalValues(pupil);
+    appendPersonalValues(values, pupil);
     // No marks yet, and "-" marks a pupil who has not left.
     static const QString sql = u"insert into 学籍表 values ( ?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,"_s
                                u"null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,null,"_s
@@ -182,7 +190,7 @@ bool StudentRecords::advanceCounter(qint64 number)
 bool StudentRecords::update(const StudentRecord& pupil)
 {
     QVariantList values {pupil.学号};
-    values += personalValues(pupil);
+    appendPersonalValues(values, pupil);
     values << pupil.学号;
     static const QString sql = u"update 学籍表 set "_s + personalAssignments() + u" where 学号=?"_s;
     return OneRow::change(m_db, sql, values, u"no pupil with this number"_s, &m_lastError);

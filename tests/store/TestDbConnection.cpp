@@ -319,6 +319,46 @@ private Q_SLOTS:
         QVERIFY(!db.execute(u"select ?"_s, {1, 2}));
     }
 
+    // Texts are stored as the bytes QString::toUtf8() gives, whether run once or bound to a query
+    // whose rows are read later, and the same kept statement carries nothing from one row into the next.
+    void textsAreStoredAsTheirUtf8_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << u"Zhang San 12"_s;
+        QTest::newRow("han") << u"王小明 幸福路3号"_s;
+        QTest::newRow("latin") << u"Lü Ωmega"_s;
+        QTest::newRow("pair") << u"𠀀𩸽x"_s;
+        QTest::newRow("lone high at end") << (u"a"_s + QChar(0xd800));
+        QTest::newRow("lone low") << (QChar(0xdc00) + u"b"_s);
+        QTest::newRow("high then letter") << (QChar(0xd83d) + u"c"_s);
+        QTest::newRow("empty") << u""_s;
+        QTest::newRow("null") << QString();
+    }
+
+    void textsAreStoredAsTheirUtf8()
+    {
+        QFETCH(QString, text);
+        StoreFixture f;
+        QVERIFY(f.open());
+        auto& db = f.students;
+        QVERIFY(db.execute(u"create table 草稿 (n, a, b)"_s));
+        const QString longer = u"长长的一段文字，比后面那行长得多"_s.repeated(4);
+        QVERIFY(db.execute(u"insert into 草稿 values (?,?,?)"_s, {1, longer, QByteArray("\xb0\xa1")}));
+        QVERIFY(db.execute(u"insert into 草稿 values (?,?,?)"_s, {2, text, QByteArray("")}));
+        auto rows = db.query(u"select typeof(a) as t, cast(a as blob) as a, b, typeof(b) as tb from 草稿 order by n"_s);
+        QVERIFY(rows && !rows->pastLast());
+        QCOMPARE(rows->bytes(u"a"), longer.toUtf8());
+        QCOMPARE(rows->bytes(u"b"), QByteArray("\xb0\xa1"));
+        rows->next();
+        QCOMPARE(rows->text(u"t"), u"text"_s);
+        QCOMPARE(rows->bytes(u"a"), text.toUtf8());
+        QCOMPARE(rows->text(u"tb"), u"blob"_s);
+        rows.reset();
+        auto found = db.query(u"select n from 草稿 where a=?"_s, {text});
+        QVERIFY(found && !found->pastLast());
+        QCOMPARE(found->number(u"n"), 2);
+    }
+
     void readingAbsentValues()
     {
         StoreFixture f;
