@@ -2,6 +2,8 @@
 // selector's change to the page's next painted frame (subject captions, names list and the first
 // pupil's card with its photo), against the bare SQLite queries underneath and the photo's decode.
 // "SwitchClassQueries" measures the pupils' SQL layer alone against the same queries.
+// "SwitchClassBare" sets the same switch against bare Qt widgets showing the same strings and
+// photo in the same places with the same store calls: the floor of the frame, paint included.
 #include "school/LargeSchool.h"
 #include "support/BenchPairs.h"
 #include "support/FirstFrame.h"
@@ -11,6 +13,7 @@
 
 #include "classes/ClassBook.h"
 #include "records/NameFlowView.h"
+#include "records/PhotoBox.h"
 #include "records/RecordPhoto.h"
 #include "store/DatabaseKind.h"
 #include "store/DbConnection.h"
@@ -21,8 +24,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QStringListModel>
 #include <QTest>
+
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -149,10 +159,150 @@ void SwitchClassQueries_raw(benchmark::State& state)
     rawSwitch(state, nullptr);
 }
 
+// The window under test made the active one, as the clerk's window is: selection and focus paint
+// as they do for the clerk.
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    const QDeadlineTimer deadline(5000);
+    while (QApplication::activeWindow() != window && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Names with the list's icon beside each, as the page's list shows them.
+class IconNames : public QStringListModel
+{
+public:
+    QIcon icon;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DecorationRole ? QVariant(icon) : QStringListModel::data(index, role);
+    }
+};
+
+// The floor of the page's frame: bare Qt widgets in the places, sizes and fonts of the page's (its
+// labels, the photo, the names in a QListView of the same grid, the comment, the class box), in a
+// window of its size. The texts the page's labels show for each class are read off the clock: what
+// a bare frame sets is its store calls, the names and photo they bring and those strings.
+struct BareStudentFrame
+{
+    BareStudentFrame()
+    {
+        StudentViewPage& view = page();
+        top.resize(view.size());
+        for (QLabel* l : view.findChildren<QLabel*>()) {
+            if (l == view.学生照片框 || !l->isVisibleTo(&view))
+                continue;
+            auto* b = new QLabel(&top);
+            place(b, l);
+            b->setAlignment(l->alignment());
+            labels.emplace_back(l, b);
+        }
+        place(&photo, view.学生照片框);
+        photo.setAlignment(Qt::AlignCenter);
+        place(&list, view.查看学生列表框);
+        names.icon = view.style()->standardIcon(QStyle::SP_FileIcon);
+        list.setModel(&names);
+        list.setFlow(QListView::TopToBottom);
+        list.setWrapping(true);
+        list.setResizeMode(QListView::Adjust);
+        list.setUniformItemSizes(true);
+        list.setGridSize(view.查看学生列表框->gridSize());
+        place(&comment, view.综合评价编辑框);
+        comment.setReadOnly(true);
+        place(&selector, view.查看班级名组合框);
+        QComboBox* ours = view.查看班级名组合框;
+        for (int c = 0; c < ours->count(); ++c) {
+            selector.addItem(ours->itemText(c));
+            ours->setCurrentIndex(c);
+            Texts t;
+            for (const auto& [l, b] : labels)
+                t.labels.append(l->text());
+            t.comment = view.综合评价编辑框->toPlainText();
+            texts.append(t);
+        }
+        top.show();
+        if (!QTest::qWaitForWindowExposed(&top)) {
+            std::fprintf(stderr, "the bare frame was never shown\n");
+            std::exit(1);
+        }
+    }
+    void place(QWidget* bare, QWidget* ours)
+    {
+        bare->setParent(&top);
+        bare->setGeometry(QRect(ours->mapTo(ours->window(), QPoint(0, 0)), ours->size()));
+        bare->setFont(ours->font());
+    }
+    // The page's store calls for the class at `index` and what they bring put in the widgets.
+    void show(int index)
+    {
+        const QString klass = selector.itemText(index);
+        benchmark::DoNotOptimize(book.subjects(klass));
+        const auto roll = records.names(StudentViewKind::Enrolled, klass);
+        QStringList shown;
+        for (const auto& entry : roll->names)
+            shown.append(entry.姓名);
+        const auto pupil = records.record(StudentViewKind::Enrolled, roll->names.first().学号);
+        selector.setCurrentIndex(index);
+        names.setStringList(shown);
+        list.setCurrentIndex(names.index(0));
+        photo.setPixmap(QPixmap::fromImage(RecordPhoto::decodeToFit(pupil->照片, photo.size() - QSize(4, 4))));
+        const Texts& t = texts[index];
+        for (size_t i = 0; i < labels.size(); ++i)
+            labels[i].second->setText(t.labels[qsizetype(i)]);
+        comment.setPlainText(t.comment);
+    }
+
+    struct Texts
+    {
+        QStringList labels;
+        QString comment;
+    };
+    StudentRecords records {workspace().studentDb};
+    const ClassBook book {workspace().studentDb};
+    QWidget top;
+    std::vector<std::pair<QLabel*, QLabel*>> labels;
+    QList<Texts> texts;
+    QLabel photo;
+    IconNames names;
+    QListView list;
+    QPlainTextEdit comment;
+    QComboBox selector;
+};
+
+BareStudentFrame& bareFrame()
+{
+    static BareStudentFrame* b = new BareStudentFrame;
+    return *b;
+}
+
+// The page's switch with the page the active window, as the bare frame is for its own.
+void SwitchClassBare_ours(benchmark::State& state)
+{
+    bareFrame();
+    activate(page().window());
+    SwitchClass_ours(state);
+}
+
+void SwitchClassBare_raw(benchmark::State& state)
+{
+    BareStudentFrame& bare = bareFrame();
+    activate(&bare.top);
+    // As on the page, the first switch of a run is passed.
+    bare.show(bare.selector.count() - 1);
+    QCoreApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        if (!commandPainted(&bare.list, [&] { bare.show(++i % bare.selector.count()); }))
+            state.SkipWithError("no names painted");
+    }
+}
+
 } // namespace
 
 XIAOWU_BENCH_PAIR("SwitchClass", SwitchClass_ours, SwitchClass_raw);
 XIAOWU_BENCH_PAIR("SwitchClassQueries", SwitchClassQueries_ours, SwitchClassQueries_raw);
+XIAOWU_BENCH_PAIR("SwitchClassBare", SwitchClassBare_ours, SwitchClassBare_raw);
 
 int main(int argc, char** argv)
 {
