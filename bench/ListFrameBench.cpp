@@ -6,6 +6,7 @@
 // the program showing its home page.
 #include "school/LargeSchool.h"
 #include "support/BareView.h"
+#include "support/ExposedWindow.h"
 #include "support/FirstFrame.h"
 #include "support/RatioReporter.h"
 #include "support/RawRow.h"
@@ -448,16 +449,6 @@ PupilFrame classFrame(CommentStore& store, int classIndex)
     return f;
 }
 
-// The window under test made the active one, as the clerk's window is: focus frames and the text
-// cursor paint as they do for the clerk.
-void activate(QWidget* window)
-{
-    window->activateWindow();
-    const QDeadlineTimer deadline(5000);
-    while (QApplication::activeWindow() != window && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 // The floor of the window's frame: the same strings in bare Qt widgets of the same sizes, fonts and
 // places (the class box, the pupils in a QTreeView, the title, the two comment boxes, the term
 // comment's holding the focus) in a window of its size.
@@ -484,12 +475,7 @@ struct BareCommentFrame
         show(classFrame(store, 0));
         waitForRowsPainted(&list);
     }
-    void place(QWidget* bare, QWidget* ours)
-    {
-        bare->setParent(&top);
-        bare->setGeometry(QRect(ours->mapTo(ours->window(), QPoint(0, 0)), ours->size()));
-        bare->setFont(ours->font());
-    }
+    void place(QWidget* bare, QWidget* ours) { placeLike(&top, bare, ours); }
     // Fills the rows only when they are another class's, as the window does.
     void show(const PupilFrame& f)
     {

@@ -6,6 +6,7 @@
 // photo in the same places with the same store calls: the floor of the frame, paint included.
 #include "school/LargeSchool.h"
 #include "support/BenchPairs.h"
+#include "support/ExposedWindow.h"
 #include "support/FirstFrame.h"
 #include "support/LargeSchoolWorkbench.h"
 #include "support/RawRow.h"
@@ -159,16 +160,6 @@ void SwitchClassQueries_raw(benchmark::State& state)
     rawSwitch(state, nullptr);
 }
 
-// The window under test made the active one, as the clerk's window is: selection and focus paint
-// as they do for the clerk.
-void activate(QWidget* window)
-{
-    window->activateWindow();
-    const QDeadlineTimer deadline(5000);
-    while (QApplication::activeWindow() != window && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 // Names with the list's icon beside each, as the page's list shows them.
 class IconNames : public QStringListModel
 {
@@ -227,12 +218,7 @@ struct BareStudentFrame
             std::exit(1);
         }
     }
-    void place(QWidget* bare, QWidget* ours)
-    {
-        bare->setParent(&top);
-        bare->setGeometry(QRect(ours->mapTo(ours->window(), QPoint(0, 0)), ours->size()));
-        bare->setFont(ours->font());
-    }
+    void place(QWidget* bare, QWidget* ours) { placeLike(&top, bare, ours); }
     // The page's store calls for the class at `index` and what they bring put in the widgets.
     void show(int index)
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QWidget>
@@ -16,4 +17,22 @@ inline bool waitForExposed(QWidget& widget, int timeoutMs = 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
     return window->windowHandle() && window->windowHandle()->isExposed();
+}
+
+// The window under test made the active one, as the clerk's window is: selection, focus frames
+// and the text cursor paint as they do for the clerk.
+inline void activate(QWidget* window)
+{
+    window->activateWindow();
+    const QDeadlineTimer deadline(5000);
+    while (QApplication::activeWindow() != window && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A bare widget put into `top` where `ours` stands in its window, with its font.
+inline void placeLike(QWidget* top, QWidget* bare, QWidget* ours)
+{
+    bare->setParent(top);
+    bare->setGeometry(QRect(ours->mapTo(ours->window(), QPoint(0, 0)), ours->size()));
+    bare->setFont(ours->font());
 }

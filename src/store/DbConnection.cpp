@@ -296,6 +296,7 @@ bool DbConnection::compile(const QString& sql, sqlite3_stmt** statement)
 namespace {
 
 // The bytes QString::toUtf8() gives, written into place: a lone surrogate becomes '?'.
+// (QStringEncoder would write U+FFFD for it, so the stored bytes would differ from before.)
 char* writeUtf8(char* out, QStringView text)
 {
     const char16_t* p = text.utf16();
